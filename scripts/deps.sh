@@ -1,0 +1,34 @@
+# Sourced by run.sh and test.sh: makes sure Debian's packages the project needs are here.
+# As root, installs what is missing with apt-get; otherwise prints the exact line and stops.
+
+PECUNIO_PACKAGES=(
+  g++ cmake ninja-build
+  qt6-base-dev qt6-translations-l10n   # Qt Widgets, PrintSupport, Test; Qt's own French texts
+  fonts-wine fonts-liberation2          # Tahoma, MS Sans Serif; Arial metrics
+  libbenchmark-dev                      # bench/
+  xdg-utils                             # opens the help page with the desktop's HTML handler
+  poppler-utils                         # pdftotext, to read back the printed tape in tests
+  appstream desktop-file-utils          # validate the installed metainfo and .desktop file
+)
+
+pecunio_missing_packages() {
+  local p
+  for p in "${PECUNIO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+  done
+}
+
+pecunio_ensure_packages() {
+  local missing
+  missing=$(pecunio_missing_packages | tr '\n' ' ')
+  [ -z "${missing// /}" ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: $missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q && apt-get install -y -q --no-install-recommends $missing || return 1
+  else
+    echo "Missing packages. Please run:"
+    echo "  sudo apt-get install -y --no-install-recommends $missing"
+    return 1
+  fi
+}

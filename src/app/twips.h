@@ -1,0 +1,34 @@
+#pragma once
+// Window geometry is designed in twips (1/1440 inch). The program maps them to pixels at
+// the fixed ratio of a standard display, 15 twips to the pixel, and rounds halves to the
+// even neighbour. Every twips figure in the code goes through these helpers.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <cmath>
+
+namespace Euro {
+
+inline constexpr int TwipsPerPixel = 15;
+
+// twips / 15, rounded to the nearest whole pixel, halves to the even neighbour.
+inline int twipsToPixels(double twips)
+{
+    const double q = twips / TwipsPerPixel;
+    const double lower = std::floor(q);
+    const double frac = q - lower;
+    const bool up = frac > 0.5 || (frac == 0.5 && std::fmod(lower, 2.0) != 0.0);
+    return static_cast<int>(up ? lower + 1.0 : lower);
+}
+
+constexpr double pixelsToTwips(int pixels) { return double(pixels) * TwipsPerPixel; }
+
+inline QPoint twipsPoint(double left, double top) { return {twipsToPixels(left), twipsToPixels(top)}; }
+inline QSize twipsSize(double width, double height) { return {twipsToPixels(width), twipsToPixels(height)}; }
+inline QRect twipsRect(double left, double top, double width, double height)
+{
+    return {twipsPoint(left, top), twipsSize(width, height)};
+}
+
+} // namespace Euro

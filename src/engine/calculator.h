@@ -1,0 +1,75 @@
+#pragma once
+// The calculator: its state, number entry with live conversion, and the operators.
+//
+// The two displays ReadOut(0) (euros) and ReadOut(1) (selected currency) are texts held
+// here; the text is the value. Every write that changes a display's text runs
+// ReadOut_Change synchronously before it returns, which recomputes the converted display
+// from the input display; a write that leaves the text unchanged notifies nothing, which
+// ends the chain. The window mirrors the texts through displayChanged and never writes
+// them itself.
+
+#include "engine/value.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class Tape;
+
+// The calculator's fields, under the names the whole program uses.
+struct CalculatorState {
+    qint16 DecimalPlaces = 2;     // decimals of the converted display: 2 or 5
+    qint16 InputDisplay = 1;      // index of the ReadOut display keyed into: 0 euros, 1 currency
+    Value CurrentRate;            // rate text of the selected currency, e.g. "6,55957"
+    QString CurrencyCode;         // three-letter code of the selected currency
+    qint16 KeepOnTop = -1;        // window stays above others: 0 or -1
+    Value Operand1;               // first operand, then the running result
+    Value Operand2;               // second operand
+    qint16 DecimalTyped = 0;      // the decimal separator was keyed: 0 or -1
+    qint16 OperandCount = 0;      // operands held: 0 or 1 between two events
+    Value LastInputKind;          // "NONE", "NUMS", "OPS", "NEG" or "CE"
+    Value PendingOperator;        // " ", "+", "-", "X", "/" or "="
+    Value EntryText;              // input display text when an operator key was pressed
+};
+
+class Calculator : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Calculator(Tape &tape, QObject *parent = nullptr);
+
+    CalculatorState &state() { return m_state; }
+    const CalculatorState &state() const { return m_state; }
+
+    // The display texts.
+    QString ReadOut(int index) const;
+    // Writes a display text; when it changes, emits displayChanged and runs ReadOut_Change.
+    void setReadOut(int index, const QString &text);
+
+    // Start of a run: the start values of the fields (CurrencyCode "FRF", the given rate
+    // text, input in the currency, 2 decimals), then "0," into ReadOut(0) and ReadOut(1).
+    // Writes nothing on the tape; the window starts the tape itself.
+    void start(const QString &startRate);
+
+    // Key routines, as the keypad labels run them.
+    void lblBouton_Click(qint16 Index);   // digit Index, 0 to 9
+    void Decimal_Click();
+    void Cancel_Click();                  // clear all; appends the clear block
+    void CancelEntry_Click();
+    void Operator_Click(qint16 Index);    // 0 "/", 1 "+", 2 "X", 3 "-", 4 "="
+    void ReadOut_Change(qint16 Index);    // conversion of the non-input display
+
+    // "Calcul en Euros", or "Calcul en " followed by CurrencyCode.
+    QString modeLine() const;
+
+    // Operator captions by index: "/", "+", "X", "-", "=".
+    static QString operatorCaption(qint16 Index);
+
+Q_SIGNALS:
+    void displayChanged(int index, const QString &text);
+
+private:
+    Tape &m_tape;
+    CalculatorState m_state;
+    std::array<QString, 2> m_readOut;
+};

@@ -1,0 +1,9 @@
+#pragma once
+// A text-or-number value: nothing, a 16-bit integer, a double or a text. It keeps
+// whichever it was last given; written into a display, a text goes unchanged and a
+// number in the number text form.
+
+#include <QString>
+#include <variant>
+
+using Value = std::variant<std::monostate, qint16, double, QString>;

@@ -1,0 +1,39 @@
+#pragma once
+// The operations tape: a running record of the calculations, like a desk calculator's
+// paper roll. Lines end with CR LF. Blocks are appended at the end; appending costs the
+// same however long the tape already is. The window mirrors the text through the
+// signals, appending what is appended, never copying the whole tape per block.
+
+#include <QObject>
+#include <QString>
+
+class Tape : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Tape(QObject *parent = nullptr);
+
+    QString text() const;
+    qsizetype length() const;
+
+    // The blocks (modeLine is "Calcul en Euros" or "Calcul en " and a code).
+    void startHeader();                                // window start, on an emptied tape
+    void clearTape(const QString &modeLine);           // cmdEffacer_Click: the cleared tape
+    void appendClearBlock(const QString &modeLine);    // clear all
+    void appendOperandLine(const QString &displayText);
+    void appendOperatorLine(const QString &caption);
+    void appendTotalBlock(const QString &displayText);
+
+    // "dd/mm/yyyy - hh:mm" of Euro::Now().
+    static QString dateTimeLine();
+    // The display text without a final ",": "12," gives "12", "," gives "".
+    static QString displayAmount(const QString &displayText);
+
+Q_SIGNALS:
+    void cleared();                       // the text was emptied
+    void appended(const QString &piece);  // piece was appended at the end
+
+private:
+    void append(const QString &piece);
+    QString m_text;
+};

@@ -1,0 +1,52 @@
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QtGlobal>
+
+namespace TestSupport {
+
+MessageCapture::MessageCapture()
+{
+    m_previous = Euro::installMessageBoxHandler([this](const QString &text, const QString &title, int style) {
+        m_shown.append({text, title, style});
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return (style & Euro::vbYesNo) ? int(Euro::vbYes) : int(Euro::vbOK);
+    });
+}
+
+MessageCapture::~MessageCapture() { Euro::installMessageBoxHandler(std::move(m_previous)); }
+
+FixedClock::FixedClock(const QDateTime &when) : m_when(std::make_shared<QDateTime>(when))
+{
+    m_previous = Euro::installClock([w = m_when] { return *w; });
+}
+
+FixedClock::~FixedClock() { Euro::installClock(std::move(m_previous)); }
+
+ThrowAwaySettings::ThrowAwaySettings()
+{
+    m_hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    m_oldXdg = qgetenv("XDG_CONFIG_HOME");
+    m_hadHome = qEnvironmentVariableIsSet("HOME");
+    m_oldHome = qgetenv("HOME");
+    QDir(m_dir.path()).mkpath(QStringLiteral(".config"));
+    qputenv("HOME", m_dir.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", configHome().toLocal8Bit());
+}
+
+ThrowAwaySettings::~ThrowAwaySettings()
+{
+    if (m_hadXdg)
+        qputenv("XDG_CONFIG_HOME", m_oldXdg);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    if (m_hadHome)
+        qputenv("HOME", m_oldHome);
+    else
+        qunsetenv("HOME");
+}
+
+QString ThrowAwaySettings::configHome() const { return m_dir.path() + QStringLiteral("/.config"); }
+
+} // namespace TestSupport

@@ -1,0 +1,74 @@
+#pragma once
+// Shared test fixtures: capture message boxes, fix the clock, use a throw-away settings folder.
+
+#include "engine/msgbox.h"
+#include "engine/clock.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace TestSupport {
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    int style = 0;
+};
+
+// While alive, every Euro::MsgBox is recorded instead of shown, and answered with the
+// next queued answer (vbOK or, for a question, vbYes when the queue is empty).
+class MessageCapture
+{
+public:
+    MessageCapture();
+    ~MessageCapture();
+    MessageCapture(const MessageCapture &) = delete;
+    MessageCapture &operator=(const MessageCapture &) = delete;
+
+    void answerNext(int answer) { m_answers.append(answer); }
+    const QList<ShownMessage> &shown() const { return m_shown; }
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<ShownMessage> m_shown;
+    QList<int> m_answers;
+    Euro::MessageBoxHandler m_previous;
+};
+
+// While alive, Euro::Now() returns the given time.
+class FixedClock
+{
+public:
+    explicit FixedClock(const QDateTime &when);
+    ~FixedClock();
+    FixedClock(const FixedClock &) = delete;
+    FixedClock &operator=(const FixedClock &) = delete;
+    void set(const QDateTime &when) { *m_when = when; }
+
+private:
+    std::shared_ptr<QDateTime> m_when;
+    Euro::ClockSource m_previous;
+};
+
+// While alive, XDG_CONFIG_HOME (and HOME) point into a fresh temporary folder, so the
+// settings store reads and writes there and never touches the real user's settings.
+class ThrowAwaySettings
+{
+public:
+    ThrowAwaySettings();
+    ~ThrowAwaySettings();
+    ThrowAwaySettings(const ThrowAwaySettings &) = delete;
+    ThrowAwaySettings &operator=(const ThrowAwaySettings &) = delete;
+    QString configHome() const; // the XDG configuration folder in use
+    bool isValid() const { return m_dir.isValid(); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldXdg, m_oldHome;
+    bool m_hadXdg = false, m_hadHome = false;
+};
+
+} // namespace TestSupport
