@@ -1,0 +1,22 @@
+#pragma once
+// Small routines shared by the program's windows.
+
+#include <QString>
+
+class QWidget;
+
+namespace Euro {
+
+// The folder of the running executable (symlinks resolved), ending in exactly one "/".
+QString AppFolder();
+
+// Re-places the window at its own position and keeps it above all others (onTop) or not.
+void SetTopMost(QWidget *window, bool onTop);
+
+// True when path names an existing regular file that is neither a folder nor hidden.
+bool FileExists(const QString &path);
+
+// Opens AppFolder() + fileName with the desktop's handler for HTML, or says why it cannot.
+void ShowHelpFile(QWidget *window, const QString &fileName);
+
+} // namespace Euro

@@ -1,0 +1,23 @@
+#pragma once
+// The per-user settings store: text values addressed by application name, section and key,
+// kept in an INI file in the user's configuration folder (<app>.ini). The application name
+// is the executable's file name without extension, read at run time, so a renamed copy of
+// the program keeps its own set of values.
+
+#include <QString>
+
+namespace Euro {
+
+// The executable's file name without its extension ("Pecunio").
+QString AppName();
+
+// The stored text, or "" when absent or unreadable.
+QString GetSetting(const QString &application, const QString &section, const QString &key);
+
+// Creates or replaces the value. Failures are silent; a write never leaves a half-written file.
+void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
+
+// The file that holds the values of an application.
+QString settingsFilePath(const QString &application);
+
+} // namespace Euro

@@ -1,0 +1,64 @@
+#pragma once
+// The twelve former euro-zone currencies, and the run-time rate table.
+//
+// One constant table holds the codes, the list texts and the default rate texts in the
+// program's own order: the order in which first-run seeding writes the rates and in which
+// the window adds the list texts. Rates travel as text with a decimal comma.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+namespace Euro {
+
+struct Currency {
+    QStringView code;        // "FRF"
+    QStringView listText;    // "FRF - Franc Français": the code is its first three characters
+    QStringView defaultRate; // "6,55957": units of the currency for one euro
+};
+
+inline constexpr int CurrencyCount = 12;
+
+inline constexpr std::array<Currency, CurrencyCount> CurrencyTable{{
+    {u"FRF", u"FRF - Franc Français", u"6,55957"},
+    {u"BEF", u"BEF - Franc Belge", u"40,3399"},
+    {u"LUF", u"LUF - Franc Luxembourgeois", u"40,3399"},
+    {u"ATS", u"ATS - Schilling Autrichien", u"13,7603"},
+    {u"NLG", u"NLG - Florin Néerlandais", u"2,20371"},
+    {u"PTE", u"PTE - Escudo Portugais", u"200,482"},
+    {u"ESP", u"ESP - Pesetas Espagnole", u"166,386"},
+    {u"IEP", u"IEP - Livre Irlandaise", u"0,787564"},
+    {u"DEM", u"DEM - Mark Allemand", u"1,95583"},
+    {u"GRD", u"GRD - Drachme Grec", u"340,750"},
+    {u"ITL", u"ITL - Lire Italienne", u"1936,27"},
+    {u"FIM", u"FIM - Mark Finlandais", u"5,94573"},
+}};
+
+// The start currency, and the rate seeded under the key "taux".
+inline constexpr QStringView StartCurrencyCode = u"FRF";
+inline constexpr QStringView StartRate = u"6,55957";
+
+// Entry i: a code immediately followed by its rate text ("FRF6,55957"), in the lists'
+// sorted order (ATS first, PTE last).
+extern std::array<QString, CurrencyCount> RateTable;
+// The shared loop index of every walk through RateTable: 12 after a walk without a match.
+extern qint16 RateIndex;
+// The code of the currency whose rate is being edited (distinct from the calculator's).
+extern QString RateCode;
+
+// The list texts in the program's order, sorted as a list box sorts them (ascending,
+// case-insensitive): the order of the codes, ATS ... PTE.
+QStringList sortedListTexts();
+
+// Fills RateTable in the lists' order; readRate(code) gives the stored rate text
+// ("" when absent, so the entry is the code alone).
+void buildRateTable(const std::function<QString(const QString &code)> &readRate);
+
+// Walks RateTable with RateIndex for the entry of code (case-sensitive); -1 when none.
+int findRate(const QString &code);
+
+// The rate text of entry i: the entry without its first three characters.
+QString rateText(int i);
+
+} // namespace Euro
