@@ -69,6 +69,9 @@ Q_SIGNALS:
     void displayChanged(int index, const QString &text);
 
 private:
+    void runPendingOperation();
+    void reportOverflow();
+
     Tape &m_tape;
     CalculatorState m_state;
     std::array<QString, 2> m_readOut;

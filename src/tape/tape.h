@@ -34,6 +34,7 @@ Q_SIGNALS:
     void appended(const QString &piece);  // piece was appended at the end
 
 private:
+    void empty();
     void append(const QString &piece);
     QString m_text;
 };

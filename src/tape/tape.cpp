@@ -1,0 +1,73 @@
+#include "tape/tape.h"
+
+#include "engine/clock.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QString DateRule = QStringLiteral("-------------------------");
+const QString ClearRule = QStringLiteral("-+-+-+-+-+-");
+const QString OperandIndent = QStringLiteral("          ");        // 10 spaces
+const QString TotalRule = QStringLiteral("        ----------");     // 8 spaces, 10 hyphens
+const QString TotalLead = QStringLiteral("=        ");              // "=" and 8 spaces
+
+} // namespace
+
+Tape::Tape(QObject *parent) : QObject(parent) {}
+
+QString Tape::text() const { return m_text; }
+
+qsizetype Tape::length() const { return m_text.size(); }
+
+void Tape::startHeader()
+{
+    empty();
+    append(dateTimeLine() + CrLf + DateRule + CrLf + QStringLiteral("Calcul en FRF") + CrLf);
+}
+
+void Tape::clearTape(const QString &modeLine)
+{
+    empty();
+    append(dateTimeLine() + CrLf + DateRule + CrLf + CrLf + modeLine + CrLf);
+}
+
+void Tape::appendClearBlock(const QString &modeLine)
+{
+    append(CrLf + ClearRule + CrLf + CrLf + modeLine + CrLf);
+}
+
+void Tape::appendOperandLine(const QString &displayText)
+{
+    append(CrLf + OperandIndent + displayAmount(displayText));
+}
+
+void Tape::appendOperatorLine(const QString &caption) { append(CrLf + caption); }
+
+void Tape::appendTotalBlock(const QString &displayText)
+{
+    append(CrLf + TotalRule + CrLf + TotalLead + displayAmount(displayText) + CrLf);
+}
+
+QString Tape::dateTimeLine()
+{
+    return Euro::Now().toString(QStringLiteral("dd/MM/yyyy - HH:mm"));
+}
+
+QString Tape::displayAmount(const QString &displayText)
+{
+    if (displayText.endsWith(u','))
+        return displayText.first(displayText.size() - 1);
+    return displayText;
+}
+
+void Tape::empty()
+{
+    m_text.clear();
+    Q_EMIT cleared();
+}
+
+void Tape::append(const QString &piece)
+{
+    m_text.append(piece);
+    Q_EMIT appended(piece);
+}
