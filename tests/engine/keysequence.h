@@ -1,0 +1,50 @@
+#pragma once
+// Drives a calculator with a key sequence written as on the keypad, so that the tables of
+// the tests read like a calculation: "1 0 0 + 5 0 =", "0,1 + 0,2 =", "12 + 5 CE 3 =".
+// Tokens are separated by spaces; "C", "CE" and the operators "/ + X - =" are keys of
+// their own, any other token is a run of digit keys and decimal keys (",").
+
+#include "engine/calculator.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace TestKeys {
+
+// Presses the keys; returns false (and the bad token in *bad) for an unknown token.
+inline bool press(Calculator &calc, const QString &keys, QString *bad = nullptr)
+{
+    const QStringList tokens = keys.split(u' ', Qt::SkipEmptyParts);
+    for (const QString &token : tokens) {
+        if (token == QLatin1String("C")) {
+            calc.Cancel_Click();
+        } else if (token == QLatin1String("CE")) {
+            calc.CancelEntry_Click();
+        } else if (token.size() == 1 && QStringLiteral("/+X-=").contains(token)) {
+            calc.Operator_Click(qint16(QStringLiteral("/+X-=").indexOf(token)));
+        } else {
+            for (QChar c : token) {
+                if (c == u',') {
+                    calc.Decimal_Click();
+                } else if (c >= u'0' && c <= u'9') {
+                    calc.lblBouton_Click(qint16(c.unicode() - u'0'));
+                } else {
+                    if (bad)
+                        *bad = token;
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// "\n" written for CR LF, so expected tape texts stay readable.
+inline QString crlf(const QString &lines)
+{
+    QString out = lines;
+    out.replace(u'\n', QStringLiteral("\r\n"));
+    return out;
+}
+
+} // namespace TestKeys

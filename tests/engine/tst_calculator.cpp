@@ -1,0 +1,385 @@
+// Key sequences in, the two displays, the tape and the messages out.
+
+#include "engine/calculator.h"
+#include "engine/numbertext.h"
+#include "keysequence.h"
+#include "support/testsupport.h"
+#include "tape/tape.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString Frf = QStringLiteral("6,55957");
+
+// Tape pieces, CR LF written as "\n".
+QString operand(const QString &amount) { return QStringLiteral("\n          ") + amount; }
+QString line(const QString &caption) { return QStringLiteral("\n") + caption; }
+QString total(const QString &amount)
+{
+    return QStringLiteral("\n        ----------\n=        ") + amount + QStringLiteral("\n");
+}
+
+const QString DivZero = QStringLiteral("Division par zéro.");
+const QString Overflow = QStringLiteral("Dépassement de capacité.");
+
+} // namespace
+
+class TestCalculator : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keys_data();
+    void keys();
+    void startState();
+    void clearAllRestoresStart_data();
+    void clearAllRestoresStart();
+    void stateAfterDivisionByZero();
+    void displayWritesRunTheConversion();
+    void conversionFailureKeepsConvertedText_data();
+    void conversionFailureKeepsConvertedText();
+    void modeLine_data();
+    void modeLine();
+    void clearOfTheTapeKeepsCalculation();
+};
+
+void TestCalculator::keys_data()
+{
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("inputText");
+    QTest::addColumn<QString>("convertedText");
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList none;
+
+    // Number entry.
+    QTest::newRow("after clear all") << Frf << 1 << 2 << "" << "0," << "0" << "" << none;
+    QTest::newRow("digits convert at once") << Frf << 1 << 2 << "1 0 0" << "100," << "15,24" << "" << none;
+    QTest::newRow("digits and decimal") << Frf << 1 << 2 << "1 2 , 5" << "12,5" << "1,91" << "" << none;
+    QTest::newRow("digit then decimal only") << Frf << 1 << 2 << "1 2 ," << "12," << "1,83" << "" << none;
+    QTest::newRow("leading zeros stay") << Frf << 1 << 2 << "0 0 7" << "007," << "1,07" << "" << none;
+    QTest::newRow("decimal first keeps converted") << Frf << 1 << 2 << "," << "," << "0" << "" << none;
+    QTest::newRow("decimal first then digit") << Frf << 1 << 2 << ", 5" << ",5" << "0,08" << "" << none;
+    QTest::newRow("second decimal changes nothing") << Frf << 1 << 2 << "1 , , 5 , 3" << "1,53" << "0,23" << "" << none;
+    QTest::newRow("clear entry") << Frf << 1 << 2 << "4 5 CE" << "0," << "0" << "" << none;
+    QTest::newRow("decimal after clear entry") << Frf << 1 << 2 << "4 5 CE , 2" << ",2" << "0,03" << "" << none;
+
+    // Conversion, both ways, 2 and 5 decimals.
+    QTest::newRow("100 FRF at 5 decimals") << Frf << 1 << 5 << "1 0 0" << "100," << "15,2449" << "" << none;
+    QTest::newRow("1000 FRF") << Frf << 1 << 2 << "1 0 0 0" << "1000," << "152,45" << "" << none;
+    QTest::newRow("1 euro in FRF") << Frf << 0 << 2 << "1" << "1," << "6,56" << "" << none;
+    QTest::newRow("1 euro in FRF at 5 decimals") << Frf << 0 << 5 << "1" << "1," << "6,55957" << "" << none;
+    QTest::newRow("1 euro in ITL at 5 decimals") << "1936,27" << 0 << 5 << "1" << "1," << "1936,27" << "" << none;
+    QTest::newRow("1 ITL in euros at 5 decimals") << "1936,27" << 1 << 5 << "1" << "1," << "0,00052" << "" << none;
+    QTest::newRow("tiny amount in exponent form") << "1" << 1 << 5 << ",00001" << ",00001" << "1E-05" << "" << none;
+    QTest::newRow("0,0001 without exponent") << "1" << 1 << 5 << ",0001" << ",0001" << "0,0001" << "" << none;
+    QTest::newRow("below half of the last decimal") << "1" << 1 << 5 << ",000004" << ",000004" << "0" << "" << none;
+    // Halves go away from zero, judged on the amount's 15 digits.
+    QTest::newRow("half up: 0,3 EUR in GRD") << "340,750" << 0 << 2 << "0,3" << "0,3" << "102,23" << "" << none;
+    QTest::newRow("half up: 1,5 EUR in GRD") << "340,750" << 0 << 2 << "1,5" << "1,5" << "511,13" << "" << none;
+    QTest::newRow("half up on negative amount") << "340,750" << 0 << 2 << "- 1,5" << "-1,5" << "-511,13"
+        << operand("0") + line("-") << none;
+    QTest::newRow("half of last decimal at 5") << "1" << 1 << 5 << "0,000125" << "0,000125" << "0,00013" << "" << none;
+
+    // Operators.
+    QTest::newRow("road of one calculation") << Frf << 1 << 2 << "1 0 0 + 5 0 =" << "150" << "22,87"
+        << operand("100") + line("+") + operand("50") + total("150") << none;
+    QTest::newRow("operator keeps keyed text") << Frf << 1 << 2 << "1 0 0 +" << "100," << "15,24"
+        << operand("100") + line("+") << none;
+    QTest::newRow("operator after = goes on with result") << Frf << 1 << 2 << "1 2 + 5 = X 2 =" << "34" << "5,18"
+        << operand("12") + line("+") + operand("5") + total("17") + operand("17") + line("X") + operand("2") + total("34") << none;
+    QTest::newRow("amount after = starts a new chain") << Frf << 1 << 2 << "1 2 + 5 = 7 +" << "7" << "1,07"
+        << operand("12") + line("+") + operand("5") + total("17") + operand("7") + line("+") << none;
+    QTest::newRow("no precedence: intermediate") << Frf << 1 << 2 << "2 + 3 X" << "5" << "0,76"
+        << operand("2") + line("+") + operand("3") + line("X") << none;
+    QTest::newRow("no precedence") << Frf << 1 << 2 << "2 + 3 X 4 =" << "20" << "3,05"
+        << operand("2") + line("+") + operand("3") + line("X") + operand("4") + total("20") << none;
+    QTest::newRow("subtraction and division") << Frf << 1 << 2 << "2 0 - 8 / 4 =" << "3" << "0,46"
+        << operand("20") + line("-") + operand("8") + line("/") + operand("4") + total("3") << none;
+    QTest::newRow("sign after multiply") << Frf << 1 << 2 << "5 X - 3 =" << "-15" << "-2,29"
+        << operand("5") + line("X") + operand("5") + line("-") + operand("-3") + total("-15") << none;
+    QTest::newRow("sign after minus") << Frf << 1 << 2 << "5 - - 3 =" << "8" << "1,22"
+        << operand("5") + line("-") + operand("5") + line("-") + operand("-3") + total("8") << none;
+    QTest::newRow("sign first shows -0,") << Frf << 1 << 2 << "-" << "-0," << "0"
+        << operand("0") + line("-") << none;
+    QTest::newRow("sign first then digit") << Frf << 1 << 2 << "- 5" << "-5," << "-0,76"
+        << operand("0") + line("-") << none;
+    QTest::newRow("sign first then calculation") << Frf << 1 << 2 << "- 5 + 8 =" << "3" << "0,46"
+        << operand("0") + line("-") + operand("-5") + line("+") + operand("8") + total("3") << none;
+    QTest::newRow("sign then decimal") << Frf << 1 << 2 << "- , 5" << "-,5" << "-0,08"
+        << operand("0") + line("-") << none;
+    QTest::newRow("= right after + computes nothing") << Frf << 1 << 2 << "1 2 + =" << "12," << "1,83"
+        << operand("12") + line("+") + operand("12") + total("12") << none;
+    QTest::newRow("two operators write the amount twice") << Frf << 1 << 2 << "1 2 + -" << "-" << "1,83"
+        << operand("12") + line("+") + operand("12") + line("-") << none;
+    QTest::newRow("= right after a sign") << Frf << 1 << 2 << "- =" << "-0," << "0"
+        << operand("0") + line("-") + operand("-0") + line("=") << none;
+    QTest::newRow("clear entry then = takes 0") << Frf << 1 << 2 << "1 2 + 5 CE =" << "0," << "0"
+        << operand("12") + line("+") + operand("0") + total("0") << none;
+    QTest::newRow("clear entry keeps pending operation") << Frf << 1 << 2 << "1 2 + 5 CE 3 =" << "15" << "2,29"
+        << operand("12") + line("+") + operand("3") + total("15") << none;
+    QTest::newRow("10 / 3") << Frf << 1 << 2 << "1 0 / 3 =" << "3,33333333333333" << "0,51"
+        << operand("10") + line("/") + operand("3") + total("3,33333333333333") << none;
+    QTest::newRow("0,1 + 0,2") << Frf << 1 << 2 << "0,1 + 0,2 =" << "0,3" << "0,05"
+        << operand("0,1") + line("+") + operand("0,2") + total("0,3") << none;
+    QTest::newRow("99999999 X 99999999") << Frf << 1 << 2 << "99999999 X 99999999 =" << "9,9999998E+15"
+        << "1,5244901418843E+15"
+        << operand("99999999") + line("X") + operand("99999999") + total("9,9999998E+15") << none;
+    QTest::newRow("result in exponent form read back") << Frf << 1 << 2 << "99999999 X 99999999 = + 1 ="
+        << "9,9999998E+15" << "1,5244901418843E+15"
+        << operand("99999999") + line("X") + operand("99999999") + total("9,9999998E+15")
+           + operand("9,9999998E+15") + line("+") + operand("1") + total("9,9999998E+15") << none;
+    QTest::newRow("calculation in euros") << Frf << 0 << 2 << "1 0 + 5 =" << "15" << "98,39"
+        << operand("10") + line("+") + operand("5") + total("15") << none;
+
+    // Division by zero: the first operand stays, as it was keyed.
+    QTest::newRow("division by zero") << Frf << 1 << 2 << "8 / 0 =" << "8," << "1,22"
+        << operand("8") + line("/") + operand("0") + total("8") << QStringList{DivZero};
+    QTest::newRow("division by signed zero decimals") << Frf << 1 << 2 << "8 / - 0,00 =" << "8," << "1,22"
+        << operand("8") + line("/") + operand("8") + line("-") + operand("-0,00") + total("8") << QStringList{DivZero};
+    QTest::newRow("division by zero of a result") << Frf << 1 << 2 << "2 + 2 / 0 =" << "4" << "0,61"
+        << operand("2") + line("+") + operand("2") + line("/") + operand("0") + total("4") << QStringList{DivZero};
+    QTest::newRow("calculation goes on after division by zero") << Frf << 1 << 2 << "8 / 0 = + 2 =" << "10" << "1,52"
+        << operand("8") + line("/") + operand("0") + total("8") + operand("8") + line("+") + operand("2") + total("10")
+        << QStringList{DivZero};
+
+    // Amounts keyed without any digit count as zero.
+    QTest::newRow("decimal alone as first operand") << Frf << 1 << 2 << ", + 5 =" << "5" << "0,76"
+        << operand("") + line("+") + operand("5") + total("5") << none;
+    QTest::newRow("decimal alone as second operand") << Frf << 1 << 2 << "7 X , =" << "0" << "0"
+        << operand("7") + line("X") + operand("") + total("0") << none;
+    QTest::newRow("sign and decimal as operand") << Frf << 1 << 2 << "- , + 5 =" << "5" << "0,76"
+        << operand("0") + line("-") + operand("-") + line("+") + operand("5") + total("5") << none;
+    QTest::newRow("second sign takes - as operand") << Frf << 1 << 2 << "5 X - - 3 =" << "0" << "0"
+        << operand("5") + line("X") + operand("5") + line("-") + operand("-") + line("-") + operand("-3") + total("0")
+        << none;
+    QTest::newRow("divide by decimal alone") << Frf << 1 << 2 << "8 / , =" << "8," << "1,22"
+        << operand("8") + line("/") + operand("") + total("8") << QStringList{DivZero};
+
+    // Results a double cannot hold never reach a display.
+    const QString big = QStringLiteral("1") + QString(300, u'0');
+    QTest::newRow("overflow of a product") << Frf << 1 << 2 << big + " X " + big + " =" << big + ","
+        << "1,5244901723741E+299"
+        << operand(big) + line("X") + operand(big) + total(big) << QStringList{Overflow};
+    const QString huge = QString(320, u'9');
+    QTest::newRow("operand too large for a double") << Frf << 1 << 2 << "2 + " + huge + " =" << "2," << "0,3"
+        << operand("2") + line("+") + operand(huge) + total("2") << QStringList{Overflow};
+    QTest::newRow("overflow then calculation goes on") << Frf << 1 << 2 << big + " X " + big + " = C 3 + 4 ="
+        << "7" << "1,07"
+        << operand(big) + line("X") + operand(big) + total(big)
+           + QStringLiteral("\n-+-+-+-+-+-\n\nCalcul en FRF\n") + operand("3") + line("+") + operand("4") + total("7")
+        << QStringList{Overflow};
+}
+
+void TestCalculator::keys()
+{
+    QFETCH(QString, rate);
+    QFETCH(int, input);
+    QFETCH(int, decimals);
+    QFETCH(QString, keys);
+    QFETCH(QString, inputText);
+    QFETCH(QString, convertedText);
+    QFETCH(QString, tape);
+    QFETCH(QStringList, messages);
+
+    TestSupport::MessageCapture capture;
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(rate);
+    calc.state().InputDisplay = qint16(input);
+    calc.state().DecimalPlaces = qint16(decimals);
+    calc.Cancel_Click();
+    const qsizetype mark = paper.length();
+
+    QString bad;
+    QVERIFY2(TestKeys::press(calc, keys, &bad), qPrintable(bad));
+
+    QCOMPARE(calc.ReadOut(input), inputText);
+    QCOMPARE(calc.ReadOut(1 - input), convertedText);
+    QCOMPARE(paper.text().mid(mark), TestKeys::crlf(tape));
+    QStringList shown;
+    for (const TestSupport::ShownMessage &m : capture.shown()) {
+        QCOMPARE(m.title, QStringLiteral("Pecunio"));
+        QCOMPARE(m.style, 48);
+        shown << m.text;
+    }
+    QCOMPARE(shown, messages);
+    QVERIFY(calc.state().OperandCount == 0 || calc.state().OperandCount == 1);
+}
+
+void TestCalculator::startState()
+{
+    Tape paper;
+    Calculator calc(paper);
+    QSignalSpy changes(&calc, &Calculator::displayChanged);
+    calc.start(QStringLiteral("6,55957"));
+    const CalculatorState &s = calc.state();
+    QCOMPARE(s.DecimalPlaces, qint16(2));
+    QCOMPARE(s.InputDisplay, qint16(1));
+    QCOMPARE(s.CurrentRate, Value(QStringLiteral("6,55957")));
+    QCOMPARE(s.CurrencyCode, QStringLiteral("FRF"));
+    QCOMPARE(s.KeepOnTop, qint16(-1));
+    QVERIFY(std::holds_alternative<std::monostate>(s.Operand1));
+    QVERIFY(std::holds_alternative<std::monostate>(s.Operand2));
+    QVERIFY(std::holds_alternative<std::monostate>(s.EntryText));
+    QCOMPARE(s.DecimalTyped, qint16(0));
+    QCOMPARE(s.OperandCount, qint16(0));
+    QCOMPARE(s.LastInputKind, Value(QStringLiteral("NONE")));
+    QCOMPARE(s.PendingOperator, Value(QStringLiteral(" ")));
+    QCOMPARE(calc.ReadOut(0), QStringLiteral("0"));
+    QCOMPARE(calc.ReadOut(1), QStringLiteral("0,"));
+    QCOMPARE(paper.length(), 0); // the window starts the tape itself
+    // "0," into the euro display (nothing to convert yet), then "0," into the currency
+    // display, whose conversion writes "0" into the euro display.
+    QStringList writes;
+    for (const QList<QVariant> &c : changes)
+        writes << QString::number(c.at(0).toInt()) + u':' + c.at(1).toString();
+    QCOMPARE(writes, (QStringList{"0:0,", "1:0,", "0:0"}));
+}
+
+void TestCalculator::clearAllRestoresStart_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("in the middle of an amount") << 1 << "1 2 , 5";
+    QTest::newRow("with a pending operation") << 1 << "1 2 + 5";
+    QTest::newRow("after a sign") << 0 << "5 X -";
+    QTest::newRow("after a result, in euros") << 0 << "2 X 3 =";
+}
+
+void TestCalculator::clearAllRestoresStart()
+{
+    QFETCH(int, input);
+    QFETCH(QString, keys);
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(QStringLiteral("6,55957"));
+    calc.state().InputDisplay = qint16(input);
+    TestKeys::press(calc, keys);
+    calc.Cancel_Click();
+    const CalculatorState &s = calc.state();
+    QCOMPARE(s.Operand1, Value(qint16(0)));
+    QCOMPARE(s.Operand2, Value(qint16(0)));
+    QCOMPARE(s.DecimalTyped, qint16(0));
+    QCOMPARE(s.OperandCount, qint16(0));
+    QCOMPARE(s.LastInputKind, Value(QStringLiteral("NONE")));
+    QCOMPARE(s.PendingOperator, Value(QStringLiteral(" ")));
+    QCOMPARE(s.InputDisplay, qint16(input));
+    QCOMPARE(calc.ReadOut(input), QStringLiteral("0,"));
+    QCOMPARE(calc.ReadOut(1 - input), QStringLiteral("0"));
+    QVERIFY(paper.text().endsWith(QStringLiteral("\r\n-+-+-+-+-+-\r\n\r\n") + calc.modeLine() + QStringLiteral("\r\n")));
+}
+
+void TestCalculator::stateAfterDivisionByZero()
+{
+    TestSupport::MessageCapture capture;
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(QStringLiteral("6,55957"));
+    TestKeys::press(calc, QStringLiteral("8 / 0 ="));
+    QCOMPARE(capture.shown().size(), 1);
+    QCOMPARE(calc.state().Operand1, Value(QStringLiteral("8,")));
+    QCOMPARE(calc.state().OperandCount, qint16(1));
+    QCOMPARE(calc.state().PendingOperator, Value(QStringLiteral("=")));
+    QCOMPARE(calc.state().LastInputKind, Value(QStringLiteral("OPS")));
+}
+
+void TestCalculator::displayWritesRunTheConversion()
+{
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(QStringLiteral("6,55957"));
+    QSignalSpy changes(&calc, &Calculator::displayChanged);
+    TestKeys::press(calc, QStringLiteral("+ 5"));
+    // The digit starting an amount writes "," (no conversion), then "5,", then the euros.
+    QStringList writes;
+    for (const QList<QVariant> &c : changes)
+        writes << QString::number(c.at(0).toInt()) + u':' + c.at(1).toString();
+    QCOMPARE(writes, (QStringList{"1:,", "1:5,", "0:0,76"}));
+
+    // Rewriting the same text notifies nothing.
+    changes.clear();
+    calc.setReadOut(1, QStringLiteral("5,"));
+    QCOMPARE(changes.size(), 0);
+    // A write into the converted display is undone by the conversion at once.
+    calc.setReadOut(0, QStringLiteral("99"));
+    QCOMPARE(calc.ReadOut(0), QStringLiteral("0,76"));
+    QCOMPARE(changes.size(), 2);
+}
+
+void TestCalculator::conversionFailureKeepsConvertedText_data()
+{
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<int>("input");
+    QTest::newRow("empty rate") << "" << 1;
+    QTest::newRow("rate with a point") << "6.55957" << 1;
+    QTest::newRow("zero rate, from the currency") << "0" << 1;
+    QTest::newRow("empty rate, from euros") << "" << 0;
+}
+
+void TestCalculator::conversionFailureKeepsConvertedText()
+{
+    QFETCH(QString, rate);
+    QFETCH(int, input);
+    TestSupport::MessageCapture capture;
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(QStringLiteral("6,55957"));
+    calc.state().InputDisplay = qint16(input);
+    TestKeys::press(calc, QStringLiteral("C 4 2"));
+    const QString before = calc.ReadOut(1 - input);
+    calc.state().CurrentRate = rate;
+    TestKeys::press(calc, QStringLiteral("7 + 1 ="));
+    QCOMPARE(calc.ReadOut(input), QStringLiteral("428"));
+    QCOMPARE(calc.ReadOut(1 - input), before);
+    QVERIFY(capture.shown().isEmpty());
+}
+
+void TestCalculator::modeLine_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("currency FRF") << 1 << "FRF" << "Calcul en FRF";
+    QTest::newRow("currency BEF") << 1 << "BEF" << "Calcul en BEF";
+    QTest::newRow("euros") << 0 << "BEF" << "Calcul en Euros";
+}
+
+void TestCalculator::modeLine()
+{
+    QFETCH(int, input);
+    QFETCH(QString, code);
+    QFETCH(QString, mode);
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(QStringLiteral("40,3399"));
+    calc.state().InputDisplay = qint16(input);
+    calc.state().CurrencyCode = code;
+    QCOMPARE(calc.modeLine(), mode);
+    calc.Cancel_Click();
+    QCOMPARE(paper.text(), QStringLiteral("\r\n-+-+-+-+-+-\r\n\r\n") + mode + QStringLiteral("\r\n"));
+}
+
+void TestCalculator::clearOfTheTapeKeepsCalculation()
+{
+    TestSupport::FixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(7, 24)));
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(QStringLiteral("6,55957"));
+    paper.startHeader();
+    TestKeys::press(calc, QStringLiteral("1 2 +"));
+    paper.clearTape(calc.modeLine());
+    TestKeys::press(calc, QStringLiteral("3 ="));
+    QCOMPARE(calc.ReadOut(1), QStringLiteral("15"));
+    QCOMPARE(paper.text(), TestKeys::crlf(QStringLiteral("08/12/2026 - 07:24\n-------------------------\n\nCalcul en FRF\n")
+                                          + operand("3") + total("15")));
+}
+
+QTEST_GUILESS_MAIN(TestCalculator)
+#include "tst_calculator.moc"

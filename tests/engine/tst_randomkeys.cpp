@@ -1,0 +1,176 @@
+// A long random run of keys, currency changes, input display and decimals changes, with
+// the calculator's invariants checked after every key.
+
+#include "engine/calculator.h"
+#include "engine/currencies.h"
+#include "engine/numbertext.h"
+#include "support/testsupport.h"
+#include "tape/tape.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+bool isTag(const Value &v, std::initializer_list<const char *> tags)
+{
+    const QString *s = std::get_if<QString>(&v);
+    if (!s)
+        return false;
+    for (const char *t : tags)
+        if (*s == QLatin1String(t))
+            return true;
+    return false;
+}
+
+} // namespace
+
+class TestRandomKeys : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void millionKeys_data();
+    void millionKeys();
+};
+
+void TestRandomKeys::millionKeys_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("keys");
+    QTest::newRow("seed 1") << 1u << 1'000'000;
+    QTest::newRow("seed 20261208") << 20261208u << 100'000;
+}
+
+void TestRandomKeys::millionKeys()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, keys);
+
+    TestSupport::MessageCapture capture;
+    TestSupport::FixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(7, 24)));
+    QRandomGenerator random(seed);
+
+    // The twelve default rates, and one rate that is not a number (a missing setting).
+    QStringList codes, rates;
+    for (const Euro::Currency &c : Euro::CurrencyTable) {
+        codes << c.code.toString();
+        rates << c.defaultRate.toString();
+    }
+    codes << QStringLiteral("XXX");
+    rates << QString();
+
+    Tape tape;
+    Calculator calc(tape);
+    calc.start(QStringLiteral("6,55957"));
+    tape.startHeader();
+    CalculatorState &s = calc.state();
+
+    qsizetype tapeLength = tape.length();
+    int operators = 0, messages = 0, conversionsChecked = 0;
+    for (int k = 0; k < keys; ++k) {
+        const quint32 r = random.bounded(1000u);
+        QString key;
+        if (r < 450) {
+            const qint16 d = qint16(random.bounded(10u));
+            calc.lblBouton_Click(d);
+            key = QString::number(d);
+        } else if (r < 520) {
+            calc.Decimal_Click();
+            key = QStringLiteral(",");
+        } else if (r < 900) {
+            const qint16 op = qint16(random.bounded(5u));
+            calc.Operator_Click(op);
+            key = Calculator::operatorCaption(op);
+            ++operators;
+        } else if (r < 930) {
+            calc.Cancel_Click();
+            key = QStringLiteral("C");
+        } else if (r < 960) {
+            calc.CancelEntry_Click();
+            key = QStringLiteral("CE");
+        } else if (r < 975) {
+            // Choosing a currency sets code and rate together, then clears all.
+            const int c = int(random.bounded(quint32(codes.size())));
+            s.CurrencyCode = codes.at(c);
+            s.CurrentRate = rates.at(c);
+            calc.Cancel_Click();
+            key = QStringLiteral("currency ") + codes.at(c);
+        } else if (r < 985) {
+            s.InputDisplay = qint16(1 - s.InputDisplay);
+            calc.Cancel_Click();
+            key = QStringLiteral("input display");
+        } else {
+            s.DecimalPlaces = s.DecimalPlaces == 2 ? qint16(5) : qint16(2);
+            key = QStringLiteral("decimals");
+        }
+
+        const auto where = [&] {
+            return qPrintable(QStringLiteral("key %1 (%2): input \"%3\", converted \"%4\"")
+                                  .arg(k).arg(key, calc.ReadOut(s.InputDisplay).left(40),
+                                              calc.ReadOut(1 - s.InputDisplay).left(40)));
+        };
+        QVERIFY2(s.InputDisplay == 0 || s.InputDisplay == 1, where());
+        QVERIFY2(s.DecimalPlaces == 2 || s.DecimalPlaces == 5, where());
+        QVERIFY2(s.OperandCount == 0 || s.OperandCount == 1, where());
+        QVERIFY2(isTag(s.LastInputKind, {"NONE", "NUMS", "OPS", "NEG", "CE"}), where());
+        QVERIFY2(isTag(s.PendingOperator, {" ", "+", "-", "X", "/", "="}), where());
+
+        // The converted display is always an amount, in the number text form; the one
+        // exception is the "0," of clear all left by a rate that is not a number (clear
+        // all then rewrites the same texts, which converts nothing, until the next key).
+        const QString *rateText = std::get_if<QString>(&s.CurrentRate);
+        const Euro::NumberText::ReadResult rate = Euro::NumberText::parse(rateText ? *rateText : QString());
+        const bool rateIsNumber = rate.status == Euro::NumberText::ReadStatus::Number;
+        const QString converted = calc.ReadOut(1 - s.InputDisplay);
+        const std::optional<double> shown = Euro::NumberText::read(converted);
+        QVERIFY2(shown.has_value(), where());
+        if (converted != QLatin1String("0,"))
+            QVERIFY2(Euro::NumberText::format(*shown) == converted, where());
+
+        // The input display is an amount, or an entry keyed without digits yet.
+        const QString input = calc.ReadOut(s.InputDisplay);
+        const Euro::NumberText::ReadResult in = Euro::NumberText::parse(input);
+        QVERIFY2(in.status == Euro::NumberText::ReadStatus::Number
+                     || (in.status == Euro::NumberText::ReadStatus::NoDigits && !input.isEmpty())
+                     || in.status == Euro::NumberText::ReadStatus::OutOfRange,
+                 where());
+
+        // When the input display and the rate are numbers, the converted display shows the
+        // input converted and rounded (within half a unit of the last decimal).
+        // A change of decimals shows at the next conversion, so allow for 2 decimals.
+        if (in.status == Euro::NumberText::ReadStatus::Number && rateIsNumber && rate.value != 0.0) {
+            const double exact = s.InputDisplay ? in.value / rate.value : in.value * rate.value;
+            if (std::isfinite(exact)) {
+                const double slack = 0.005 + std::fabs(exact) * 1e-14;
+                QVERIFY2(std::fabs(*shown - exact) <= slack, where());
+                ++conversionsChecked;
+            }
+        }
+
+        // Keys only ever append to the tape.
+        QVERIFY2(tape.length() >= tapeLength, where());
+        tapeLength = tape.length();
+
+        if (!capture.shown().isEmpty()) {
+            for (const TestSupport::ShownMessage &m : capture.shown()) {
+                QVERIFY2(m.text == QStringLiteral("Division par zéro.")
+                             || m.text == QStringLiteral("Dépassement de capacité."),
+                         where());
+                QCOMPARE(m.style, 48);
+            }
+            messages += int(capture.shown().size());
+            capture.clear();
+        }
+    }
+    // The run went through the interesting places, not just through digits.
+    QVERIFY(operators > keys / 4);
+    QVERIFY(messages > 0);
+    QVERIFY(conversionsChecked > keys / 2);
+    qInfo("%d keys, %d operators, %d messages, tape of %lld characters", keys, operators, messages,
+          qlonglong(tape.length()));
+}
+
+QTEST_GUILESS_MAIN(TestRandomKeys)
+#include "tst_randomkeys.moc"
