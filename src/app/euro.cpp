@@ -1,30 +1,67 @@
 #include "app/euro.h"
 
+#include "app/twips.h"
+#include "engine/msgbox.h"
+#include "platform/shellopen.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QWidget>
 
 namespace Euro {
 
-QString AppFolder()
+QString AppFolderOf(const QString &executablePath)
 {
-    QString folder = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    const QFileInfo exe(executablePath);
+    const QString resolved = exe.canonicalFilePath(); // symlinks followed; empty when missing
+    QString folder = resolved.isEmpty() ? exe.absolutePath() : QFileInfo(resolved).absolutePath();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;
 }
 
+QString AppFolder() { return AppFolderOf(QCoreApplication::applicationFilePath()); }
+
 void SetTopMost(QWidget *window, bool onTop)
 {
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    // The window is re-placed at its own position, converted from twips at 15 to the pixel,
+    // and keeps its size.
+    const QPoint at = twipsPoint(pixelsToTwips(window->x()), pixelsToTwips(window->y()));
+    const bool wasVisible = window->isVisible();
+    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+        // Changing a top-level window's flags hides it; show it again where it was.
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    }
+    window->move(at);
+    if (wasVisible && !window->isVisible())
+        window->show();
 }
 
 bool FileExists(const QString &path)
 {
     const QFileInfo info(path);
-    return info.exists() && info.isFile() && !info.isHidden();
+    return info.isFile() && !info.isHidden();
 }
 
-void ShowHelpFile(QWidget *, const QString &) {}
+void ShowHelpFile(QWidget *window, const QString &fileName)
+{
+    Q_UNUSED(window); // the opened document gets its own window
+    const QString folder = AppFolder();
+    const QString path = folder + fileName;
+    if (FileExists(path)) {
+        if (ShellOpenDocument(path, QStringLiteral("text/html")) == ShellOpenNoAssociation)
+            MsgBox(QStringLiteral("Aucune application associée avec le type de fichier HTML."), vbInformation,
+                   QStringLiteral("Information"));
+        return;
+    }
+    // The help page is looked up in the application folder itself: name that folder.
+    QString shownFolder = folder;
+    if (shownFolder.size() > 1)
+        shownFolder.chop(1);
+    MsgBox(QStringLiteral("Fichier d'aide [") + fileName
+               + QStringLiteral("] introuvable. Assurez-vous que celui-ci doit se trouver dans le dossier:")
+               + QStringLiteral("\r\n") + shownFolder,
+           vbCritical, QStringLiteral("fichier d'aide absent"));
+}
 
 } // namespace Euro

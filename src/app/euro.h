@@ -10,6 +10,9 @@ namespace Euro {
 // The folder of the running executable (symlinks resolved), ending in exactly one "/".
 QString AppFolder();
 
+// The folder of the given executable, symlinks resolved, ending in exactly one "/".
+QString AppFolderOf(const QString &executablePath);
+
 // Re-places the window at its own position and keeps it above all others (onTop) or not.
 void SetTopMost(QWidget *window, bool onTop);
 

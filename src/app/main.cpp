@@ -1,10 +1,48 @@
+// Pecunio: a French desktop euro calculator.
+
+#include "app/fonts.h"
+#include "app/frmintro.h"
+#include "app/instanceguard.h"
+#include "app/messageboxes.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "engine/msgbox.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Pecunio"));
-    placeholder.show();
+    // The program ends only through the main window's confirmed close.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Qt's own texts (message-box buttons, the print dialog) in French, whatever the system locale.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QTranslator qtFrench;
+    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrench);
+
+    Euro::registerFonts();
+    Euro::installWidgetMessageBoxes();
+
+    Euro::InstanceGuard guard(Euro::AppName());
+    if (!Euro::ensureSingleInstance(guard))
+        return 0;
+
+    auto *intro = new FrmIntro([] {
+        auto *main = new QWidget;
+        main->setWindowTitle(Euro::appTitle());
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(main, &QObject::destroyed, qApp, &QCoreApplication::quit);
+        main->show();
+    });
+    intro->setAttribute(Qt::WA_DeleteOnClose);
+    intro->Form_Load();
+    intro->centreOnScreen();
+    intro->show();
     return app.exec();
 }

@@ -2,10 +2,26 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace Euro {
+namespace {
+
+QString storeKey(const QString &section, const QString &key) { return section + QLatin1Char('/') + key; }
+
+// Values this run wrote but could not save (a read-only file, a folder in its place, a full
+// disk), by file and key. The run still reads back what it wrote, so a first start on a broken
+// store works with the seeded defaults instead of without rates.
+QHash<QString, QString> &unsavedValues()
+{
+    static QHash<QString, QString> values;
+    return values;
+}
+
+} // namespace
 
 QString AppName()
 {
@@ -20,14 +36,35 @@ QString settingsFilePath(const QString &application)
 
 QString GetSetting(const QString &application, const QString &section, const QString &key)
 {
-    QSettings store(settingsFilePath(application), QSettings::IniFormat);
-    return store.value(section + QLatin1Char('/') + key).toString();
+    const QString file = settingsFilePath(application);
+    const auto unsaved = unsavedValues().constFind(file + QLatin1Char('\n') + storeKey(section, key));
+    if (unsaved != unsavedValues().cend())
+        return *unsaved;
+
+    const QSettings store(file, QSettings::IniFormat);
+    const QVariant value = store.value(storeKey(section, key));
+    // A rate typed by hand without quotes ("FRF=6,55957") reads as a list of its
+    // comma-separated parts; every value of the store is one text, so join them back.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value)
 {
-    QSettings store(settingsFilePath(application), QSettings::IniFormat);
-    store.setValue(section + QLatin1Char('/') + key, value);
+    const QString file = settingsFilePath(application);
+    QSettings store(file, QSettings::IniFormat);
+    // QSettings writes through a temporary file renamed into place: an interrupted write
+    // never leaves half a file.
+    store.setAtomicSyncRequired(true);
+    store.setValue(storeKey(section, key), value);
+    store.sync();
+
+    const QString id = file + QLatin1Char('\n') + storeKey(section, key);
+    if (store.status() == QSettings::AccessError)
+        unsavedValues().insert(id, value);
+    else
+        unsavedValues().remove(id);
 }
 
 } // namespace Euro

@@ -1,0 +1,106 @@
+#include "app/frmintro.h"
+
+#include "app/euro.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "app/twips.h"
+#include "app/version.h"
+#include "engine/clock.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+// The card's outline: 2 pixels of black, inset on the white client area.
+constexpr double OutlineLeft = 120, OutlineTop = 120, OutlineWidth = 3975, OutlineHeight = 1455;
+constexpr int OutlinePen = 2;
+} // namespace
+
+FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen), m_openMainWindow(std::move(openMainWindow))
+{
+    setObjectName(QStringLiteral("frmIntro"));
+    setWindowTitle(QString());
+    setFixedSize(Euro::twipsSize(4230, 1665));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    QFont defaultFont(QStringLiteral("MS Sans Serif"));
+    defaultFont.setPointSizeF(8.25);
+    setFont(defaultFont);
+
+    Label1 = new QLabel(QStringLiteral("PECUNIO"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont title(QStringLiteral("Arial"));
+    title.setPointSizeF(14.25);
+    title.setBold(true);
+    Label1->setFont(title);
+    Label1->move(Euro::twipsPoint(840, 600));
+    Label1->adjustSize();
+
+    lblVersion = new QLabel(QStringLiteral("Version"), this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblVersion->setToolTip(QStringLiteral("Numéro de version"));
+    lblVersion->move(Euro::twipsPoint(3000, 960));
+    lblVersion->adjustSize();
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &FrmIntro::Timer1_Timer);
+}
+
+void FrmIntro::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void FrmIntro::Form_Load()
+{
+    Timer1.start();
+
+    // The label grows to the left: its right edge stays where the design put it.
+    const int right = lblVersion->geometry().right();
+    lblVersion->setText(Euro::versionCaption());
+    lblVersion->adjustSize();
+    lblVersion->move(right - lblVersion->width() + 1, lblVersion->y());
+
+    Euro::SetTopMost(this, true);
+    Euro::initialiseSettings(Euro::AppName(), Euro::Now().date(), Euro::AppFolder());
+}
+
+void FrmIntro::Timer1_Timer()
+{
+    ++TickCount;
+    if (TickCount == 2)
+        close();
+}
+
+void FrmIntro::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Timer1.stop();
+    if (m_openMainWindow)
+        m_openMainWindow();
+}
+
+void FrmIntro::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void FrmIntro::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, OutlinePen));
+    p.setBrush(Qt::NoBrush);
+    // A pen of 2 centred on the outline: shift by half its width so both pixels fall inside.
+    const QRect r = Euro::twipsRect(OutlineLeft, OutlineTop, OutlineWidth, OutlineHeight);
+    p.drawRect(QRectF(r).adjusted(OutlinePen / 2.0, OutlinePen / 2.0, -OutlinePen / 2.0, -OutlinePen / 2.0));
+}

@@ -1,0 +1,33 @@
+#pragma once
+// One running copy of the program per executable name and per user.
+//
+// The guard is an advisory lock (flock) on a file in the user's runtime folder, named after
+// the executable. The kernel drops the lock when the process ends, however it ends, so a
+// crash or a kill never leaves a stale guard behind.
+
+#include <QString>
+
+namespace Euro {
+
+class InstanceGuard
+{
+public:
+    explicit InstanceGuard(const QString &applicationName);
+    ~InstanceGuard();
+    InstanceGuard(const InstanceGuard &) = delete;
+    InstanceGuard &operator=(const InstanceGuard &) = delete;
+
+    // True when this process now holds the guard (or already did); false when another
+    // running process of the same name and user holds it. A guard that cannot be set up
+    // at all (no runtime folder) lets the program run.
+    bool tryAcquire();
+
+    QString lockFilePath() const { return m_path; }
+
+private:
+    QString m_path;
+    int m_fd = -1;
+    bool m_held = false;
+};
+
+} // namespace Euro

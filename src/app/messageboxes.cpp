@@ -1,0 +1,49 @@
+#include "app/messageboxes.h"
+
+#include "engine/msgbox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace Euro {
+namespace {
+
+QMessageBox::Icon iconFor(int style)
+{
+    switch (style & 0x70) {
+    case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
+    case vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int showMessageBox(const QString &text, const QString &title, int style)
+{
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(text, title, style, QApplication::activeWindow());
+    const int button = box->exec();
+    if ((style & 0x7) == vbYesNo)
+        return button == QMessageBox::Yes ? vbYes : vbNo;
+    return vbOK;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(const QString &text, const QString &title, int style, QWidget *parent)
+{
+    auto box = std::make_unique<QMessageBox>(iconFor(style), title, text, QMessageBox::NoButton, parent);
+    // The program's windows stay on top; so must its messages.
+    box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if ((style & 0x7) == vbYesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+    }
+    return box;
+}
+
+void installWidgetMessageBoxes() { installMessageBoxHandler(showMessageBox); }
+
+} // namespace Euro

@@ -1,0 +1,199 @@
+// The settings store: values read back as written, hand-edited files, broken stores, and
+// what a start writes.
+
+#include "app/settings.h"
+#include "app/startup.h"
+#include "engine/currencies.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+using TestSupport::ThrowAwaySettings;
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void writeFile(const QString &path, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    }
+
+    const QString app = QStringLiteral("Pecunio");
+    const QString parametres = QStringLiteral("parametres");
+    const QString taux = QStringLiteral("taux");
+
+private Q_SLOTS:
+    void fileIsNamedAfterTheProgram()
+    {
+        ThrowAwaySettings store;
+        QCOMPARE(Euro::settingsFilePath(app), store.configHome() + QStringLiteral("/Pecunio.ini"));
+        Euro::SaveSetting(app, taux, QStringLiteral("FRF"), QStringLiteral("6,55957"));
+        QVERIFY(QFile::exists(store.configHome() + QStringLiteral("/Pecunio.ini")));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("rate with a comma") << "taux" << "FRF" << "6,55957";
+        QTest::newRow("trailing zero kept") << "taux" << "GRD" << "340,750";
+        QTest::newRow("key with spaces") << "parametres" << "date de debut" << "09/12/2026";
+        QTest::newRow("folder with accents and spaces") << "parametres" << "dossier application"
+                                                        << "/home/zoé/mes programmes/";
+        QTest::newRow("empty value") << "taux" << "BEF" << "";
+        QTest::newRow("leading and trailing spaces") << "taux" << "DEM" << " 1,95583 ";
+        QTest::newRow("quote and semicolon") << "parametres" << "etat" << "a\"b;c=d";
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        ThrowAwaySettings store;
+        Euro::SaveSetting(app, section, key, value);
+        QCOMPARE(Euro::GetSetting(app, section, key), value);
+    }
+
+    void absentKeyReadsEmpty()
+    {
+        ThrowAwaySettings store;
+        QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), QString());
+        Euro::SaveSetting(app, taux, QStringLiteral("BEF"), QStringLiteral("40,3399"));
+        QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), QString());
+    }
+
+    // Values a user typed into the file by hand, without quotes.
+    void handEditedFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("rate without quotes") << QByteArray("[taux]\nFRF=6,55957\n") << "taux" << "FRF" << "6,55957";
+        QTest::newRow("rate in quotes") << QByteArray("[taux]\nFRF=\"6,6\"\n") << "taux" << "FRF" << "6,6";
+        QTest::newRow("integer rate") << QByteArray("[taux]\nITL=1936\n") << "taux" << "ITL" << "1936";
+        QTest::newRow("key typed with spaces") << QByteArray("[parametres]\ndate de debut=01/02/2003\n")
+                                               << "parametres" << "date de debut" << "01/02/2003";
+        QTest::newRow("utf-8 accents") << QByteArray("[parametres]\netat=activé\n") << "parametres" << "etat"
+                                       << QStringLiteral("activé");
+    }
+    void handEditedFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        ThrowAwaySettings store;
+        writeFile(Euro::settingsFilePath(app), content);
+        QCOMPARE(Euro::GetSetting(app, section, key), value);
+    }
+
+    void firstRunValuesInOrder()
+    {
+        const auto values = Euro::firstRunValues(QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/"));
+        QStringList got;
+        for (const auto &v : values)
+            got << v.section + QLatin1Char('/') + v.key + QLatin1Char('=') + v.value;
+        const QStringList expected{
+            "parametres/date de debut=09/12/2026", "parametres/dossier application=/opt/pecunio/",
+            "parametres/etat=actif",               "taux/taux=6,55957",
+            "taux/FRF=6,55957",                    "taux/BEF=40,3399",
+            "taux/LUF=40,3399",                    "taux/ATS=13,7603",
+            "taux/NLG=2,20371",                    "taux/PTE=200,482",
+            "taux/ESP=166,386",                    "taux/IEP=0,787564",
+            "taux/DEM=1,95583",                    "taux/GRD=340,750",
+            "taux/ITL=1936,27",                    "taux/FIM=5,94573",
+        };
+        QCOMPARE(got, expected);
+    }
+
+    void firstStartSeedsLaterStartsDoNot()
+    {
+        ThrowAwaySettings store;
+        QVERIFY(Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/")));
+        for (const auto &v : Euro::firstRunValues(QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/")))
+            QCOMPARE(Euro::GetSetting(app, v.section, v.key), v.value);
+
+        // A user's edited rate and a later start: only "etat" is written again.
+        Euro::SaveSetting(app, taux, QStringLiteral("FRF"), QStringLiteral("6,6"));
+        Euro::SaveSetting(app, parametres, QStringLiteral("etat"), QStringLiteral("inactif"));
+        QVERIFY(!Euro::initialiseSettings(app, QDate(2027, 1, 1), QStringLiteral("/ailleurs/")));
+        QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), QStringLiteral("6,6"));
+        QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("date de debut")), QStringLiteral("09/12/2026"));
+        QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("etat")), QStringLiteral("actif"));
+
+        // Without its first-run date, the store is seeded afresh: edited rates go back to defaults.
+        writeFile(Euro::settingsFilePath(app), "[taux]\nFRF=\"6,6\"\n");
+        QVERIFY(Euro::initialiseSettings(app, QDate(2027, 1, 1), QStringLiteral("/opt/pecunio/")));
+        QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), QStringLiteral("6,55957"));
+    }
+
+    void renamedProgramHasItsOwnValues()
+    {
+        ThrowAwaySettings store;
+        Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/"));
+        Euro::SaveSetting(app, taux, QStringLiteral("DEM"), QStringLiteral("2"));
+        const QByteArray before = [&] {
+            QFile f(Euro::settingsFilePath(app));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        QVERIFY(Euro::initialiseSettings(QStringLiteral("Calculette"), QDate(2026, 12, 10), QStringLiteral("/x/")));
+        QCOMPARE(Euro::GetSetting(QStringLiteral("Calculette"), taux, QStringLiteral("DEM")), QStringLiteral("1,95583"));
+        QFile f(Euro::settingsFilePath(app));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+
+    // A broken store never stops the program: it works with what it can read and keeps
+    // what it wrote for the rest of the run.
+    void brokenStore_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("garbled file") << "garbled";
+        QTest::newRow("folder in place of the file") << "folder";
+        QTest::newRow("read-only file") << "readonly";
+        QTest::newRow("read-only configuration folder") << "readonlyfolder";
+    }
+    void brokenStore()
+    {
+        QFETCH(QString, kind);
+        ThrowAwaySettings store;
+        const QString path = Euro::settingsFilePath(app);
+        if (kind == QLatin1String("garbled")) {
+            writeFile(path, QByteArray("\x00\x01\xff\xfe[[[taux\n\x00=\n==\n[", 17));
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("readonly")) {
+            writeFile(path, "[taux]\nBEF=\"40,3399\"\n");
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
+        } else {
+            QVERIFY(QFile::setPermissions(store.configHome(), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        auto restore = qScopeGuard([&] {
+            QFile::setPermissions(store.configHome(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        });
+
+        Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/"));
+        QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), QStringLiteral("6,55957"));
+        QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("etat")), QStringLiteral("actif"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QFileInfo(path).isDir());
+        // No temporary file is left behind by a failed write.
+        const QStringList leftovers = QDir(store.configHome()).entryList(QDir::Files | QDir::Hidden);
+        for (const QString &f : leftovers)
+            QVERIFY2(f == QLatin1String("Pecunio.ini"), qPrintable(f));
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"

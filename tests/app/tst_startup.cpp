@@ -1,0 +1,200 @@
+// Start-up: the card window, its hand-over to the main window, the single-instance guard,
+// and the program started for real on a fresh account.
+
+#include "app/frmintro.h"
+#include "app/instanceguard.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "app/twips.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+using TestSupport::FixedClock;
+using TestSupport::MessageCapture;
+using TestSupport::ThrowAwaySettings;
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString binaryDir() { return qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR"); }
+
+    // Starts a program with a private configuration and runtime folder.
+    static void startIsolated(QProcess &process, const QString &program, const QStringList &args,
+                              const QString &home)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QDir().mkpath(home + QStringLiteral("/run"));
+        QFile::setPermissions(home + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        process.setProcessEnvironment(env);
+        process.start(program, args);
+    }
+
+    static QString readIni(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(!binaryDir().isEmpty()); }
+
+    void cardLooksAsDesigned()
+    {
+        ThrowAwaySettings store;
+        FrmIntro intro({});
+        QCOMPARE(intro.size(), Euro::twipsSize(4230, 1665));
+        QCOMPARE(intro.Label1->text(), QStringLiteral("PECUNIO"));
+        QCOMPARE(intro.Label1->font().pointSizeF(), 14.25);
+        QVERIFY(intro.Label1->font().bold());
+        QCOMPARE(intro.Label1->pos(), Euro::twipsPoint(840, 600));
+        QCOMPARE(intro.lblVersion->toolTip(), QStringLiteral("Numéro de version"));
+        QVERIFY(intro.lblVersion->alignment() & Qt::AlignRight);
+        QVERIFY(!intro.Timer1.isActive());
+        QCOMPARE(intro.Timer1.interval(), 1000);
+
+        const int right = intro.lblVersion->geometry().right();
+        intro.Form_Load();
+        QCOMPARE(intro.lblVersion->text(), QStringLiteral("Version 1.0.0"));
+        QCOMPARE(intro.lblVersion->geometry().right(), right); // grows to the left
+        QVERIFY(intro.Timer1.isActive());
+        QVERIFY(intro.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void loadSeedsTheStore()
+    {
+        ThrowAwaySettings store;
+        FixedClock clock(QDateTime(QDate(2026, 12, 9), QTime(7, 24)));
+        FrmIntro intro({});
+        intro.Form_Load();
+        const QString app = Euro::AppName();
+        QCOMPARE(Euro::GetSetting(app, QStringLiteral("parametres"), QStringLiteral("date de debut")),
+                 QStringLiteral("09/12/2026"));
+        QCOMPARE(Euro::GetSetting(app, QStringLiteral("parametres"), QStringLiteral("etat")), QStringLiteral("actif"));
+        QCOMPARE(Euro::GetSetting(app, QStringLiteral("taux"), QStringLiteral("taux")), QStringLiteral("6,55957"));
+    }
+
+    // The card goes at the second tick, or at any earlier close, and opens the main window once.
+    void unloadOpensMainWindowOnce_data()
+    {
+        QTest::addColumn<bool>("closeEarly");
+        QTest::newRow("second timer tick") << false;
+        QTest::newRow("closed before the timer") << true;
+    }
+    void unloadOpensMainWindowOnce()
+    {
+        QFETCH(bool, closeEarly);
+        ThrowAwaySettings store;
+        int opened = 0;
+        auto *intro = new FrmIntro([&opened] { ++opened; });
+        QPointer<FrmIntro> guard(intro);
+        intro->setAttribute(Qt::WA_DeleteOnClose);
+        intro->Form_Load();
+        intro->show();
+        if (closeEarly) {
+            QTest::qWait(300);
+            QCOMPARE(intro->TickCount, qint16(0));
+            intro->close();
+            QCOMPARE(opened, 1);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(intro->TickCount, qint16(1), 1500);
+            QCOMPARE(opened, 0); // still there after the first tick
+            QVERIFY(intro->isVisible());
+            QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 1500);
+        }
+        QTRY_VERIFY(guard.isNull());
+        QTest::qWait(1200); // no later tick opens it again
+        QCOMPARE(opened, 1);
+    }
+
+    void secondInstanceIsRefused()
+    {
+        ThrowAwaySettings store;
+        const QString name = QStringLiteral("PecunioTestGuard");
+        Euro::InstanceGuard first(name);
+        QVERIFY(first.tryAcquire());
+
+        MessageCapture messages;
+        Euro::InstanceGuard second(name);
+        QVERIFY(!Euro::ensureSingleInstance(second));
+        QCOMPARE(messages.shown().size(), 1);
+        QCOMPARE(messages.shown().first().text, QStringLiteral("Programme déja en cours d'utilisation..."));
+        QCOMPARE(messages.shown().first().title, QStringLiteral("Pecunio"));
+        QCOMPARE(messages.shown().first().style, 64);
+        QVERIFY(!QFile::exists(Euro::settingsFilePath(Euro::AppName())));
+
+        Euro::InstanceGuard other(QStringLiteral("AutreProgramme"));
+        QVERIFY(Euro::ensureSingleInstance(other)); // another executable name is another program
+        QCOMPARE(messages.shown().size(), 1);
+    }
+
+    void guardDoesNotOutliveACrash()
+    {
+        QTemporaryDir home;
+        QProcess holder;
+        startIsolated(holder, binaryDir() + QStringLiteral("/tests/app/guard_holder"), {QStringLiteral("Pecunio")},
+                      home.path());
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/run")).toLocal8Bit());
+        auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", oldRuntime); });
+
+        {
+            Euro::InstanceGuard whileRunning(QStringLiteral("Pecunio"));
+            QVERIFY(!whileRunning.tryAcquire());
+        }
+        ::kill(pid_t(holder.processId()), SIGKILL);
+        QVERIFY(holder.waitForFinished(10000));
+        Euro::InstanceGuard afterCrash(QStringLiteral("Pecunio"));
+        QVERIFY(afterCrash.tryAcquire());
+    }
+
+    // The real program on a fresh account, under its own name and renamed.
+    void realProgramSeedsItsOwnFile_data()
+    {
+        QTest::addColumn<QString>("exeName");
+        QTest::newRow("as delivered") << "Pecunio";
+        QTest::newRow("renamed copy") << "Calculette";
+    }
+    void realProgramSeedsItsOwnFile()
+    {
+        QFETCH(QString, exeName);
+        QTemporaryDir home;
+        QTemporaryDir folder;
+        const QString exe = folder.filePath(exeName);
+        QVERIFY(QFile::copy(binaryDir() + QStringLiteral("/Pecunio"), exe));
+
+        QProcess program;
+        startIsolated(program, exe, {}, home.path());
+        QVERIFY(program.waitForStarted(10000));
+        const QString ini = home.path() + QStringLiteral("/.config/") + exeName + QStringLiteral(".ini");
+        QTRY_VERIFY_WITH_TIMEOUT(readIni(ini).contains(QStringLiteral("FIM=")), 15000);
+        QTest::qWait(1000); // the start's last write ("etat") is done well before the card goes
+        program.kill();
+        program.waitForFinished(10000);
+
+        const QString text = readIni(ini);
+        QVERIFY(text.contains(QStringLiteral("etat=actif")));
+        QVERIFY(text.contains(QStringLiteral("GRD=\"340,750\"")));
+        QVERIFY(text.contains(QStringLiteral("dossier%20application=") + QFileInfo(exe).canonicalPath()
+                              + QLatin1Char('/')));
+        const QStringList files = QDir(home.path() + QStringLiteral("/.config")).entryList(QDir::Files);
+        QVERIFY2(files == QStringList{exeName + QStringLiteral(".ini")}, qPrintable(files.join(QLatin1Char(' '))));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
