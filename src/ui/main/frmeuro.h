@@ -1,0 +1,171 @@
+#pragma once
+// The calculator window: a pocket calculator drawn from labels over round faces, two
+// displays, the currency code with its drop list, the parameters panel and the operations
+// tape. The window owns the calculator and the tape for the whole run: it forwards the
+// controls' events to them and mirrors their texts (only the calculator writes the
+// displays; the tape box follows the tape piece by piece). Controls keep the names the
+// event routines use; members of a control array are named like "lblBouton(7)".
+
+#include "engine/calculator.h"
+#include "tape/tape.h"
+
+#include <QHash>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class FaceShape;
+class KeyLabel;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSessionManager;
+
+class FrmEuro : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FrmEuro(QWidget *parent = nullptr);
+    ~FrmEuro() override;
+
+    Calculator &calculator() { return m_calculator; }
+    Tape &tape() { return m_tape; }
+
+    // Geometry in twips, as the window's routines think of it. Width and height are the
+    // outer size: the client area plus the frame of a fixed-single window, 3 pixels on each
+    // side and a 19-pixel title bar. That keeps the designed client width (2880 twips at
+    // the narrow width, 5100 at the wide one) whatever frame the desktop draws, and reads
+    // back exactly what was set. Left and top place the outer frame.
+    static constexpr double FrameWidthTwips = 6 * 15;
+    static constexpr double FrameHeightTwips = (19 + 3 + 3) * 15;
+    double Width() const;
+    double Height() const;
+    void setWidth(double twips);
+    void setHeight(double twips);
+    double Left() const;
+    double Top() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+
+    // Loads the window the first time it is shown.
+    void setVisible(bool visible) override;
+    bool isLoaded() const { return m_loaded; }
+
+    // Load: size and place, on top, lists and rate table, start values, displays, tape.
+    void Form_Load();
+    // Close request: asks; on Yes writes the run-state marker and returns true.
+    bool Form_QueryUnload();
+
+    // Keypad.
+    void lblBouton_Click(qint16 Index);
+    void Decimal_Click();
+    void Cancel_Click();
+    void CancelEntry_Click();
+    void Operator_Click(qint16 Index);
+
+    // Tape commands.
+    void cmdEffacer_Click();
+    void cmdImprimer_Click();
+
+    // Currency selection, rates and options.
+    void lstListe_Click();
+    void lstPays_Click();
+    void cmdTaux_Click();
+    void optCalcul_Click(qint16 Index);
+    void optDecimal_Click(qint16 Index);
+
+    // Panels, key feedback and hover hints.
+    void lblFermer_Click(qint16 Index);
+    void cmdPlan_Click();
+    void Label2_Click();
+    void lblBouton_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void lblBouton_MouseUp(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void Operator_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void Operator_MouseUp(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void Decimal_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void Decimal_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    void Cancel_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void Cancel_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    void CancelEntry_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void CancelEntry_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    void lblBouton_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    void lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+
+    // Keyboard: every key pressed in the window comes here first (virtual-key code and
+    // Shift/Ctrl/Alt mask), then goes on to the control that has the focus.
+    void Form_KeyDown(int KeyCode, int Shift);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The controls, under their own names.
+    struct Controls {
+        QFrame *Frame1 = nullptr;
+        QFrame *fraClavier = nullptr;
+        QFrame *fraParametres = nullptr;
+        QFrame *fraPapier = nullptr;
+
+        FaceShape *Shape2 = nullptr;
+        std::array<QLineEdit *, 2> ReadOut{};
+        QLabel *Label1 = nullptr;
+        std::array<QRadioButton *, 2> optCalcul{};
+        KeyLabel *lblDevise = nullptr;
+        KeyLabel *Label2 = nullptr;
+        std::array<KeyLabel *, 10> lblBouton{};
+        std::array<KeyLabel *, 5> Operator{};
+        KeyLabel *Decimal = nullptr;
+        KeyLabel *Cancel = nullptr;
+        KeyLabel *CancelEntry = nullptr;
+        std::array<FaceShape *, 18> shaBouton{};
+        std::array<KeyLabel *, 4> lblFermer{};
+        QFrame *Line2 = nullptr;
+        KeyLabel *lblInfo = nullptr;
+
+        std::array<QLabel *, 2> Label4{};
+        QListWidget *lstPays = nullptr;
+        QPushButton *cmdTaux = nullptr;
+        QLineEdit *txtTaux = nullptr;
+        QFrame *Line1 = nullptr;
+        QLabel *Label5 = nullptr;
+        std::array<QRadioButton *, 2> optDecimal{};
+
+        QPlainTextEdit *txtOperations = nullptr;
+
+        QListWidget *lstListe = nullptr;
+        std::array<QLabel *, 3> Label3{};
+        QPushButton *cmdPlan = nullptr;
+        QPushButton *cmdEffacer = nullptr;
+        QPushButton *cmdImprimer = nullptr;
+    };
+
+    void createFrames();
+    void createCalculatorPanel();
+    void createKeys();
+    void createParametersPanel();
+    void createTapePanel();
+    void createWindowControls();
+    void setFocusOrder();
+    void setPointers();
+    void createFixedConnections();
+    void connectListClick(QListWidget *list, void (FrmEuro::*routine)());
+
+    void showDisplay(int index, const QString &text);
+    void appendToTapeBox(const QString &piece);
+    void clearTapeBox();
+    void onCommitDataRequest(QSessionManager &manager);
+    void endProgram();
+
+    Controls ui;
+    QHash<QObject *, std::shared_ptr<bool>> m_listPressFlags; // list viewport -> "the press changed the row"
+    Tape m_tape;
+    Calculator m_calculator;
+    bool m_loaded = false;
+    bool m_ending = false;
+};

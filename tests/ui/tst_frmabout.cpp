@@ -1,0 +1,204 @@
+// The About window: its texts, layout, centring and keys, and the system-information
+// button with an empty registry.
+
+#include "app/twips.h"
+#include "platform/memoryregistry.h"
+#include "support/testsupport.h"
+#include "ui/about/frmabout.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+using TestSupport::MessageCapture;
+
+class TestFrmAbout : public QObject
+{
+    Q_OBJECT
+
+    TestSupport::ThrowAwaySettings settings;
+
+private Q_SLOTS:
+    void texts_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("title label shows the title alone") << "lblTitle" << "Pecunio";
+        QTest::newRow("version from the one version source")
+            << "lblVersion" << QStringLiteral("Version " PECUNIO_VERSION_STRING);
+        QTest::newRow("description heading") << "lblDescription(0)" << "Description de l'application";
+        QTest::newRow("description")
+            << "lblDescription(1)" << "Calculez et convertissez en Euro toutes les monnaies européennes";
+        QTest::newRow("notice heading") << "lblAvertissement(0)" << "Avertissement:";
+        QTest::newRow("OK button") << "cmdOK" << "OK";
+        QTest::newRow("system information button") << "cmdSysInfo" << "&Infos système...";
+    }
+    void texts()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        FrmAbout about;
+        QWidget *widget = about.findChild<QWidget *>(control);
+        QVERIFY2(widget, qPrintable(control));
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            QCOMPARE(label->text(), text);
+        else
+            QCOMPARE(qobject_cast<QPushButton *>(widget)->text(), text);
+        // Nothing is cut off: the text fits the control.
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap())
+            QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->width());
+    }
+
+    void captionAndFrame()
+    {
+        FrmAbout about;
+        QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
+        QCOMPARE(about.windowTitle(), QStringLiteral("À propos de Pecunio"));
+        QCOMPARE(about.size(), Euro::twipsSize(5730, 3195));
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(about.isModal());
+        // The notice is a real text, in small print, wrapped.
+        QVERIFY(about.lblAvertissement[1]->text().size() > 40);
+        QVERIFY(about.lblAvertissement[1]->wordWrap());
+        QVERIFY(about.lblAvertissement[1]->font().pointSizeF() < about.font().pointSizeF());
+        QVERIFY(about.lblTitle->font().bold());
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("icon") << "picIcon" << QRect(240, 240, 480, 480);
+        QTest::newRow("title") << "lblTitle" << QRect(1020, 240, 2850, 360);
+        QTest::newRow("description heading") << "lblDescription(0)" << QRect(1080, 1125, 1890, 195);
+        QTest::newRow("description") << "lblDescription(1)" << QRect(1080, 1440, 3705, 495);
+        QTest::newRow("notice heading") << "lblAvertissement(0)" << QRect(240, 2220, 1035, 195);
+        QTest::newRow("notice") << "lblAvertissement(1)" << QRect(240, 2460, 3855, 675);
+        QTest::newRow("OK") << "cmdOK" << QRect(4245, 2265, 1260, 345);
+        QTest::newRow("system information") << "cmdSysInfo" << QRect(4260, 2715, 1245, 345);
+    }
+    void geometry()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, twips);
+        FrmAbout about;
+        QWidget *widget = about.findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), Euro::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    }
+
+    void versionGrowsFromItsCorner()
+    {
+        FrmAbout about;
+        QCOMPARE(about.lblVersion->pos(), Euro::twipsPoint(1050, 720));
+    }
+
+    void icon()
+    {
+        FrmAbout about;
+        const QPixmap pixmap = about.picIcon->pixmap();
+        QVERIFY(!pixmap.isNull());
+        QCOMPARE(pixmap.size(), QSize(32, 32));
+        // Gold, not an empty square: the middle of the stack is a warm, opaque colour.
+        const QColor middle = pixmap.toImage().pixelColor(16, 20);
+        QCOMPARE(middle.alpha(), 255);
+        QVERIFY(middle.red() > middle.blue() + 60);
+    }
+
+    void centredOnTheScreen()
+    {
+        FrmAbout about;
+        const QRect screen = about.screen()->geometry();
+        // Centred in twips: each side's gap differs by at most a pixel of rounding.
+        const int leftGap = about.x() - screen.x();
+        const int rightGap = screen.right() - (about.x() + about.width() - 1);
+        const int topGap = about.y() - screen.y();
+        const int bottomGap = screen.bottom() - (about.y() + about.height() - 1);
+        QVERIFY2(qAbs(leftGap - rightGap) <= 1, qPrintable(QStringLiteral("%1 / %2").arg(leftGap).arg(rightGap)));
+        QVERIFY2(qAbs(topGap - bottomGap) <= 1, qPrintable(QStringLiteral("%1 / %2").arg(topGap).arg(bottomGap)));
+        QVERIFY(leftGap > 0 && topGap > 0);
+    }
+
+    void etchedSeparator()
+    {
+        FrmAbout about;
+        const QImage image = about.grab().toImage();
+        const int grey = Euro::twipsToPixels(2085);
+        const int white = Euro::twipsToPixels(2100);
+        QCOMPARE(white, grey + 1);
+        for (int x : {Euro::twipsToPixels(200), about.width() / 2, Euro::twipsToPixels(5600)}) {
+            QCOMPARE(image.pixelColor(x, grey), QColor(0x80, 0x80, 0x80));
+            QCOMPARE(image.pixelColor(x, white), QColor(Qt::white));
+            QCOMPARE(image.pixelColor(x, white + 1), QColor(Qt::white));
+            QVERIFY(image.pixelColor(x, grey - 2) != QColor(0x80, 0x80, 0x80));
+        }
+        // Past the right end the dialog's background shows again.
+        QVERIFY(image.pixelColor(Euro::twipsToPixels(5654) + 2, grey) != QColor(0x80, 0x80, 0x80));
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Esc closes like OK") << int(Qt::Key_Escape) << false;
+        QTest::newRow("Enter presses OK") << int(Qt::Key_Return) << true;
+        QTest::newRow("space on the focused OK") << int(Qt::Key_Space) << true;
+    }
+    void closing()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, accepted);
+        FrmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        about.activateWindow();
+        QTRY_COMPARE(about.focusWidget(), static_cast<QWidget *>(about.cmdOK));
+        QVERIFY(about.cmdOK->isDefault());
+        QTest::keyClick(about.focusWidget(), Qt::Key(key));
+        if (key == Qt::Key_Space) // a button clicks on release
+            QTest::keyRelease(about.focusWidget(), Qt::Key_Space);
+        QTRY_VERIFY(!about.isVisible());
+        QCOMPARE(about.result(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    }
+
+    void okClickCloses()
+    {
+        FrmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+    }
+
+    void altIStartsSystemInformation()
+    {
+        MessageCapture messages;
+        Euro::MemoryRegistry empty;
+        FrmAbout about;
+        about.setRegistry(&empty);
+        QStringList started;
+        about.setProgramStarter([&started](const QString &path) {
+            started << path;
+            return true;
+        });
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        about.activateWindow();
+        QTRY_VERIFY(about.isActiveWindow());
+        QTest::keyClick(&about, Qt::Key_I, Qt::AltModifier);
+        QTRY_COMPARE(messages.shown().size(), 1);
+        QCOMPARE(messages.shown().first().text,
+                 QStringLiteral("Les informations système ne sont pas disponibles actuellement"));
+        QCOMPARE(messages.shown().first().title, QStringLiteral("Pecunio"));
+        QCOMPARE(messages.shown().first().style, 0);
+        QVERIFY(started.isEmpty());
+        QVERIFY(about.isVisible()); // the dialog stays open after the message
+    }
+};
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"

@@ -1,0 +1,48 @@
+#pragma once
+// A calculator window loaded as at a normal start: a throw-away settings store seeded
+// with the default rates, a fixed clock, captured message boxes.
+
+#include "app/settings.h"
+#include "engine/currencies.h"
+#include "ui/main/frmeuro.h"
+#include "support/testsupport.h"
+
+#include <QDateTime>
+#include <QWidget>
+#include <memory>
+
+namespace TestSupport {
+
+inline void seedDefaultRates()
+{
+    const QString app = Euro::AppName();
+    Euro::SaveSetting(app, QStringLiteral("taux"), QStringLiteral("taux"), Euro::StartRate.toString());
+    for (const Euro::Currency &currency : Euro::CurrencyTable)
+        Euro::SaveSetting(app, QStringLiteral("taux"), currency.code.toString(), currency.defaultRate.toString());
+}
+
+// 8 December 2026, 07:24, the moment the tape's date line shows in the tests.
+inline QDateTime tapeMoment() { return QDateTime(QDate(2026, 12, 8), QTime(7, 24, 31)); }
+
+struct LoadedWindow {
+    ThrowAwaySettings settings;
+    FixedClock clock{tapeMoment()};
+    MessageCapture messages;
+    std::unique_ptr<FrmEuro> window;
+
+    explicit LoadedWindow(bool seed = true)
+    {
+        if (seed)
+            seedDefaultRates();
+        window = std::make_unique<FrmEuro>();
+        window->show();
+    }
+
+    template<typename W = QWidget>
+    W *control(const QString &name) const
+    {
+        return window->findChild<W *>(name);
+    }
+};
+
+} // namespace TestSupport
