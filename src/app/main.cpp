@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "engine/msgbox.h"
+#include "ui/main/frmeuro.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -34,10 +35,8 @@ int main(int argc, char *argv[])
         return 0;
 
     auto *intro = new FrmIntro([] {
-        auto *main = new QWidget;
-        main->setWindowTitle(Euro::appTitle());
+        auto *main = new FrmEuro;
         main->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(main, &QObject::destroyed, qApp, &QCoreApplication::quit);
         main->show();
     });
     intro->setAttribute(Qt::WA_DeleteOnClose);
