@@ -239,25 +239,39 @@ void Calculator::ReadOut_Change(qint16 Index)
     const int target = fromCurrency ? 0 : 1;
     const QString &sourceText = m_readOut.at(size_t(source));
 
+    Conversion &last = m_lastConversion;
+    if (!last.known || last.fromCurrency != fromCurrency || last.decimals != m_state.DecimalPlaces
+        || last.source != sourceText || last.rate != m_state.CurrentRate) {
+        last.known = true;
+        last.fromCurrency = fromCurrency;
+        last.decimals = m_state.DecimalPlaces;
+        last.source = sourceText;
+        last.rate = m_state.CurrentRate;
+        last.result = convert(sourceText, fromCurrency);
+    }
+    // A conversion that fails leaves the converted display as it was, without a message.
+    if (last.result)
+        setReadOut(target, *last.result);
+}
+
+std::optional<QString> Calculator::convert(const QString &sourceText, bool fromCurrency) const
+{
     const std::optional<double> amount = Euro::NumberText::read(sourceText);
     if (!amount)
-        return;
-    const QString *rateText = std::get_if<QString>(&m_state.CurrentRate);
+        return std::nullopt;
     std::optional<double> rate;
-    if (rateText)
-        rate = Euro::NumberText::read(*rateText);
+    if (const QString *text = std::get_if<QString>(&m_state.CurrentRate))
+        rate = Euro::NumberText::read(*text);
     else if (const double *d = std::get_if<double>(&m_state.CurrentRate))
         rate = *d;
     else if (const qint16 *i = std::get_if<qint16>(&m_state.CurrentRate))
         rate = double(*i);
-    if (!rate)
-        return;
-    if (fromCurrency && *rate == 0.0)
-        return;
+    if (!rate || (fromCurrency && *rate == 0.0))
+        return std::nullopt;
     const double converted = fromCurrency ? *amount / *rate : *amount * *rate;
     if (!std::isfinite(converted))
-        return;
-    setReadOut(target, Euro::NumberText::format(Euro::roundAmount(converted, m_state.DecimalPlaces)));
+        return std::nullopt;
+    return Euro::NumberText::format(Euro::roundAmount(converted, m_state.DecimalPlaces));
 }
 
 QString Calculator::modeLine() const

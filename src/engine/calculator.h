@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 
 class Tape;
 
@@ -71,8 +72,21 @@ Q_SIGNALS:
 private:
     void runPendingOperation();
     void reportOverflow();
+    std::optional<QString> convert(const QString &sourceText, bool fromCurrency) const;
 
     Tape &m_tape;
     CalculatorState m_state;
     std::array<QString, 2> m_readOut;
+
+    // The last conversion, by what it was computed from: the change notification of the
+    // converted display asks again for the very same result, which is then not recomputed.
+    struct Conversion {
+        bool known = false;
+        bool fromCurrency = false;
+        qint16 decimals = 0;
+        QString source;
+        Value rate;
+        std::optional<QString> result; // none when the conversion failed
+    };
+    Conversion m_lastConversion;
 };

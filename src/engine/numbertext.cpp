@@ -1,5 +1,7 @@
 #include "engine/numbertext.h"
 
+#include <QVarLengthArray>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -33,8 +35,8 @@ ReadResult parse(QStringView text)
         negative = true;
         ++i;
     }
-    std::string num;
-    num.reserve(size_t(n) + 8);
+    QVarLengthArray<char, 64> num;
+    num.reserve(n + 8);
     if (negative)
         num.push_back('-');
 
@@ -71,7 +73,7 @@ ReadResult parse(QStringView text)
         return {ReadStatus::Malformed, 0.0};
     }
     if (intDigits == 0)
-        num.insert(negative ? 1 : 0, 1, '0');
+        num.insert(negative ? 1 : 0, '0');
 
     long long exponent = 0;
     if (i < n && (text[i] == u'E' || text[i] == u'e')) {

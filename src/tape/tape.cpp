@@ -2,6 +2,8 @@
 
 #include "engine/clock.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -22,30 +24,30 @@ qsizetype Tape::length() const { return m_text.size(); }
 void Tape::startHeader()
 {
     empty();
-    append(dateTimeLine() + CrLf + DateRule + CrLf + QStringLiteral("Calcul en FRF") + CrLf);
+    append(dateTimeLine() % CrLf % DateRule % CrLf % QStringLiteral("Calcul en FRF") % CrLf);
 }
 
 void Tape::clearTape(const QString &modeLine)
 {
     empty();
-    append(dateTimeLine() + CrLf + DateRule + CrLf + CrLf + modeLine + CrLf);
+    append(dateTimeLine() % CrLf % DateRule % CrLf % CrLf % modeLine % CrLf);
 }
 
 void Tape::appendClearBlock(const QString &modeLine)
 {
-    append(CrLf + ClearRule + CrLf + CrLf + modeLine + CrLf);
+    append(CrLf % ClearRule % CrLf % CrLf % modeLine % CrLf);
 }
 
 void Tape::appendOperandLine(const QString &displayText)
 {
-    append(CrLf + OperandIndent + displayAmount(displayText));
+    append(CrLf % OperandIndent % displayAmount(displayText));
 }
 
-void Tape::appendOperatorLine(const QString &caption) { append(CrLf + caption); }
+void Tape::appendOperatorLine(const QString &caption) { append(CrLf % caption); }
 
 void Tape::appendTotalBlock(const QString &displayText)
 {
-    append(CrLf + TotalRule + CrLf + TotalLead + displayAmount(displayText) + CrLf);
+    append(CrLf % TotalRule % CrLf % TotalLead % displayAmount(displayText) % CrLf);
 }
 
 QString Tape::dateTimeLine()
@@ -68,6 +70,11 @@ void Tape::empty()
 
 void Tape::append(const QString &piece)
 {
+    // Grow by doubling through reserve, which lets the allocator extend the block in
+    // place instead of copying the whole tape into a new one.
+    const qsizetype needed = m_text.size() + piece.size();
+    if (needed > m_text.capacity())
+        m_text.reserve(qMax(needed, 2 * m_text.capacity()) + 256);
     m_text.append(piece);
     Q_EMIT appended(piece);
 }

@@ -1,0 +1,140 @@
+// Cost of keys through the calculator, with the operations tape on.
+
+#include "engine/calculator.h"
+#include "tape/tape.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QRandomGenerator>
+#include <vector>
+
+namespace {
+
+const QString Frf = QStringLiteral("6,55957");
+
+// One digit key: the input display changes and the euro display follows. Every eighth
+// key is a clear entry, so the amount stays the length of a real one.
+void BM_DigitKey(benchmark::State &state)
+{
+    Tape tape;
+    Calculator calc(tape);
+    calc.start(Frf);
+    qint16 digit = 1;
+    int n = 0;
+    for (auto _ : state) {
+        if (++n == 8) {
+            n = 0;
+            calc.CancelEntry_Click();
+        } else {
+            calc.lblBouton_Click(digit);
+            digit = qint16(digit == 9 ? 1 : digit + 1);
+        }
+        benchmark::DoNotOptimize(calc.state().LastInputKind);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DigitKey);
+
+// One operator key after an amount: the pending addition runs, the result is written and
+// converted, and the operand and operator lines go on the tape. The digit key before it
+// is timed too; the tape is emptied every 100000 pairs so memory stays bounded.
+void BM_DigitThenOperator(benchmark::State &state)
+{
+    Tape tape;
+    Calculator calc(tape);
+    calc.start(Frf);
+    tape.startHeader();
+    int n = 0;
+    for (auto _ : state) {
+        calc.lblBouton_Click(7);
+        calc.Operator_Click(1);
+        if (++n == 100000) {
+            n = 0;
+            tape.clearTape(calc.modeLine());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_DigitThenOperator);
+
+// One operator key alone ("+" again and again): operand line and operator line on the tape.
+void BM_OperatorKey(benchmark::State &state)
+{
+    Tape tape;
+    Calculator calc(tape);
+    calc.start(Frf);
+    tape.startHeader();
+    calc.lblBouton_Click(4);
+    calc.lblBouton_Click(2);
+    int n = 0;
+    for (auto _ : state) {
+        calc.Operator_Click(1);
+        if (++n == 100000) {
+            n = 0;
+            tape.clearTape(calc.modeLine());
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_OperatorKey);
+
+// A run of mixed keys from a fresh calculator and tape: digits, decimal, operators,
+// clear all, clear entry, in the proportions of ordinary use. With the second argument 1
+// the tape is cleared every 100000 keys, which shows what the tape's growth costs.
+enum class Key : quint8 { Digit, Decimal, Operator, Cancel, CancelEntry };
+struct Press {
+    Key key;
+    qint16 index;
+};
+
+std::vector<Press> mixedKeys(qsizetype count)
+{
+    QRandomGenerator random(20261208);
+    std::vector<Press> keys;
+    keys.reserve(size_t(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        const quint32 r = random.bounded(100u);
+        if (r < 55)
+            keys.push_back({Key::Digit, qint16(random.bounded(10u))});
+        else if (r < 62)
+            keys.push_back({Key::Decimal, 0});
+        else if (r < 94)
+            keys.push_back({Key::Operator, qint16(random.bounded(5u))});
+        else if (r < 96)
+            keys.push_back({Key::Cancel, 0});
+        else
+            keys.push_back({Key::CancelEntry, 0});
+    }
+    return keys;
+}
+
+void BM_MixedKeys(benchmark::State &state)
+{
+    const std::vector<Press> keys = mixedKeys(state.range(0));
+    for (auto _ : state) {
+        Tape tape;
+        Calculator calc(tape);
+        calc.start(Frf);
+        tape.startHeader();
+        qsizetype k = 0;
+        for (const Press &p : keys) {
+            if (state.range(1) && ++k % 100000 == 0)
+                tape.clearTape(calc.modeLine());
+            switch (p.key) {
+            case Key::Digit: calc.lblBouton_Click(p.index); break;
+            case Key::Decimal: calc.Decimal_Click(); break;
+            case Key::Operator: calc.Operator_Click(p.index); break;
+            case Key::Cancel: calc.Cancel_Click(); break;
+            case Key::CancelEntry: calc.CancelEntry_Click(); break;
+            }
+        }
+        benchmark::DoNotOptimize(tape.length());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_MixedKeys)->Args({100000, 0})->Args({1000000, 0})->Args({1000000, 1})
+    ->ArgNames({"keys", "clearTape"})->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
