@@ -52,19 +52,28 @@ QString GetSetting(const QString &application, const QString &section, const QSt
 
 void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value)
 {
+    SaveSettings(application, section, {{key, value}});
+}
+
+void SaveSettings(const QString &application, const QString &section, const QList<QPair<QString, QString>> &values)
+{
     const QString file = settingsFilePath(application);
     QSettings store(file, QSettings::IniFormat);
     // QSettings writes through a temporary file renamed into place: an interrupted write
     // never leaves half a file.
     store.setAtomicSyncRequired(true);
-    store.setValue(storeKey(section, key), value);
+    for (const auto &[key, value] : values)
+        store.setValue(storeKey(section, key), value);
     store.sync();
 
-    const QString id = file + QLatin1Char('\n') + storeKey(section, key);
-    if (store.status() == QSettings::AccessError)
-        unsavedValues().insert(id, value);
-    else
-        unsavedValues().remove(id);
+    const bool saved = store.status() != QSettings::AccessError;
+    for (const auto &[key, value] : values) {
+        const QString id = file + QLatin1Char('\n') + storeKey(section, key);
+        if (saved)
+            unsavedValues().remove(id);
+        else
+            unsavedValues().insert(id, value);
+    }
 }
 
 } // namespace Euro

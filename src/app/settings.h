@@ -4,6 +4,8 @@
 // is the executable's file name without extension, read at run time, so a renamed copy of
 // the program keeps its own set of values.
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace Euro {
@@ -16,6 +18,10 @@ QString GetSetting(const QString &application, const QString &section, const QSt
 
 // Creates or replaces the value. Failures are silent; a write never leaves a half-written file.
 void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
+
+// Writes several values of one section at once, in the given order, as one change of the
+// file: (key, value) pairs.
+void SaveSettings(const QString &application, const QString &section, const QList<QPair<QString, QString>> &values);
 
 // The file that holds the values of an application.
 QString settingsFilePath(const QString &application);

@@ -34,8 +34,21 @@ bool initialiseSettings(const QString &application, const QDate &today, const QS
 {
     const bool firstRun = GetSetting(application, QStringLiteral("parametres"), QStringLiteral("date de debut")).isEmpty();
     if (firstRun) {
-        for (const SettingValue &v : firstRunValues(today, appFolder))
-            SaveSetting(application, v.section, v.key, v.value);
+        // One change of the file per section, the values in their order.
+        QList<QPair<QString, QString>> batch;
+        QString section;
+        const auto flush = [&] {
+            if (!batch.isEmpty())
+                SaveSettings(application, section, batch);
+            batch.clear();
+        };
+        for (const SettingValue &v : firstRunValues(today, appFolder)) {
+            if (v.section != section)
+                flush();
+            section = v.section;
+            batch.append({v.key, v.value});
+        }
+        flush();
     }
     SaveSetting(application, QStringLiteral("parametres"), QStringLiteral("etat"), QStringLiteral("actif"));
     return firstRun;
