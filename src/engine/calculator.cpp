@@ -62,10 +62,17 @@ const QString ZeroEntry = QStringLiteral("0,");
 
 Calculator::Calculator(Tape &tape, QObject *parent) : QObject(parent), m_tape(tape) {}
 
-QString Calculator::ReadOut(int index) const { return m_readOut.at(size_t(index)); }
+QString Calculator::ReadOut(int index) const
+{
+    if (index < 0 || index > 1)
+        return QString();
+    return m_readOut[size_t(index)];
+}
 
 void Calculator::setReadOut(int index, const QString &text)
 {
+    if (index < 0 || index > 1)
+        return;
     QString &current = m_readOut.at(size_t(index));
     if (current == text)
         return;
@@ -98,7 +105,7 @@ void Calculator::lblBouton_Click(qint16 Index)
         setReadOut(input, QStringLiteral(","));
         m_state.DecimalTyped = 0;
     }
-    const QString &t = m_readOut.at(size_t(input));
+    const QString t = ReadOut(input);
     if (m_state.DecimalTyped) {
         setReadOut(input, t + digit);
     } else {
@@ -106,7 +113,7 @@ void Calculator::lblBouton_Click(qint16 Index)
         setReadOut(input, (comma < 0 ? t : t.first(comma)) + digit + u',');
     }
     if (isText(m_state.LastInputKind, Neg))
-        setReadOut(input, Minus + m_readOut.at(size_t(input)));
+        setReadOut(input, Minus + ReadOut(input));
     m_state.LastInputKind = Nums;
 }
 
@@ -143,8 +150,10 @@ void Calculator::CancelEntry_Click()
 void Calculator::Operator_Click(qint16 Index)
 {
     const QString caption = operatorCaption(Index);
+    if (caption.isEmpty())
+        return; // not an operator key
     const int input = m_state.InputDisplay;
-    const QString t = m_readOut.at(size_t(input));
+    const QString t = ReadOut(input);
 
     m_state.EntryText = t;
     m_tape.appendOperandLine(t);
@@ -182,7 +191,7 @@ void Calculator::Operator_Click(qint16 Index)
     if (!isText(m_state.PendingOperator, Equals))
         m_tape.appendOperatorLine(caption);
     else
-        m_tape.appendTotalBlock(m_readOut.at(size_t(input)));
+        m_tape.appendTotalBlock(ReadOut(input));
 }
 
 void Calculator::runPendingOperation()

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void modeLine_data();
     void modeLine();
     void clearOfTheTapeKeepsCalculation();
+    void indexesOutsideTheKeypad();
 };
 
 void TestCalculator::keys_data()
@@ -379,6 +380,25 @@ void TestCalculator::clearOfTheTapeKeepsCalculation()
     QCOMPARE(calc.ReadOut(1), QStringLiteral("15"));
     QCOMPARE(paper.text(), TestKeys::crlf(QStringLiteral("08/12/2026 - 07:24\n-------------------------\n\nCalcul en FRF\n")
                                           + operand("3") + total("15")));
+}
+
+void TestCalculator::indexesOutsideTheKeypad()
+{
+    // Calls with an index no key has change nothing and do not crash.
+    Tape paper;
+    Calculator calc(paper);
+    calc.start(QStringLiteral("6,55957"));
+    TestKeys::press(calc, QStringLiteral("1 2 +"));
+    const qsizetype length = paper.length();
+    calc.Operator_Click(5);
+    calc.Operator_Click(-1);
+    calc.setReadOut(2, QStringLiteral("9"));
+    calc.setReadOut(-1, QStringLiteral("9"));
+    QCOMPARE(paper.length(), length);
+    QCOMPARE(calc.ReadOut(2), QString());
+    QCOMPARE(calc.ReadOut(1), QStringLiteral("12,"));
+    QCOMPARE(calc.state().PendingOperator, Value(QStringLiteral("+")));
+    QCOMPARE(Calculator::operatorCaption(5), QString());
 }
 
 QTEST_GUILESS_MAIN(TestCalculator)
