@@ -2,6 +2,7 @@
 
 #include "engine/clock.h"
 
+#include <QLocale>
 #include <QStringBuilder>
 
 namespace {
@@ -52,7 +53,8 @@ void Tape::appendTotalBlock(const QString &displayText)
 
 QString Tape::dateTimeLine()
 {
-    return Euro::Now().toString(QStringLiteral("dd/MM/yyyy - HH:mm"));
+    // Fixed digits and pattern, whatever the user's locale.
+    return QLocale::c().toString(Euro::Now(), QStringLiteral("dd/MM/yyyy - HH:mm"));
 }
 
 QString Tape::displayAmount(const QString &displayText)
