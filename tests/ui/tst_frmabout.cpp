@@ -1,6 +1,7 @@
 // The About window: its texts, layout, centring and keys, and the system-information
 // button with an empty registry.
 
+#include "app/fonts.h"
 #include "app/twips.h"
 #include "platform/memoryregistry.h"
 #include "support/testsupport.h"
@@ -20,6 +21,8 @@ class TestFrmAbout : public QObject
     TestSupport::ThrowAwaySettings settings;
 
 private Q_SLOTS:
+    void initTestCase() { Euro::registerFonts(); } // as the program does at start
+
     void texts_data()
     {
         QTest::addColumn<QString>("control");
@@ -65,7 +68,10 @@ private Q_SLOTS:
         QVERIFY(about.lblAvertissement[1]->text().size() > 40);
         QVERIFY(about.lblAvertissement[1]->wordWrap());
         QVERIFY(about.lblAvertissement[1]->font().pointSizeF() < about.font().pointSizeF());
-        QVERIFY(about.lblTitle->font().bold());
+        // The title really prints larger and bold, whatever fonts the machine has.
+        const QFontInfo title(about.lblTitle->font());
+        QVERIFY(title.bold());
+        QVERIFY(title.pixelSize() > QFontInfo(about.lblVersion->font()).pixelSize() + 3);
     }
 
     void geometry_data()

@@ -1,0 +1,12 @@
+#pragma once
+// Starts another program on its own: the About window's system-information tool. The
+// program runs detached, with its own windows; nothing waits for it or watches it.
+
+#include <QString>
+
+namespace Euro {
+
+// Starts the program at path with no arguments; false when it could not be started.
+bool StartProgram(const QString &path);
+
+} // namespace Euro

@@ -1,0 +1,253 @@
+#include "ui/about/frmabout.h"
+
+#include "app/euro.h"
+#include "app/twips.h"
+#include "app/version.h"
+#include "engine/msgbox.h"
+#include "platform/programstarter.h"
+#include "platform/systeminfo.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+// The icon lives in the resources of a static library: make sure they are registered.
+static void initAboutResources() { Q_INIT_RESOURCE(resources); }
+
+namespace {
+
+// Client area, in twips.
+constexpr double FormWidth = 5730, FormHeight = 3195;
+
+// The etched separator: a grey line with a white one of width 2 just below it.
+constexpr double EtchGreyLeft = 90, EtchGreyTop = 2085;
+constexpr double EtchWhiteLeft = 105, EtchWhiteTop = 2100;
+constexpr double EtchRight = 5654;
+constexpr QRgb EtchGrey = 0x808080, EtchWhite = 0xFFFFFF;
+
+constexpr quint32 KeyBufferSize = 1024;
+
+// MS Sans Serif comes as a bitmap font with a few sizes and no bold: where it cannot give
+// the size or weight asked for, a scalable sans serif with Arial's metrics stands in.
+QFont designFont(const QString &family, double points, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double wantedPixels = points * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
+    const QFontInfo actual(font);
+    if (actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels) {
+        font.setFamily(QStringLiteral("Arial"));
+        font.setStyleHint(QFont::SansSerif);
+    }
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
+                  double height)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(Euro::twipsRect(left, top, width, height));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                        double width, double height)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(Euro::twipsRect(left, top, width, height));
+    return button;
+}
+
+// "&h" followed by the bytes from the last to the first, two upper-case hex digits each,
+// read as a number: the value in plain decimal digits.
+QString numberValueText(const QByteArray &bytes)
+{
+    quint64 value = 0;
+    for (qsizetype i = bytes.size() - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(i));
+    return QString::number(value);
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(QWidget *owner) : QDialog(owner)
+{
+    initAboutResources();
+    setObjectName(QStringLiteral("frmAbout"));
+    // A fixed-size dialog frame: no minimize and no maximize box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFixedSize(Euro::twipsSize(FormWidth, FormHeight));
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    createControls();
+    Form_Load();
+}
+
+FrmAbout::~FrmAbout() = default;
+
+void FrmAbout::createControls()
+{
+    picIcon = makeLabel(this, "picIcon", QString(), 240, 240, 480, 480);
+    picIcon->setPixmap(QPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
+
+    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Titre de l'application"), 1020, 240, 2850, 360);
+    lblTitle->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), 1050, 720, 525, 195);
+
+    lblDescription[0] =
+        makeLabel(this, "lblDescription(0)", QStringLiteral("Description de l'application"), 1080, 1125, 1890, 195);
+    lblDescription[1] = makeLabel(this, "lblDescription(1)",
+                                  QStringLiteral("Calculez et convertissez en Euro toutes les monnaies européennes"),
+                                  1080, 1440, 3705, 495);
+    lblDescription[1]->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    lblDescription[1]->setWordWrap(true);
+
+    lblAvertissement[0] = makeLabel(this, "lblAvertissement(0)", QStringLiteral("Avertissement:"), 240, 2220, 1035, 195);
+    lblAvertissement[1] = makeLabel(
+        this, "lblAvertissement(1)",
+        QStringLiteral("Pecunio est distribué gratuitement, tel quel et sans aucune garantie. Seuls les taux "
+                       "officiels de conversion font foi : vérifiez les montants importants."),
+        240, 2460, 3855, 675);
+    QFont smallPrint = designFont(QStringLiteral("MS Serif"), 6.75);
+    smallPrint.setStyleHint(QFont::Serif);
+    lblAvertissement[1]->setFont(smallPrint);
+    lblAvertissement[1]->setWordWrap(true);
+
+    cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), 4245, 2265, 1260, 345);
+    cmdOK->setDefault(true); // Enter; Esc closes the dialog the same way
+    cmdSysInfo = makeButton(this, "cmdSysInfo", QStringLiteral("&Infos système..."), 4260, 2715, 1245, 345);
+    cmdSysInfo->setAutoDefault(false);
+
+    connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
+    cmdOK->setFocus();
+}
+
+void FrmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("À propos de ") + Euro::appTitle());
+    lblVersion->setText(Euro::versionCaption());
+    lblVersion->adjustSize(); // the label grows with its text
+    lblTitle->setText(Euro::appTitle());
+
+    // Centred on the screen, computed in twips like the rest of the layout.
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->geometry();
+        const float top = (float(Euro::pixelsToTwips(area.height())) - float(Euro::pixelsToTwips(height()))) / 2.0f;
+        const float left = (float(Euro::pixelsToTwips(area.width())) - float(Euro::pixelsToTwips(width()))) / 2.0f;
+        move(area.topLeft() + Euro::twipsPoint(left, top));
+    }
+    Euro::SetTopMost(this, true);
+}
+
+void FrmAbout::cmdOK_Click() { accept(); }
+
+void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void FrmAbout::setRegistry(Euro::Registry *registry) { m_registry = registry; }
+
+void FrmAbout::setProgramStarter(ProgramStarter starter) { m_starter = std::move(starter); }
+
+Euro::Registry &FrmAbout::registry()
+{
+    if (m_registry)
+        return *m_registry;
+    if (!m_ownRegistry)
+        m_ownRegistry = Euro::systemInfoRegistry();
+    return *m_ownRegistry;
+}
+
+void FrmAbout::StartSysInfo()
+{
+    const auto start = [this](const QString &path) {
+        return m_starter ? m_starter(path) : Euro::StartProgram(path);
+    };
+
+    QString path;
+    Lookup found = lookupKeyValue(Euro::HKEY_LOCAL_MACHINE, QString::fromLatin1(Euro::MsInfoKeyPath),
+                                  QString::fromLatin1(Euro::MsInfoPathValue), path);
+    if (found == Lookup::Read) {
+        // The first entry is trusted as it stands: a missing file shows as a failed start.
+        if (start(path))
+            return;
+    } else if (found == Lookup::Failed) {
+        found = lookupKeyValue(Euro::HKEY_LOCAL_MACHINE, QString::fromLatin1(Euro::SharedToolsKeyPath),
+                               QString::fromLatin1(Euro::SharedToolsMsInfoValue), path);
+        if (found == Lookup::Read) {
+            const QString tool = QDir(path).filePath(QString::fromLatin1(Euro::MsInfoFileName));
+            if (!path.isEmpty() && Euro::FileExists(tool) && start(tool))
+                return;
+        }
+    }
+    Euro::MsgBox(QStringLiteral("Les informations système ne sont pas disponibles actuellement"), Euro::vbOKOnly,
+                 Euro::appTitle());
+}
+
+bool FrmAbout::GetKeyValue(quint32 root, const QString &keyPath, const QString &valueName, QString &valueText)
+{
+    return lookupKeyValue(root, keyPath, valueName, valueText) == Lookup::Read;
+}
+
+FrmAbout::Lookup FrmAbout::lookupKeyValue(quint32 root, const QString &keyPath, const QString &valueName,
+                                          QString &valueText)
+{
+    Euro::Registry &reg = registry();
+    Euro::RegHandle key = 0;
+    // Opened for reading only: asking for write rights would fail for ordinary users.
+    const qint32 opened = reg.openKey(root, keyPath.toLocal8Bit(), 0, Euro::KEY_READ, key);
+    if (opened != Euro::ERROR_SUCCESS) {
+        valueText.clear(); // nothing opened, nothing to close
+        return Lookup::Failed;
+    }
+
+    QByteArray buffer(KeyBufferSize, '\0');
+    quint32 size = KeyBufferSize;
+    quint32 type = 0;
+    const qint32 queried = reg.queryValue(key, valueName.toLocal8Bit(), type, buffer.data(), size);
+    if (queried != Euro::ERROR_SUCCESS || size > KeyBufferSize) {
+        valueText.clear();
+        reg.closeKey(key);
+        return Lookup::Failed;
+    }
+    if (size == 0) {
+        reg.closeKey(key);
+        return Lookup::Raised;
+    }
+
+    // A value stored with its terminating NUL loses it; one stored without keeps every byte.
+    const QByteArray bytes = buffer.left(buffer.at(size - 1) == '\0' ? size - 1 : size);
+    if (type == Euro::REG_SZ)
+        valueText = QString::fromLocal8Bit(bytes);
+    else if (type == Euro::REG_DWORD)
+        valueText = numberValueText(bytes);
+    reg.closeKey(key);
+    return Lookup::Read;
+}
+
+void FrmAbout::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    const QPoint greyFrom = Euro::twipsPoint(EtchGreyLeft, EtchGreyTop);
+    const QPoint whiteFrom = Euro::twipsPoint(EtchWhiteLeft, EtchWhiteTop);
+    const int right = Euro::twipsToPixels(EtchRight);
+    painter.setPen(QPen(QColor(EtchGrey), 1));
+    painter.drawLine(greyFrom, QPoint(right, greyFrom.y()));
+    // A 2-pixel pen is centred on its line: draw it half a pixel down so it covers the row
+    // under the grey line and the next one.
+    painter.setPen(QPen(QColor(EtchWhite), 2, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(whiteFrom.x(), whiteFrom.y() + 1.0), QPointF(right, whiteFrom.y() + 1.0));
+}

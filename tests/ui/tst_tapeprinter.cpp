@@ -1,0 +1,215 @@
+// Printing the tape: the dialog comes first (cancel prints nothing), then an empty line and
+// the tape's lines, page after page. The printer writes a PDF file that is read back with
+// pdftotext.
+
+#include "platform/printdialog.h"
+#include "support/testsupport.h"
+#include "tape/tapeprinter.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// The tape of one addition, as the calculator writes it.
+QString additionTape()
+{
+    return QStringLiteral("08/12/2026 - 07:24\r\n-------------------------\r\nCalcul en FRF\r\n"
+                          "\r\n          100\r\n+\r\n          50\r\n        ----------\r\n=        150\r\n");
+}
+
+// While alive, the print dialog is accepted at once and the printer writes pdfPath.
+class AcceptDialogToPdf
+{
+public:
+    explicit AcceptDialogToPdf(const QString &pdfPath, bool accept = true)
+    {
+        m_previous = Euro::installPrintDialogRunner([this, pdfPath, accept](QPrinter &printer, QWidget *) {
+            ++shown;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfPath);
+            return accept;
+        });
+    }
+    ~AcceptDialogToPdf() { Euro::installPrintDialogRunner(std::move(m_previous)); }
+    int shown = 0;
+
+private:
+    Euro::PrintDialogRunner m_previous;
+};
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of every page, laid out, without the form feeds between pages.
+QStringList pdfLines(const QString &pdf)
+{
+    QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.remove(QLatin1Char('\f'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = line.simplified();
+    lines.removeAll(QString());
+    return lines;
+}
+
+int pdfPages(const QString &pdf)
+{
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    const auto match = pages.match(run(QStringLiteral("pdfinfo"), {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// Top and left edges (points) of each word, in reading order.
+QList<QPointF> wordCorners(const QString &pdf)
+{
+    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\""));
+    QList<QPointF> corners;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        corners.append({m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return corners;
+}
+
+} // namespace
+
+class TestTapePrinter : public QObject
+{
+    Q_OBJECT
+
+    TestSupport::ThrowAwaySettings settings;
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is needed to read the printed tape back");
+    }
+
+    void printedLines_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty tape: the empty line alone") << QString() << QStringList{""};
+        QTest::newRow("final CR LF ends the last line") << "a\r\nb\r\n" << QStringList{"", "a", "b"};
+        QTest::newRow("no final CR LF") << "a\r\nb" << QStringList{"", "a", "b"};
+        QTest::newRow("empty line inside kept") << "a\r\n\r\nb\r\n" << QStringList{"", "a", "", "b"};
+        QTest::newRow("two final breaks keep one empty line") << "a\r\n\r\n" << QStringList{"", "a", ""};
+        QTest::newRow("spaces kept") << "          100\r\n=        150\r\n"
+                                     << QStringList{"", "          100", "=        150"};
+        QTest::newRow("a lone line feed also breaks") << "a\nb" << QStringList{"", "a", "b"};
+    }
+    void printedLines()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QStringList, lines);
+        QCOMPARE(Euro::printedTapeLines(tape), lines);
+    }
+
+    void printsTheTape()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("addition.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, additionTape());
+        QCOMPARE(dialog.shown, 1);
+        QCOMPARE(pdfLines(pdf), (QStringList{"08/12/2026 - 07:24", "-------------------------", "Calcul en FRF", "100",
+                                            "+", "50", "----------", "= 150"}));
+        QCOMPARE(pdfPages(pdf), 1);
+    }
+
+    void indentationIsPrinted()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("indent.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, QStringLiteral("+\r\n          100\r\n"));
+        const QList<QPointF> words = wordCorners(pdf);
+        QCOMPARE(words.size(), 2);
+        QVERIFY2(words[1].x() > words[0].x() + 10, "the ten spaces before 100 are printed");
+        QVERIFY(words[1].y() > words[0].y());
+    }
+
+    void emptyLineFirst()
+    {
+        // The same line printed alone and printed as a tape: the tape starts one line lower.
+        const QString alone = dir.filePath(QStringLiteral("alone.pdf"));
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(alone);
+            QVERIFY(Euro::printLines(printer, {QStringLiteral("Calcul")}));
+        }
+        const QString tape = dir.filePath(QStringLiteral("tape.pdf"));
+        AcceptDialogToPdf dialog(tape);
+        Euro::printTape(nullptr, QStringLiteral("Calcul\r\n"));
+        const QList<QPointF> a = wordCorners(alone), t = wordCorners(tape);
+        QCOMPARE(a.size(), 1);
+        QCOMPARE(t.size(), 1);
+        const double drop = t[0].y() - a[0].y();
+        QVERIFY2(drop > 8 && drop < 30, qPrintable(QString::number(drop))); // one line of a normal font, in points
+    }
+
+    void cancelPrintsNothing()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
+        AcceptDialogToPdf dialog(pdf, false);
+        Euro::printTape(nullptr, additionTape());
+        QCOMPARE(dialog.shown, 1);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void longTapeGoesOnNewPages()
+    {
+        QString tape;
+        QStringList expected;
+        for (int i = 1; i <= 150; ++i) {
+            tape += QStringLiteral("          %1\r\n+\r\n").arg(i);
+            expected << QString::number(i) << QStringLiteral("+");
+        }
+        const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, tape);
+        QVERIFY(pdfPages(pdf) >= 3);
+        QCOMPARE(pdfLines(pdf), expected); // nothing lost, nothing twice, in order
+    }
+
+    void wideLineIsNotCut()
+    {
+        const QString digits = QString(QStringLiteral("1234567890")).repeated(30);
+        const QString pdf = dir.filePath(QStringLiteral("wide.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, QStringLiteral("          ") + digits + CrLf + QStringLiteral("Total") + CrLf);
+        const QStringList lines = pdfLines(pdf);
+        QVERIFY(lines.size() > 2); // the wide line took several printed lines
+        QCOMPARE(lines.last(), QStringLiteral("Total"));
+        QCOMPARE(QStringList(lines.mid(0, lines.size() - 1)).join(QString()).remove(QLatin1Char(' ')), digits);
+    }
+
+    void unwritablePrinterEndsSilently()
+    {
+        TestSupport::MessageCapture messages;
+        const QString pdf = dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, additionTape());
+        QCOMPARE(dialog.shown, 1);
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(messages.shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTapePrinter)
+#include "tst_tapeprinter.moc"
