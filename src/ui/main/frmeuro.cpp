@@ -568,9 +568,19 @@ void FrmEuro::connectListClick(QListWidget *list, void (FrmEuro::*routine)())
 
 // ---- Geometry in twips
 
-double FrmEuro::Width() const { return Euro::pixelsToTwips(width()) + FrameWidthTwips; }
+double FrmEuro::Width() const
+{
+    // The width last set, as long as the client width is still the one it gave.
+    if (m_widthTwips >= 0 && Euro::twipsToPixels(m_widthTwips - FrameWidthTwips) == width())
+        return m_widthTwips;
+    return Euro::pixelsToTwips(width()) + FrameWidthTwips;
+}
 double FrmEuro::Height() const { return Euro::pixelsToTwips(height()) + FrameHeightTwips; }
-void FrmEuro::setWidth(double twips) { setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips)); }
+void FrmEuro::setWidth(double twips)
+{
+    m_widthTwips = twips;
+    setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
+}
 void FrmEuro::setHeight(double twips) { setFixedHeight(Euro::twipsToPixels(twips - FrameHeightTwips)); }
 double FrmEuro::Left() const { return Euro::pixelsToTwips(x()); }
 double FrmEuro::Top() const { return Euro::pixelsToTwips(y()); }

@@ -168,4 +168,5 @@ private:
     Calculator m_calculator;
     bool m_loaded = false;
     bool m_ending = false;
+    double m_widthTwips = -1; // the outer width last set, read back as set
 };

@@ -28,8 +28,7 @@ static float toTwips(qreal pixels) { return float(Euro::pixelsToTwips(1) * pixel
 
 void KeyLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_leftHeld = true;
+    m_held |= event->button();
     const QPointF at = event->position();
     Q_EMIT mouseDown(buttonMask(event->button()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()), toTwips(at.y()));
     event->accept();
@@ -40,9 +39,9 @@ void KeyLabel::mouseReleaseEvent(QMouseEvent *event)
     const QPointF at = event->position();
     // The release goes to the pressed label even when the pointer left it meanwhile.
     Q_EMIT mouseUp(buttonMask(event->button()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()), toTwips(at.y()));
-    const bool click = event->button() == Qt::LeftButton && m_leftHeld && rect().contains(at.toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_leftHeld = false;
+    const bool click = event->button() == Qt::LeftButton && m_held.testFlag(Qt::LeftButton)
+                       && rect().contains(at.toPoint());
+    m_held &= ~Qt::MouseButtons(event->button());
     event->accept();
     if (click)
         Q_EMIT clicked();
@@ -52,5 +51,14 @@ void KeyLabel::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
     Q_EMIT mouseMove(buttonMask(event->buttons()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()), toTwips(at.y()));
+    event->accept();
+}
+
+void KeyLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Each click of a quick pair is a key stroke of its own. The second press of a double
+    // click usually comes as a press first; when it did not, this is that press.
+    if (!m_held.testFlag(event->button()))
+        mousePressEvent(event);
     event->accept();
 }

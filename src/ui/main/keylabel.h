@@ -28,7 +28,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    bool m_leftHeld = false;
+    Qt::MouseButtons m_held; // pressed here and not yet released
 };

@@ -1,0 +1,387 @@
+// The calculator window's load, its keypad driving the calculator and the tape, and its
+// close question.
+
+#include "windowfixture.h"
+
+#include "app/twips.h"
+#include "engine/msgbox.h"
+#include "ui/main/windowplacement.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QtTest>
+
+using TestSupport::LoadedWindow;
+
+namespace {
+
+QString settingOf(const QString &section, const QString &key)
+{
+    return Euro::GetSetting(Euro::AppName(), section, key);
+}
+
+QString textOf(const Value &value)
+{
+    const QString *text = std::get_if<QString>(&value);
+    return text ? *text : QStringLiteral("<not a text>");
+}
+
+QStringList listItems(const QListWidget *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+// Clicks the named labels in turn, as the user would with the mouse.
+void clickKeys(const LoadedWindow &loaded, const QString &keys)
+{
+    for (const QString &name : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QWidget *key = loaded.control(name);
+        QVERIFY2(key, qPrintable(name));
+        QTest::mouseClick(key, Qt::LeftButton);
+    }
+}
+
+const QString Header = QStringLiteral("08/12/2026 - 07:24\n-------------------------\nCalcul en FRF\n");
+
+} // namespace
+
+class TestFrmEuroLifecycle : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void centredPosition_data();
+    void centredPosition();
+    void loadSizesPlacesAndKeepsOnTop();
+    void loadRunsOnceAtFirstShow();
+    void loadFillsListsAndRateTable();
+    void loadGivesStartValues();
+    void loadReadsRatesFromTheStore_data();
+    void loadReadsRatesFromTheStore();
+    void loadStartsTheTape();
+    void clickingKeys_data();
+    void clickingKeys();
+    void facesOutsideTheirLabelsTakeNoClick();
+    void tapeBoxIsAppendedToNotRebuilt();
+    void clearingTheTapeKeepsTheCalculation();
+    void closeQuestion_data();
+    void closeQuestion();
+};
+
+void TestFrmEuroLifecycle::centredPosition_data()
+{
+    QTest::addColumn<double>("screenWidth");
+    QTest::addColumn<double>("screenHeight");
+    QTest::addColumn<double>("windowWidth");
+    QTest::addColumn<double>("windowHeight");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("top");
+
+    QTest::newRow("1024 x 768, narrow window") << 15360.0 << 11520.0 << 2970.0 << 4065.0 << 6195.0 << 3727.5;
+    QTest::newRow("1024 x 768, wide window") << 15360.0 << 11520.0 << 5190.0 << 4065.0 << 5085.0 << 3727.5;
+    QTest::newRow("800 x 600") << 12000.0 << 9000.0 << 2970.0 << 4065.0 << 4515.0 << 2467.5;
+    QTest::newRow("1920 x 1080") << 28800.0 << 16200.0 << 2970.0 << 4065.0 << 12915.0 << 6067.5;
+    QTest::newRow("screen smaller than the window") << 1500.0 << 3000.0 << 2970.0 << 4065.0 << -735.0 << -532.5;
+}
+
+void TestFrmEuroLifecycle::centredPosition()
+{
+    QFETCH(double, screenWidth);
+    QFETCH(double, screenHeight);
+    QFETCH(double, windowWidth);
+    QFETCH(double, windowHeight);
+    QFETCH(double, left);
+    QFETCH(double, top);
+    const QPointF at = Euro::centredWindowPosition(float(screenWidth), float(screenHeight), float(windowWidth),
+                                                   float(windowHeight));
+    QCOMPARE(at.x(), left);
+    QCOMPARE(at.y(), top);
+}
+
+void TestFrmEuroLifecycle::loadSizesPlacesAndKeepsOnTop()
+{
+    LoadedWindow loaded;
+    FrmEuro *window = loaded.window.get();
+    QCOMPARE(window->Width(), 2970.0);
+    QCOMPARE(window->Height(), 4065.0);
+    // The outer size less a fixed-single frame: the calculator panel and the help line show.
+    QCOMPARE(window->size(), Euro::twipsSize(2880, 3690));
+    QVERIFY(!window->isWindowModified());
+    // Centred: the outer frame's middle is the screen's middle, to the rounding pixel.
+    const QRect screen = window->screen()->geometry();
+    const QSize outer = Euro::twipsSize(window->Width(), window->Height());
+    const QPoint middle = window->pos() + QPoint(outer.width() / 2, outer.height() / 2);
+    QVERIFY2(std::abs(middle.x() - screen.center().x()) <= 1, qPrintable(QString::number(middle.x())));
+    QVERIFY2(std::abs(middle.y() - screen.center().y()) <= 1, qPrintable(QString::number(middle.y())));
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(window->calculator().state().KeepOnTop, qint16(-1));
+    // Widths set in twips read back exactly.
+    window->setWidth(5190);
+    QCOMPARE(window->Width(), 5190.0);
+    window->setWidth(2970);
+    QCOMPARE(window->Width(), 2970.0);
+}
+
+void TestFrmEuroLifecycle::loadRunsOnceAtFirstShow()
+{
+    TestSupport::ThrowAwaySettings settings;
+    TestSupport::MessageCapture messages;
+    TestSupport::seedDefaultRates();
+    FrmEuro window;
+    QVERIFY(!window.isLoaded());
+    QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("lstPays"))->count(), 0);
+    window.show();
+    QVERIFY(window.isLoaded());
+    window.hide();
+    window.show();
+    window.Form_Load();
+    // Shown again, loaded once: the lists hold each currency once.
+    QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("lstPays"))->count(), Euro::CurrencyCount);
+    QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("lstListe"))->count(), Euro::CurrencyCount);
+}
+
+void TestFrmEuroLifecycle::loadFillsListsAndRateTable()
+{
+    LoadedWindow loaded;
+    const QStringList codes{"ATS", "BEF", "DEM", "ESP", "FIM", "FRF", "GRD", "IEP", "ITL", "LUF", "NLG", "PTE"};
+    QCOMPARE(listItems(loaded.control<QListWidget>(QStringLiteral("lstListe"))), codes);
+    const QStringList countries = listItems(loaded.control<QListWidget>(QStringLiteral("lstPays")));
+    QCOMPARE(countries.size(), 12);
+    QCOMPARE(countries.first(), QStringLiteral("ATS - Schilling Autrichien"));
+    QCOMPARE(countries.at(5), QStringLiteral("FRF - Franc Français"));
+    QCOMPARE(countries.last(), QStringLiteral("PTE - Escudo Portugais"));
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(countries.at(i).left(3), codes.at(i));
+    QCOMPARE(Euro::RateTable[0], QStringLiteral("ATS13,7603"));
+    QCOMPARE(Euro::RateTable[1], QStringLiteral("BEF40,3399"));
+    QCOMPARE(Euro::RateTable[5], QStringLiteral("FRF6,55957"));
+    QCOMPARE(Euro::RateTable[6], QStringLiteral("GRD340,750"));
+    QCOMPARE(Euro::RateTable[11], QStringLiteral("PTE200,482"));
+}
+
+void TestFrmEuroLifecycle::loadGivesStartValues()
+{
+    LoadedWindow loaded;
+    const CalculatorState &state = loaded.window->calculator().state();
+    QCOMPARE(state.KeepOnTop, qint16(-1));
+    QCOMPARE(state.CurrencyCode, QStringLiteral("FRF"));
+    QCOMPARE(state.DecimalPlaces, qint16(2));
+    QCOMPARE(state.InputDisplay, qint16(1));
+    QCOMPARE(textOf(state.CurrentRate), QStringLiteral("6,55957"));
+    QCOMPARE(state.DecimalTyped, qint16(0));
+    QCOMPARE(state.OperandCount, qint16(0));
+    QCOMPARE(textOf(state.LastInputKind), QStringLiteral("NONE"));
+    QCOMPARE(textOf(state.PendingOperator), QStringLiteral(" "));
+    QCOMPARE(loaded.control<QLabel>(QStringLiteral("lblDevise"))->text(), QStringLiteral("FRF"));
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("0,"));
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(0)"))->text(), QStringLiteral("0"));
+    QCOMPARE(loaded.window->calculator().ReadOut(1), QStringLiteral("0,"));
+    QVERIFY(loaded.messages.shown().isEmpty());
+}
+
+void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
+{
+    QTest::addColumn<QString>("startRate");   // "taux"/"taux"; "-" leaves it out
+    QTest::addColumn<QString>("francRate");   // "taux"/"FRF"; "-" leaves it out
+    QTest::addColumn<QString>("currentRate");
+    QTest::addColumn<QString>("francEntry");
+
+    QTest::newRow("edited franc rate, start rate apart") << "7,1" << "6,6" << "7,1" << "FRF6,6";
+    QTest::newRow("missing start rate gives an empty rate") << "-" << "6,55957" << "" << "FRF6,55957";
+    QTest::newRow("missing franc key gives the code alone") << "6,55957" << "-" << "6,55957" << "FRF";
+}
+
+void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
+{
+    QFETCH(QString, startRate);
+    QFETCH(QString, francRate);
+    QFETCH(QString, currentRate);
+    QFETCH(QString, francEntry);
+
+    TestSupport::ThrowAwaySettings settings;
+    TestSupport::MessageCapture messages;
+    const QString app = Euro::AppName();
+    for (const Euro::Currency &currency : Euro::CurrencyTable) {
+        if (currency.code != u"FRF")
+            Euro::SaveSetting(app, QStringLiteral("taux"), currency.code.toString(), currency.defaultRate.toString());
+    }
+    if (startRate != QLatin1String("-"))
+        Euro::SaveSetting(app, QStringLiteral("taux"), QStringLiteral("taux"), startRate);
+    if (francRate != QLatin1String("-"))
+        Euro::SaveSetting(app, QStringLiteral("taux"), QStringLiteral("FRF"), francRate);
+
+    FrmEuro window;
+    window.show();
+    QCOMPARE(textOf(window.calculator().state().CurrentRate), currentRate);
+    QCOMPARE(Euro::RateTable[5], francEntry);
+    QCOMPARE(Euro::RateTable[2], QStringLiteral("DEM1,95583"));
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("0,"));
+}
+
+void TestFrmEuroLifecycle::loadStartsTheTape()
+{
+    LoadedWindow loaded;
+    auto *box = loaded.control<QPlainTextEdit>(QStringLiteral("txtOperations"));
+    QCOMPARE(loaded.window->tape().text(),
+             QStringLiteral("08/12/2026 - 07:24\r\n-------------------------\r\nCalcul en FRF\r\n"));
+    QCOMPARE(box->toPlainText(), Header);
+    QVERIFY(box->textCursor().atEnd());
+}
+
+void TestFrmEuroLifecycle::clickingKeys_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("euros");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("tapeAfterHeader");
+
+    const QString digits = QStringLiteral("lblBouton(%1)");
+    QTest::newRow("100 keyed, euros follow")
+        << "lblBouton(1) lblBouton(0) lblBouton(0)" << "15,24" << "100," << "";
+    QTest::newRow("100 + 50 = gives 150 and 22,87")
+        << "lblBouton(1) lblBouton(0) lblBouton(0) Operator(1) lblBouton(5) lblBouton(0) Operator(4)" << "22,87"
+        << "150" << "\n          100\n+\n          50\n        ----------\n=        150\n";
+    QTest::newRow("2,5 X 4 = with the decimal key")
+        << "lblBouton(2) Decimal lblBouton(5) Operator(2) lblBouton(4) Operator(4)" << "1,52" << "10"
+        << "\n          2,5\nX\n          4\n        ----------\n=        10\n";
+    QTest::newRow("CE drops the entry being keyed")
+        << "lblBouton(7) Operator(1) lblBouton(3) CancelEntry lblBouton(4) Operator(4)" << "1,68" << "11"
+        << "\n          7\n+\n          4\n        ----------\n=        11\n";
+    QTest::newRow("C clears all and writes the clear block")
+        << "lblBouton(1) lblBouton(2) Cancel" << "0" << "0," << "\n-+-+-+-+-+-\n\nCalcul en FRF\n";
+    QTest::newRow("9 - 3 / 2 = runs left to right")
+        << "lblBouton(9) Operator(3) lblBouton(3) Operator(0) lblBouton(2) Operator(4)" << "0,46" << "3"
+        << "\n          9\n-\n          3\n/\n          2\n        ----------\n=        3\n";
+}
+
+void TestFrmEuroLifecycle::clickingKeys()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, euros);
+    QFETCH(QString, currency);
+    QFETCH(QString, tapeAfterHeader);
+
+    LoadedWindow loaded;
+    clickKeys(loaded, keys);
+    // The displays follow synchronously, written by the calculator alone.
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(0)"))->text(), euros);
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), currency);
+    QCOMPARE(loaded.window->calculator().ReadOut(0), euros);
+    auto *box = loaded.control<QPlainTextEdit>(QStringLiteral("txtOperations"));
+    QCOMPARE(box->toPlainText(), Header + tapeAfterHeader);
+    QCOMPARE(loaded.window->tape().text(), QString(Header + tapeAfterHeader).replace(u'\n', QStringLiteral("\r\n")));
+    QVERIFY(box->textCursor().atEnd());
+}
+
+void TestFrmEuroLifecycle::facesOutsideTheirLabelsTakeNoClick()
+{
+    LoadedWindow loaded;
+    QWindow *handle = loaded.window->windowHandle();
+    QVERIFY(handle);
+    auto *seven = loaded.control(QStringLiteral("lblBouton(7)"));
+    auto *face = loaded.control(QStringLiteral("shaBouton(7)"));
+    // The face's top rises above its label: a click there reaches no key.
+    const QPoint faceTop = face->mapTo(loaded.window.get(), QPoint(face->width() / 2, 1));
+    QVERIFY(!seven->geometry().contains(seven->parentWidget()->mapFrom(loaded.window.get(), faceTop)));
+    QTest::mouseClick(handle, Qt::LeftButton, {}, faceTop);
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("0,"));
+    // The label's middle is the key.
+    const QPoint labelMiddle = seven->mapTo(loaded.window.get(), seven->rect().center());
+    QTest::mouseClick(handle, Qt::LeftButton, {}, labelMiddle);
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("7,"));
+}
+
+void TestFrmEuroLifecycle::tapeBoxIsAppendedToNotRebuilt()
+{
+    LoadedWindow loaded;
+    auto *box = loaded.control<QPlainTextEdit>(QStringLiteral("txtOperations"));
+    QList<std::pair<int, int>> removals; // (position, characters removed) of every change
+    int lastEnd = box->document()->characterCount() - 1;
+    QList<int> appendPositions;
+    connect(box->document(), &QTextDocument::contentsChange, this, [&](int from, int removed, int) {
+        if (removed > 0)
+            removals.append({from, removed});
+        appendPositions.append(from);
+    });
+    clickKeys(loaded, QStringLiteral("lblBouton(1) Operator(1) lblBouton(2) Operator(4) lblBouton(3) Operator(2)"));
+    QVERIFY(!appendPositions.isEmpty());
+    QVERIFY2(removals.isEmpty(), "the tape box lost text while blocks were appended");
+    for (int from : appendPositions) {
+        QVERIFY(from >= lastEnd);
+        lastEnd = from;
+    }
+}
+
+void TestFrmEuroLifecycle::clearingTheTapeKeepsTheCalculation()
+{
+    LoadedWindow loaded;
+    clickKeys(loaded, QStringLiteral("lblBouton(8) Operator(1)"));
+    QTest::mouseClick(loaded.control(QStringLiteral("cmdEffacer")), Qt::LeftButton);
+    auto *box = loaded.control<QPlainTextEdit>(QStringLiteral("txtOperations"));
+    QCOMPARE(box->toPlainText(), QStringLiteral("08/12/2026 - 07:24\n-------------------------\n\nCalcul en FRF\n"));
+    clickKeys(loaded, QStringLiteral("lblBouton(2) Operator(4)"));
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("10"));
+    QVERIFY(box->toPlainText().endsWith(QStringLiteral("\n\n          2\n        ----------\n=        10\n")));
+    QCOMPARE(loaded.window->tape().text().count(QStringLiteral("\r\n")), box->toPlainText().count(u'\n'));
+}
+
+void TestFrmEuroLifecycle::closeQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("stillOpen");
+    QTest::addColumn<QString>("marker");
+
+    QTest::newRow("No keeps everything") << int(Euro::vbNo) << true << "actif";
+    QTest::newRow("Yes ends the run, marked inactive") << int(Euro::vbYes) << false << "inactif";
+}
+
+void TestFrmEuroLifecycle::closeQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, stillOpen);
+    QFETCH(QString, marker);
+
+    LoadedWindow loaded;
+    Euro::SaveSetting(Euro::AppName(), QStringLiteral("parametres"), QStringLiteral("etat"), QStringLiteral("actif"));
+    clickKeys(loaded, QStringLiteral("lblBouton(4) Operator(2) lblBouton(6)"));
+    QTest::mouseClick(loaded.control(QStringLiteral("lblFermer(3)")), Qt::LeftButton);
+    const QString tapeBefore = loaded.window->tape().text();
+    const QSize sizeBefore = loaded.window->size();
+    const QPoint placeBefore = loaded.window->pos();
+
+    loaded.messages.answerNext(answer);
+    loaded.window->close();
+
+    QCOMPARE(loaded.messages.shown().size(), 1);
+    const TestSupport::ShownMessage &asked = loaded.messages.shown().first();
+    QCOMPARE(asked.text, QStringLiteral("Voulez-vous vraiment quitter ce programme ?"));
+    QCOMPARE(asked.title, QStringLiteral("Pecunio"));
+    QCOMPARE(asked.style, 36);
+    QCOMPARE(loaded.window->isVisible(), stillOpen);
+    QCOMPARE(settingOf(QStringLiteral("parametres"), QStringLiteral("etat")), marker);
+    // Nothing else is saved, and no value on screen moves.
+    QCOMPARE(settingOf(QStringLiteral("taux"), QStringLiteral("taux")), QStringLiteral("6,55957"));
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("6,"));
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(0)"))->text(), QStringLiteral("0,91"));
+    QCOMPARE(textOf(loaded.window->calculator().state().PendingOperator), QStringLiteral("X"));
+    QCOMPARE(loaded.window->tape().text(), tapeBefore);
+    QCOMPARE(loaded.window->size(), sizeBefore);
+    QCOMPARE(loaded.window->pos(), placeBefore);
+    if (stillOpen) {
+        // Asked again at the next request.
+        loaded.messages.answerNext(Euro::vbNo);
+        loaded.window->close();
+        QCOMPARE(loaded.messages.shown().size(), 2);
+        QVERIFY(loaded.window->isVisible());
+    }
+}
+
+QTEST_MAIN(TestFrmEuroLifecycle)
+#include "tst_frmeuro_lifecycle.moc"

@@ -1,0 +1,225 @@
+// The parts the keypad is built from: the key label's mouse reports, the face under it,
+// and the key codes handed to the window's key routine.
+
+#include "ui/main/faceshape.h"
+#include "ui/main/keylabel.h"
+#include "ui/main/virtualkey.h"
+
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestKeyParts : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void pressAndRelease_data();
+    void pressAndRelease();
+    void pressReleaseClickOrder();
+    void moveReportsPositionInTwips();
+    void buttonMask_data();
+    void buttonMask();
+    void faceOutline_data();
+    void faceOutline();
+    void faceLetsTheMouseThrough();
+    void virtualKeyCode_data();
+    void virtualKeyCode();
+    void shiftState_data();
+    void shiftState();
+};
+
+void TestKeyParts::pressAndRelease_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("releaseAt");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("buttonMask");
+
+    QTest::newRow("left press and release inside clicks") << int(Qt::LeftButton) << QPoint(10, 8) << 1 << 1;
+    QTest::newRow("left release outside does not click, still releases")
+        << int(Qt::LeftButton) << QPoint(100, 8) << 0 << 1;
+    QTest::newRow("right button never clicks") << int(Qt::RightButton) << QPoint(10, 8) << 0 << 2;
+    QTest::newRow("middle button never clicks") << int(Qt::MiddleButton) << QPoint(10, 8) << 0 << 4;
+}
+
+void TestKeyParts::pressAndRelease()
+{
+    QFETCH(int, button);
+    QFETCH(QPoint, releaseAt);
+    QFETCH(int, clicks);
+    QFETCH(int, buttonMask);
+
+    KeyLabel key;
+    key.resize(18, 17);
+    QSignalSpy down(&key, &KeyLabel::mouseDown);
+    QSignalSpy up(&key, &KeyLabel::mouseUp);
+    QSignalSpy clicked(&key, &KeyLabel::clicked);
+    const auto which = Qt::MouseButton(button);
+    QTest::mousePress(&key, which, Qt::ShiftModifier, QPoint(9, 8));
+    QTest::mouseRelease(&key, which, Qt::ShiftModifier, releaseAt);
+    QCOMPARE(down.size(), 1);
+    QCOMPARE(up.size(), 1);
+    QCOMPARE(clicked.size(), clicks);
+    QCOMPARE(down.first().at(0).value<qint16>(), qint16(buttonMask));
+    QCOMPARE(down.first().at(1).value<qint16>(), qint16(1));
+    QCOMPARE(up.first().at(0).value<qint16>(), qint16(buttonMask));
+    QCOMPARE(up.first().at(2).value<float>(), float(releaseAt.x() * 15));
+}
+
+void TestKeyParts::pressReleaseClickOrder()
+{
+    KeyLabel key;
+    key.resize(18, 17);
+    key.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&key));
+    QStringList order;
+    connect(&key, &KeyLabel::mouseDown, this, [&order] { order << QStringLiteral("down"); });
+    connect(&key, &KeyLabel::mouseUp, this, [&order] { order << QStringLiteral("up"); });
+    connect(&key, &KeyLabel::clicked, this, [&order] { order << QStringLiteral("click"); });
+    // Two quick clicks, as the desktop delivers them: the second one is also a double click.
+    QTest::mouseClick(key.windowHandle(), Qt::LeftButton, {}, QPoint(9, 8));
+    QTest::mouseDClick(key.windowHandle(), Qt::LeftButton, {}, QPoint(9, 8));
+    // Each click is a key stroke: "00" keyed fast gives two zeros, each press once.
+    const QStringList once{"down", "up", "click"};
+    QCOMPARE(order, once + once + once);
+}
+
+void TestKeyParts::moveReportsPositionInTwips()
+{
+    KeyLabel key;
+    key.resize(40, 20);
+    QVERIFY(key.hasMouseTracking());
+    QSignalSpy moved(&key, &KeyLabel::mouseMove);
+    QMouseEvent move(QEvent::MouseMove, QPointF(7, 3), key.mapToGlobal(QPointF(7, 3)), Qt::NoButton, Qt::NoButton,
+                     Qt::ControlModifier);
+    QCoreApplication::sendEvent(&key, &move);
+    QCOMPARE(moved.size(), 1);
+    QCOMPARE(moved.first().at(0).value<qint16>(), qint16(0));
+    QCOMPARE(moved.first().at(1).value<qint16>(), qint16(2));
+    QCOMPARE(moved.first().at(2).value<float>(), 105.0f);
+    QCOMPARE(moved.first().at(3).value<float>(), 45.0f);
+}
+
+void TestKeyParts::buttonMask_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("mask");
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("left") << int(Qt::LeftButton) << 1;
+    QTest::newRow("right") << int(Qt::RightButton) << 2;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << 4;
+    QTest::newRow("left and right") << int(Qt::LeftButton | Qt::RightButton) << 3;
+    QTest::newRow("a side button counts for nothing") << int(Qt::BackButton) << 0;
+}
+
+void TestKeyParts::buttonMask()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, mask);
+    QCOMPARE(KeyLabel::buttonMask(Qt::MouseButtons(buttons)), qint16(mask));
+}
+
+void TestKeyParts::faceOutline_data()
+{
+    QTest::addColumn<bool>("rounded");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRectF>("outline");
+
+    QTest::newRow("round key") << false << QSize(19, 19) << QRectF(0, 0, 19, 19);
+    QTest::newRow("taller face keeps a circle, centred") << false << QSize(19, 22) << QRectF(0, 1.5, 19, 19);
+    QTest::newRow("wider face keeps a circle, centred") << false << QSize(25, 19) << QRectF(3, 0, 19, 19);
+    QTest::newRow("rounded rectangle fills its box") << true << QSize(43, 19) << QRectF(0, 0, 43, 19);
+}
+
+void TestKeyParts::faceOutline()
+{
+    QFETCH(bool, rounded);
+    QFETCH(QSize, size);
+    QFETCH(QRectF, outline);
+    FaceShape face(rounded ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle);
+    face.resize(size);
+    QCOMPARE(face.outline(), outline);
+}
+
+void TestKeyParts::faceLetsTheMouseThrough()
+{
+    QWidget container;
+    container.resize(60, 60);
+    auto *under = new KeyLabel(&container);
+    under->setGeometry(0, 0, 60, 60);
+    auto *face = new FaceShape(FaceShape::Kind::Circle, &container);
+    face->setGeometry(10, 10, 19, 19);
+    face->setFillColor(Qt::black);
+    face->setBorderColor(QColor(0xd4, 0xd0, 0xc8));
+    face->setBorderWidth(2);
+    QCOMPARE(face->borderColor(), QColor(0xd4, 0xd0, 0xc8));
+    // Though lying on top, the face is not what the pointer finds.
+    QCOMPARE(container.childAt(20, 20), under);
+    // The face paints its fill inside and its border on the edge.
+    face->setBorderColor(Qt::red);
+    const QImage image = face->grab().toImage();
+    QCOMPARE(QColor(image.pixel(9, 9)), QColor(Qt::black));
+    const QColor edge(image.pixel(9, 0));
+    QVERIFY2(edge.red() > 200 && edge.green() < 50 && edge.blue() < 50, qPrintable(edge.name()));
+}
+
+void TestKeyParts::virtualKeyCode_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("keypad 0") << int(Qt::Key_0) << true << 96;
+    QTest::newRow("keypad 7") << int(Qt::Key_7) << true << 103;
+    QTest::newRow("keypad 9") << int(Qt::Key_9) << true << 105;
+    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << 106;
+    QTest::newRow("keypad +") << int(Qt::Key_Plus) << true << 107;
+    QTest::newRow("keypad -") << int(Qt::Key_Minus) << true << 109;
+    QTest::newRow("keypad decimal as a period") << int(Qt::Key_Period) << true << 110;
+    QTest::newRow("keypad decimal as a comma") << int(Qt::Key_Comma) << true << 110;
+    QTest::newRow("keypad /") << int(Qt::Key_Slash) << true << 111;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 13;
+    QTest::newRow("main Enter") << int(Qt::Key_Return) << false << 13;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << false << 8;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << false << 46;
+    QTest::newRow("keypad Delete without Num Lock") << int(Qt::Key_Delete) << true << 46;
+    QTest::newRow("F1") << int(Qt::Key_F1) << false << 112;
+    QTest::newRow("F2") << int(Qt::Key_F2) << false << 113;
+    QTest::newRow("main-block 5 is not keypad 5") << int(Qt::Key_5) << false << 53;
+    QTest::newRow("main-block + has no code") << int(Qt::Key_Plus) << false << 0;
+    QTest::newRow("letter A") << int(Qt::Key_A) << false << 65;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false << 27;
+    QTest::newRow("an accented letter has no code") << int(Qt::Key_Eacute) << false << 0;
+}
+
+void TestKeyParts::virtualKeyCode()
+{
+    QFETCH(int, key);
+    QFETCH(bool, keypad);
+    QFETCH(int, code);
+    QCOMPARE(Euro::virtualKeyCode(key, keypad), code);
+    const QKeyEvent event(QEvent::KeyPress, key, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(Euro::virtualKeyCode(event), code);
+}
+
+void TestKeyParts::shiftState_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("mask");
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("Shift") << int(Qt::ShiftModifier) << 1;
+    QTest::newRow("Ctrl") << int(Qt::ControlModifier) << 2;
+    QTest::newRow("Alt") << int(Qt::AltModifier) << 4;
+    QTest::newRow("Shift Ctrl Alt") << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) << 7;
+    QTest::newRow("keypad is not a shift key") << int(Qt::KeypadModifier) << 0;
+}
+
+void TestKeyParts::shiftState()
+{
+    QFETCH(int, modifiers);
+    QFETCH(int, mask);
+    QCOMPARE(Euro::shiftState(Qt::KeyboardModifiers(modifiers)), mask);
+}
+
+QTEST_MAIN(TestKeyParts)
+#include "tst_keyparts.moc"
