@@ -5,6 +5,7 @@
 #include "app/twips.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
+#include "tape/tapeprinter.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
@@ -743,4 +744,4 @@ void FrmEuro::appendToTapeBox(const QString &piece)
 
 void FrmEuro::cmdEffacer_Click() { m_tape.clearTape(m_calculator.modeLine()); }
 
-void FrmEuro::cmdImprimer_Click() {}
+void FrmEuro::cmdImprimer_Click() { Euro::printTape(this, m_tape.text()); }
