@@ -1,0 +1,15 @@
+// Prints the settings' application name and the program's folder, as the program sees them
+// when started under its own name or through a link.
+
+#include "app/euro.h"
+#include "app/settings.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream(stdout) << Euro::AppName() << '\n' << Euro::AppFolder() << '\n';
+    return 0;
+}

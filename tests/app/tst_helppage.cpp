@@ -1,0 +1,143 @@
+// The help page: F1 finds it next to the executable in the build folder, and it covers the
+// program as it is (its sections, keys, currencies and rates, messages).
+
+#include "app/euro.h"
+#include "engine/currencies.h"
+#include "support/testsupport.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QtTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString binaryDir() { return qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR"); }
+
+// The part of the page under the heading with the given anchor, up to the next heading.
+QString section(const QString &page, const QString &anchor)
+{
+    const qsizetype start = page.indexOf(QStringLiteral("id=\"%1\"").arg(anchor));
+    if (start < 0)
+        return {};
+    const qsizetype end = page.indexOf(QStringLiteral("<h2"), start);
+    return page.mid(start, end < 0 ? -1 : end - start);
+}
+
+} // namespace
+
+class TestHelpPage : public QObject
+{
+    Q_OBJECT
+
+    TestSupport::ThrowAwaySettings settings;
+    QString page;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QByteArray bytes = readAll(QStringLiteral(PECUNIO_SOURCE_DIR "/data/aide.htm"));
+        QVERIFY(!bytes.isEmpty());
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        page = utf8(bytes);
+        QVERIFY2(!utf8.hasError(), "aide.htm is UTF-8, as its meta tag says");
+    }
+
+    void nextToTheExecutable()
+    {
+        QVERIFY2(!binaryDir().isEmpty(), "run through CTest");
+        const QString exe = binaryDir() + QStringLiteral("/Pecunio");
+        QVERIFY(QFile::exists(exe));
+        // The very lookup of the help key: the program's folder plus the bare file name.
+        const QString help = Euro::AppFolderOf(exe) + QStringLiteral("aide.htm");
+        QVERIFY(Euro::FileExists(help));
+        QCOMPARE(readAll(help), readAll(QStringLiteral(PECUNIO_SOURCE_DIR "/data/aide.htm")));
+    }
+
+    void frenchAndDeclared()
+    {
+        QVERIFY(page.contains(QStringLiteral("<html lang=\"fr\">")));
+        QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+        QVERIFY(page.contains(QStringLiteral("<title>Aide de Pecunio</title>")));
+    }
+
+    void sections_data()
+    {
+        QTest::addColumn<QString>("anchor");
+        QTest::addColumn<QStringList>("mentions");
+        QTest::newRow("keying amounts") << "saisie" << QStringList{"CE", "Retour arrière", "Suppr", "virgule"};
+        QTest::newRow("the two displays") << "afficheurs" << QStringList{"euros", "&lt;", "afficheur de saisie"};
+        QTest::newRow("operators") << "operations"
+                                   << QStringList{"<b>+</b>", "<b>X</b>", "<b>/</b>", "<b>=</b>", "Division par zéro."};
+        QTest::newRow("the tape") << "bande" << QStringList{"Effacer", "Imprimer", "PDF", "O&nbsp;P&nbsp;E"};
+        QTest::newRow("rates and rounding") << "taux" << QStringList{"Taux", "2 décimales", "5 décimales", "8 caractères"};
+        QTest::newRow("keyboard map") << "clavier"
+                                      << QStringList{"<kbd>F1</kbd>", "<kbd>F2</kbd>", "<kbd>Entrée</kbd>",
+                                                     "<kbd>Suppr</kbd>", "<kbd>Retour arrière</kbd>", "<kbd>*</kbd>"};
+        QTest::newRow("panels") << "panneaux" << QStringList{"paramètres", "Opérations", "premier plan"};
+        QTest::newRow("about window") << "apropos" << QStringList{"Infos système...", "<kbd>Échap</kbd>"};
+    }
+    void sections()
+    {
+        QFETCH(QString, anchor);
+        QFETCH(QStringList, mentions);
+        const QString part = section(page, anchor);
+        QVERIFY2(!part.isEmpty(), qPrintable(anchor));
+        QVERIFY2(page.contains(QStringLiteral("href=\"#%1\"").arg(anchor)), "listed in the contents");
+        for (const QString &m : mentions)
+            QVERIFY2(part.contains(m, Qt::CaseInsensitive), qPrintable(anchor + QStringLiteral(": ") + m));
+    }
+
+    void ratesAsTheProgramHasThem_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("rate");
+        for (const Euro::Currency &c : Euro::CurrencyTable)
+            QTest::newRow(qPrintable(c.code.toString()))
+                << c.code.toString() << c.listText.mid(6).toString() << c.defaultRate.toString();
+    }
+    void ratesAsTheProgramHasThem()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+        QFETCH(QString, rate);
+        const QString row = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>").arg(code, name, rate);
+        QVERIFY2(section(page, QStringLiteral("taux")).contains(row), qPrintable(row));
+    }
+
+    void linksLeadSomewhere()
+    {
+        static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+        int links = 0;
+        for (auto it = link.globalMatch(page); it.hasNext(); ++links) {
+            const QString anchor = it.next().captured(1);
+            QVERIFY2(page.contains(QStringLiteral("id=\"%1\"").arg(anchor)), qPrintable(anchor));
+        }
+        QVERIFY(links >= 8);
+    }
+
+    void tagsBalanced_data()
+    {
+        QTest::addColumn<QString>("tag");
+        for (const char *tag : {"html", "head", "body", "h1", "h2", "p", "ul", "li", "table", "tr", "th", "td", "div",
+                                "nav", "b", "em", "kbd", "a", "style", "title"})
+            QTest::newRow(tag) << QString::fromLatin1(tag);
+    }
+    void tagsBalanced()
+    {
+        QFETCH(QString, tag);
+        const QRegularExpression open(QStringLiteral("<%1[\\s>]").arg(tag));
+        const QRegularExpression close(QStringLiteral("</%1>").arg(tag));
+        QCOMPARE(page.count(open), page.count(close));
+    }
+};
+
+QTEST_MAIN(TestHelpPage)
+#include "tst_helppage.moc"
