@@ -2,6 +2,8 @@
 
 #include "platform/printdialog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -54,6 +56,15 @@ void printTape(QWidget *owner, const QString &tapeText)
     printer.setDocName(QStringLiteral("Pecunio"));
     if (!RunPrintDialog(printer, owner))
         return; // cancelled: nothing printed, nothing said
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        // Printing to a file named by a folder only (the dialog's default off X11): the
+        // tape goes into that folder, or the home folder, under the program's name.
+        const QFileInfo target(printer.outputFileName());
+        if (printer.outputFileName().isEmpty() || target.isDir()) {
+            const QString folder = printer.outputFileName().isEmpty() ? QDir::homePath() : target.filePath();
+            printer.setOutputFileName(QDir(folder).filePath(printer.docName() + QStringLiteral(".pdf")));
+        }
+    }
     printLines(printer, printedTapeLines(tapeText));
 }
 

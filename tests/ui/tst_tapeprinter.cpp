@@ -199,6 +199,23 @@ private Q_SLOTS:
         QCOMPARE(QStringList(lines.mid(0, lines.size() - 1)).join(QString()).remove(QLatin1Char(' ')), digits);
     }
 
+    void fileNamedByItsFolderOnly_data()
+    {
+        QTest::addColumn<bool>("trailingSlash");
+        QTest::newRow("folder with a slash") << true;
+        QTest::newRow("folder without a slash") << false;
+    }
+    void fileNamedByItsFolderOnly()
+    {
+        QFETCH(bool, trailingSlash);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("Pecunio.pdf"));
+        AcceptDialogToPdf dialog(folder.path() + (trailingSlash ? QStringLiteral("/") : QString()));
+        Euro::printTape(nullptr, additionTape());
+        QVERIFY(QFile::exists(pdf));
+        QCOMPARE(pdfLines(pdf).value(2), QStringLiteral("Calcul en FRF"));
+    }
+
     void unwritablePrinterEndsSilently()
     {
         TestSupport::MessageCapture messages;
