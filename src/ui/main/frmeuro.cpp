@@ -696,17 +696,20 @@ bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() != QEvent::KeyPress || !isVisible())
         return QWidget::eventFilter(watched, event);
-    // A key press goes first to the focused widget, then up to its parents: take it once,
-    // where it starts.
     auto *target = qobject_cast<QWidget *>(watched);
     if (!target || (target != this && !isAncestorOf(target)))
         return QWidget::eventFilter(watched, event);
-    QWidget *focused = QApplication::focusWidget();
-    const bool startsHere = focused ? target == focused : target == this;
-    if (startsHere) {
-        const auto *key = static_cast<QKeyEvent *>(event);
+    // A key the focused control leaves goes on to its parents, the same event each time:
+    // the window takes it once, where it starts. The key is noted after the routine has
+    // run, since a modal window opened by it sees keys of its own meanwhile.
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool passedUp = event == m_keySeen && key->timestamp() == m_keySeenTime && m_keySeenAt
+                          && m_keySeenAt->parentWidget() == target;
+    if (!passedUp)
         Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()));
-    }
+    m_keySeen = event;
+    m_keySeenAt = target;
+    m_keySeenTime = key->timestamp();
     return false; // the focused control gets the key too
 }
 

@@ -10,6 +10,7 @@
 #include "tape/tape.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -166,6 +167,9 @@ private:
     QHash<QObject *, std::shared_ptr<bool>> m_listPressFlags; // list viewport -> "the press changed the row"
     Tape m_tape;
     Calculator m_calculator;
+    const QEvent *m_keySeen = nullptr; // the last key press taken, where it was, when
+    QPointer<QWidget> m_keySeenAt;
+    quint64 m_keySeenTime = 0;
     bool m_loaded = false;
     bool m_ending = false;
     double m_widthTwips = -1; // the outer width last set, read back as set
