@@ -60,13 +60,6 @@ private Q_SLOTS:
         QCOMPARE(readAll(help), readAll(QStringLiteral(PECUNIO_SOURCE_DIR "/data/aide.htm")));
     }
 
-    void frenchAndDeclared()
-    {
-        QVERIFY(page.contains(QStringLiteral("<html lang=\"fr\">")));
-        QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-        QVERIFY(page.contains(QStringLiteral("<title>Aide de Pecunio</title>")));
-    }
-
     void sections_data()
     {
         QTest::addColumn<QString>("anchor");

@@ -74,35 +74,6 @@ private Q_SLOTS:
         QVERIFY(title.pixelSize() > QFontInfo(about.lblVersion->font()).pixelSize() + 3);
     }
 
-    void geometry_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QRect>("twips");
-        QTest::newRow("icon") << "picIcon" << QRect(240, 240, 480, 480);
-        QTest::newRow("title") << "lblTitle" << QRect(1020, 240, 2850, 360);
-        QTest::newRow("description heading") << "lblDescription(0)" << QRect(1080, 1125, 1890, 195);
-        QTest::newRow("description") << "lblDescription(1)" << QRect(1080, 1440, 3705, 495);
-        QTest::newRow("notice heading") << "lblAvertissement(0)" << QRect(240, 2220, 1035, 195);
-        QTest::newRow("notice") << "lblAvertissement(1)" << QRect(240, 2460, 3855, 675);
-        QTest::newRow("OK") << "cmdOK" << QRect(4245, 2265, 1260, 345);
-        QTest::newRow("system information") << "cmdSysInfo" << QRect(4260, 2715, 1245, 345);
-    }
-    void geometry()
-    {
-        QFETCH(QString, control);
-        QFETCH(QRect, twips);
-        FrmAbout about;
-        QWidget *widget = about.findChild<QWidget *>(control);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(), Euro::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    }
-
-    void versionGrowsFromItsCorner()
-    {
-        FrmAbout about;
-        QCOMPARE(about.lblVersion->pos(), Euro::twipsPoint(1050, 720));
-    }
-
     void icon()
     {
         FrmAbout about;
@@ -169,15 +140,6 @@ private Q_SLOTS:
             QTest::keyRelease(about.focusWidget(), Qt::Key_Space);
         QTRY_VERIFY(!about.isVisible());
         QCOMPARE(about.result(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
-    }
-
-    void okClickCloses()
-    {
-        FrmAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.cmdOK, Qt::LeftButton);
-        QVERIFY(!about.isVisible());
     }
 
     void altIStartsSystemInformation()
