@@ -3,6 +3,7 @@
 
 #include "windowfixture.h"
 
+#include "app/fonts.h"
 #include "app/twips.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
@@ -37,7 +38,11 @@ class TestFrmEuroControls : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { m_loaded = std::make_unique<LoadedWindow>(); }
+    void initTestCase()
+    {
+        Euro::registerFonts();
+        m_loaded = std::make_unique<LoadedWindow>();
+    }
     void cleanupTestCase() { m_loaded.reset(); }
 
     void control_data();
@@ -269,8 +274,13 @@ void TestFrmEuroControls::fonts()
 
     QWidget *widget = name == QLatin1String("frmEuro") ? m_loaded->window.get() : m_loaded->control(name);
     QVERIFY(widget);
-    // The family asked for; the system may fall back to a look-alike when it is missing.
     QCOMPARE(widget->font().family(), family);
+    // The program's fonts are there (Arial through its metric twin); System may fall back.
+    const QString resolved = QFontInfo(widget->font()).family();
+    if (family == QLatin1String("Tahoma"))
+        QCOMPARE(resolved, family);
+    else if (family == QLatin1String("Arial"))
+        QVERIFY2(resolved == family || resolved == QLatin1String("Liberation Sans"), qPrintable(resolved));
     QCOMPARE(widget->font().pointSizeF(), points);
     QCOMPARE(widget->font().bold(), bold);
 }
