@@ -73,6 +73,8 @@ private Q_SLOTS:
     void clearingTheTapeKeepsTheCalculation();
     void closeQuestion_data();
     void closeQuestion();
+    void sessionEnd_data();
+    void sessionEnd();
 };
 
 void TestFrmEuroLifecycle::centredPosition_data()
@@ -381,6 +383,43 @@ void TestFrmEuroLifecycle::closeQuestion()
         QCOMPARE(loaded.messages.shown().size(), 2);
         QVERIFY(loaded.window->isVisible());
     }
+}
+
+void TestFrmEuroLifecycle::sessionEnd_data()
+{
+    QTest::addColumn<bool>("mayAsk");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("stillOpen");
+    QTest::addColumn<QString>("marker");
+
+    QTest::newRow("log-off, No keeps the program running") << true << int(Euro::vbNo) << true << 1 << true << "actif";
+    QTest::newRow("log-off, Yes ends it") << true << int(Euro::vbYes) << false << 1 << false << "inactif";
+    QTest::newRow("shutdown allowing no question goes ahead unmarked")
+        << false << int(Euro::vbNo) << false << 0 << true << "actif";
+}
+
+void TestFrmEuroLifecycle::sessionEnd()
+{
+    QFETCH(bool, mayAsk);
+    QFETCH(int, answer);
+    QFETCH(bool, refused);
+    QFETCH(int, questions);
+    QFETCH(bool, stillOpen);
+    QFETCH(QString, marker);
+
+    LoadedWindow loaded;
+    Euro::SaveSetting(Euro::AppName(), QStringLiteral("parametres"), QStringLiteral("etat"), QStringLiteral("actif"));
+    clickKeys(loaded, QStringLiteral("lblBouton(5)"));
+    loaded.messages.answerNext(answer);
+    QCOMPARE(loaded.window->refusesSessionEnd(mayAsk), refused);
+    QCOMPARE(loaded.messages.shown().size(), questions);
+    if (questions > 0)
+        QCOMPARE(loaded.messages.shown().first().text, QStringLiteral("Voulez-vous vraiment quitter ce programme ?"));
+    QCOMPARE(loaded.window->isVisible(), stillOpen);
+    QCOMPARE(settingOf(QStringLiteral("parametres"), QStringLiteral("etat")), marker);
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("5,"));
 }
 
 QTEST_MAIN(TestFrmEuroLifecycle)

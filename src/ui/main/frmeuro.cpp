@@ -664,18 +664,23 @@ void FrmEuro::onCommitDataRequest(QSessionManager &manager)
 {
     if (m_ending || !m_loaded)
         return;
+    const bool refuse = refusesSessionEnd(manager.allowsInteraction());
+    manager.release();
+    if (refuse)
+        manager.cancel();
+}
+
+bool FrmEuro::refusesSessionEnd(bool mayAsk)
+{
     // A desktop session that ends asks the same question; No refuses the log-off. When the
     // session allows no question, the program just goes with it.
-    if (!manager.allowsInteraction())
-        return;
-    const bool quit = Form_QueryUnload();
-    manager.release();
-    if (!quit) {
-        manager.cancel();
-        return;
-    }
+    if (!mayAsk)
+        return false;
+    if (!Form_QueryUnload())
+        return true;
     hide();
     endProgram();
+    return false;
 }
 
 void FrmEuro::endProgram()

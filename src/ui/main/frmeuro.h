@@ -60,6 +60,9 @@ public:
     void Form_Load();
     // Close request: asks; on Yes writes the run-state marker and returns true.
     bool Form_QueryUnload();
+    // The desktop session is ending: asks when the session lets it (mayAsk) and returns true
+    // when the user refuses, so the session is cancelled; on Yes the program ends.
+    bool refusesSessionEnd(bool mayAsk);
 
     // Keypad.
     void lblBouton_Click(qint16 Index);
