@@ -202,6 +202,10 @@ FrmEuro::~FrmEuro()
 {
     if (qApp)
         qApp->removeEventFilter(this);
+    // The controls outlive the calculator by a moment while the window is taken apart: no
+    // routine of theirs may run then.
+    for (QObject *child : findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 // ---- Controls
