@@ -19,6 +19,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The program ends only through the main window's confirmed close.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the running windows to the installed desktop entry (menu name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral(PECUNIO_APP_ID));
 
     // Qt's own texts (message-box buttons, the print dialog) in French, whatever the system locale.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
