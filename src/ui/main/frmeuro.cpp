@@ -182,7 +182,9 @@ FrmEuro::FrmEuro(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEuro"));
     setWindowTitle(QStringLiteral("Pecunio"));
-    setWindowIcon(QIcon(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
+    QIcon coins(QStringLiteral(":/pecunio/icons/pecunio-32.png"));
+    coins.addFile(QStringLiteral(":/pecunio/icons/pecunio-48.png"));
+    setWindowIcon(coins);
     setFont(tahoma(8.25, true));
     setAccessibleName(QStringLiteral("Pecunio"));
     setFixedSize(twipsRect(0, 0, 5550, 7575).size()); // the designed client area, until the load sizes it
@@ -613,13 +615,15 @@ void FrmEuro::Form_Load()
     setHeight(4065);
     setWidth(2970);
 
+    // Centred on the screen the window opens on; on a desktop of several screens that
+    // screen need not start at the desktop's origin.
     const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize screenPixels = where ? where->geometry().size() : QSize(Euro::twipsSize(Width(), Height()));
+    const QRect screenPixels = where ? where->geometry() : QRect(QPoint(), Euro::twipsSize(Width(), Height()));
     const QPointF at = Euro::centredWindowPosition(float(Euro::pixelsToTwips(screenPixels.width())),
                                                    float(Euro::pixelsToTwips(screenPixels.height())), float(Width()),
                                                    float(Height()));
-    setTop(at.y());
-    setLeft(at.x());
+    setTop(at.y() + Euro::pixelsToTwips(screenPixels.y()));
+    setLeft(at.x() + Euro::pixelsToTwips(screenPixels.x()));
 
     state.KeepOnTop = -1;
     Euro::SetTopMost(this, state.KeepOnTop != 0);
