@@ -1,13 +1,121 @@
 // Currency selection, rates and options of the calculator window.
+//
+// Two currencies are kept apart: the calculator's own (CurrencyCode, shown by lblDevise
+// and picked in lstListe) and the one whose rate is being edited (RateCode, picked in
+// lstPays in the parameters panel). Choosing one never changes the other.
 
 #include "ui/main/frmeuro.h"
 
-void FrmEuro::lstListe_Click() {}
+#include "app/settings.h"
+#include "engine/currencies.h"
+#include "engine/msgbox.h"
+#include "engine/numbertext.h"
+#include "ui/main/keylabel.h"
 
-void FrmEuro::lstPays_Click() {}
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 
-void FrmEuro::cmdTaux_Click() {}
+namespace {
 
-void FrmEuro::optCalcul_Click(qint16 /*Index*/) {}
+// The picked item: the current one, when it is also selected. A list that merely takes
+// the focus makes its first item current without selecting it; that is no pick.
+QString selectedText(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentRow() >= 0 ? list->currentItem() : nullptr;
+    return item && item->isSelected() ? item->text() : QString();
+}
 
-void FrmEuro::optDecimal_Click(qint16 /*Index*/) {}
+} // namespace
+
+void FrmEuro::lstListe_Click()
+{
+    const QString picked = selectedText(ui.lstListe);
+    if (picked.isEmpty())
+        return; // the selection was only cleared: nothing was picked
+    CalculatorState &state = m_calculator.state();
+    // The code already in use: the list just closes, the calculation goes on.
+    if (picked == state.CurrencyCode) {
+        ui.lstListe->hide();
+        return;
+    }
+    state.CurrencyCode = picked;
+    ui.lstListe->hide();
+    ui.lblDevise->setText(state.CurrencyCode);
+
+    const int entry = Euro::findRate(state.CurrencyCode);
+    if (entry >= 0)
+        state.CurrentRate = Euro::rateText(entry);
+
+    // Both displays back to zero, and a tape heading naming the new currency.
+    Cancel_Click();
+}
+
+void FrmEuro::lstPays_Click()
+{
+    const QString picked = selectedText(ui.lstPays);
+    if (picked.isEmpty())
+        return; // the selection was cleared as the panel closed
+    ui.cmdTaux->setEnabled(true);
+    Euro::RateCode = picked.left(3);
+
+    // A typed rate that was not validated is replaced without a question.
+    const int entry = Euro::findRate(Euro::RateCode);
+    if (entry >= 0) {
+        ui.txtTaux->setText(Euro::rateText(entry));
+        ui.txtTaux->setReadOnly(false);
+    }
+}
+
+void FrmEuro::cmdTaux_Click()
+{
+    const QString typed = ui.txtTaux->text();
+    if (typed.isEmpty()) {
+        Euro::MsgBox(QStringLiteral("Veuillez entrer un montant pour la devise sélectionnée SVP."), Euro::vbInformation,
+                     QStringLiteral("Taux ?"));
+        ui.txtTaux->setFocus();
+        return;
+    }
+    // A rate is read as every amount is, so whatever is stored here the conversion can read.
+    const std::optional<double> rate = Euro::NumberText::read(typed);
+    if (!rate) {
+        Euro::MsgBox(QStringLiteral("Veuillez entrer un montant numérique pour la devise sélectionnée SVP.")
+                         + QStringLiteral("\r\n") + QStringLiteral("(le séparateur décimal est la virgule)"),
+                     Euro::vbInformation, QStringLiteral("Taux non valide"));
+        return;
+    }
+    // Every conversion divides or multiplies by the rate: zero or a negative rate would
+    // make that currency's amounts fail or come out wrong without a word.
+    if (!(*rate > 0.0)) {
+        Euro::MsgBox(QStringLiteral("Veuillez entrer un taux supérieur à zéro pour la devise sélectionnée SVP."),
+                     Euro::vbInformation, QStringLiteral("Taux non valide"));
+        return;
+    }
+
+    Euro::RateCode = selectedText(ui.lstPays).left(3);
+    const int entry = Euro::findRate(Euro::RateCode);
+    if (entry < 0)
+        return;
+    Euro::RateTable[size_t(entry)] = Euro::RateCode + typed;
+    Euro::SaveSetting(Euro::AppName(), QStringLiteral("taux"), Euro::RateCode, typed);
+}
+
+void FrmEuro::optCalcul_Click(qint16 Index)
+{
+    if (Index != 0 && Index != 1)
+        return;
+    m_calculator.state().InputDisplay = Index;
+    // Clear all: the displays go back to zero and the tape names the new input unit.
+    Cancel_Click();
+}
+
+void FrmEuro::optDecimal_Click(qint16 Index)
+{
+    // Taken at the next change of a display; the rounding line follows when the
+    // parameters panel closes.
+    if (Index == 0)
+        m_calculator.state().DecimalPlaces = 2;
+    else if (Index == 1)
+        m_calculator.state().DecimalPlaces = 5;
+}

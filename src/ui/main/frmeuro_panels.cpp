@@ -1,35 +1,173 @@
 // Panels, key feedback and hover hints of the calculator window.
+//
+// The layout lives in the controls themselves (visibility, place) and in the window's
+// width in twips: narrow shows the calculator alone, wide uncovers the tape beside it,
+// and the parameters panel takes the calculator's place in the narrow window.
 
 #include "ui/main/frmeuro.h"
 
-void FrmEuro::lblFermer_Click(qint16 /*Index*/) {}
+#include "app/euro.h"
+#include "ui/main/faceshape.h"
+#include "ui/main/keylabel.h"
 
-void FrmEuro::cmdPlan_Click() {}
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 
-void FrmEuro::Label2_Click() {}
+namespace {
 
-void FrmEuro::lblBouton_MouseDown(qint16 /*Index*/, qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+constexpr double NarrowWidth = 2970; // the calculator alone
+constexpr double WideWidth = 5190;   // the calculator and the tape
 
-void FrmEuro::lblBouton_MouseUp(qint16 /*Index*/, qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+// The faces under the keys: digits 0 to 9, then "/", "+", "X", "-", "=", then ",", "C", "CE".
+constexpr qint16 OperatorFaces = 10;
+constexpr qint16 DecimalFace = 15;
+constexpr qint16 CancelFace = 16;
+constexpr qint16 CancelEntryFace = 17;
 
-void FrmEuro::Operator_MouseDown(qint16 /*Index*/, qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+} // namespace
 
-void FrmEuro::Operator_MouseUp(qint16 /*Index*/, qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+void FrmEuro::lblFermer_Click(qint16 Index)
+{
+    switch (Index) {
+    case 0: // close the parameters
+        ui.fraParametres->hide();
+        ui.Frame1->show();
+        ui.lblInfo->setText(QStringLiteral("Arrondi à ")
+                            + (ui.optDecimal[0]->isChecked() ? QStringLiteral("2 décimales")
+                                                             : QStringLiteral("5 décimales")));
+        // The selection goes first, so the rate editor ends closed whatever the list does.
+        ui.lstPays->setCurrentRow(-1);
+        ui.lstPays->clearSelection();
+        ui.cmdTaux->setEnabled(false);
+        ui.txtTaux->clear();
+        ui.txtTaux->setReadOnly(true);
+        break;
+    case 1: // hide the tape
+        setWidth(NarrowWidth);
+        break;
+    case 2: // open the parameters in the calculator's place; a shown tape goes
+        ui.fraParametres->move(ui.fraParametres->x(), ui.Frame1->y());
+        ui.fraParametres->move(ui.Frame1->x(), ui.fraParametres->y());
+        ui.fraParametres->show();
+        setWidth(NarrowWidth);
+        ui.Frame1->hide();
+        break;
+    case 3: // show or hide the tape: anything but exactly wide counts as narrow
+        setWidth(Width() == WideWidth ? NarrowWidth : WideWidth);
+        break;
+    default:
+        break;
+    }
+}
 
-void FrmEuro::Decimal_MouseDown(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+void FrmEuro::cmdPlan_Click()
+{
+    CalculatorState &state = m_calculator.state();
+    state.KeepOnTop = state.KeepOnTop != 0 ? 0 : -1;
+    Euro::SetTopMost(this, state.KeepOnTop != 0);
+}
 
-void FrmEuro::Decimal_MouseUp(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+void FrmEuro::Label2_Click()
+{
+    const bool show = ui.lstListe->isHidden();
+    ui.lstListe->setVisible(show);
+    if (show)
+        ui.lstListe->raise();
+}
 
-void FrmEuro::Cancel_MouseDown(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+// ---- Press and release: the pressed key's face is ringed in the button-face colour.
 
-void FrmEuro::Cancel_MouseUp(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+namespace {
 
-void FrmEuro::CancelEntry_MouseDown(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+void ringFace(const std::array<FaceShape *, 18> &faces, int face, bool pressed, const QColor &buttonFace)
+{
+    if (face < 0 || face >= int(faces.size()) || !faces[size_t(face)])
+        return;
+    faces[size_t(face)]->setBorderColor(pressed ? buttonFace : QColor(Qt::black));
+}
 
-void FrmEuro::CancelEntry_MouseUp(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+} // namespace
 
-void FrmEuro::lblBouton_MouseMove(qint16 /*Index*/, qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+void FrmEuro::lblBouton_MouseDown(qint16 Index, qint16, qint16, float, float)
+{
+    if (Index >= 0 && Index < OperatorFaces)
+        ringFace(ui.shaBouton, Index, true, palette().color(QPalette::Button));
+}
 
-void FrmEuro::lblDevise_MouseMove(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+void FrmEuro::lblBouton_MouseUp(qint16 Index, qint16, qint16, float, float)
+{
+    if (Index >= 0 && Index < OperatorFaces)
+        ringFace(ui.shaBouton, Index, false, palette().color(QPalette::Button));
+}
 
-void FrmEuro::lblInfo_MouseMove(qint16 /*Button*/, qint16 /*Shift*/, float /*X*/, float /*Y*/) {}
+void FrmEuro::Operator_MouseDown(qint16 Index, qint16, qint16, float, float)
+{
+    if (Index >= 0 && Index < qint16(ui.Operator.size()))
+        ringFace(ui.shaBouton, qint16(Index + OperatorFaces), true, palette().color(QPalette::Button));
+}
+
+void FrmEuro::Operator_MouseUp(qint16 Index, qint16, qint16, float, float)
+{
+    if (Index >= 0 && Index < qint16(ui.Operator.size()))
+        ringFace(ui.shaBouton, qint16(Index + OperatorFaces), false, palette().color(QPalette::Button));
+}
+
+void FrmEuro::Decimal_MouseDown(qint16, qint16, float, float)
+{
+    ringFace(ui.shaBouton, DecimalFace, true, palette().color(QPalette::Button));
+}
+
+void FrmEuro::Decimal_MouseUp(qint16, qint16, float, float)
+{
+    ringFace(ui.shaBouton, DecimalFace, false, palette().color(QPalette::Button));
+}
+
+void FrmEuro::Cancel_MouseDown(qint16, qint16, float, float)
+{
+    ringFace(ui.shaBouton, CancelFace, true, palette().color(QPalette::Button));
+}
+
+void FrmEuro::Cancel_MouseUp(qint16, qint16, float, float)
+{
+    ringFace(ui.shaBouton, CancelFace, false, palette().color(QPalette::Button));
+}
+
+void FrmEuro::CancelEntry_MouseDown(qint16, qint16, float, float)
+{
+    ringFace(ui.shaBouton, CancelEntryFace, true, palette().color(QPalette::Button));
+}
+
+void FrmEuro::CancelEntry_MouseUp(qint16, qint16, float, float)
+{
+    ringFace(ui.shaBouton, CancelEntryFace, false, palette().color(QPalette::Button));
+}
+
+// ---- Hover hints computed as the pointer moves; none is ever cleared.
+
+void FrmEuro::lblBouton_MouseMove(qint16 Index, qint16, qint16, float, float)
+{
+    if (Index >= 0 && Index < qint16(ui.lblBouton.size()))
+        ui.lblBouton[size_t(Index)]->setToolTip(QStringLiteral("Chiffre: ") + QString::number(Index));
+}
+
+void FrmEuro::lblDevise_MouseMove(qint16, qint16, float, float)
+{
+    // The code's full list text, e.g. "FRF - Franc Français".
+    const QString code = ui.lblDevise->text();
+    for (int i = 0; i < ui.lstPays->count(); ++i) {
+        const QString entry = ui.lstPays->item(i)->text();
+        if (entry.left(3) == code) {
+            ui.lblDevise->setToolTip(entry);
+            return;
+        }
+    }
+}
+
+void FrmEuro::lblInfo_MouseMove(qint16, qint16, float, float)
+{
+    // A rounding line cut off by the label can be read in full.
+    ui.lblInfo->setToolTip(ui.lblInfo->text());
+}

@@ -1,0 +1,397 @@
+// The calculator window's keyboard: the virtual-key table, the keypad driving the keys
+// exactly as clicks do, the typing block only moving the focus, keys reaching the focused
+// control, the parameters panel keeping its keys, help and About.
+
+#include "windowfixture.h"
+
+#include "app/euro.h"
+#include "ui/about/frmabout.h"
+#include "ui/main/virtualkey.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QLabel>
+#include <QtTest>
+
+using TestSupport::LoadedWindow;
+
+namespace {
+
+struct KeyStroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+// "KP_7" a keypad key, "7" the typing block's, plus a few names; "Shift+" or "Ctrl+"
+// before a key holds that modifier.
+KeyStroke stroke(QString token)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (token.startsWith(QLatin1String("Shift+"))) {
+        modifiers |= Qt::ShiftModifier;
+        token = token.mid(6);
+    } else if (token.startsWith(QLatin1String("Ctrl+"))) {
+        modifiers |= Qt::ControlModifier;
+        token = token.mid(5);
+    }
+    const bool keypad = token.startsWith(QLatin1String("KP_"));
+    const QString name = keypad ? token.mid(3) : token;
+    if (keypad)
+        modifiers |= Qt::KeypadModifier;
+    if (name.size() == 1 && name.at(0).isDigit())
+        return {Qt::Key(Qt::Key_0 + name.at(0).digitValue()), modifiers};
+    static const QHash<QString, Qt::Key> names{
+        {QStringLiteral("Add"), Qt::Key_Plus},         {QStringLiteral("Subtract"), Qt::Key_Minus},
+        {QStringLiteral("Multiply"), Qt::Key_Asterisk}, {QStringLiteral("Divide"), Qt::Key_Slash},
+        {QStringLiteral("Decimal"), Qt::Key_Period},   {QStringLiteral("Comma"), Qt::Key_Comma},
+        {QStringLiteral("Enter"), Qt::Key_Enter},      {QStringLiteral("Return"), Qt::Key_Return},
+        {QStringLiteral("Backspace"), Qt::Key_Backspace}, {QStringLiteral("Delete"), Qt::Key_Delete},
+        {QStringLiteral("A"), Qt::Key_A},              {QStringLiteral("Space"), Qt::Key_Space},
+        {QStringLiteral("F1"), Qt::Key_F1},
+        {QStringLiteral("F2"), Qt::Key_F2},            {QStringLiteral("F3"), Qt::Key_F3},            {QStringLiteral("Escape"), Qt::Key_Escape},
+    };
+    return {names.value(name, Qt::Key_unknown), modifiers};
+}
+
+// Keys typed where the focus is, as the user types them.
+void type(const QString &tokens)
+{
+    for (const QString &token : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const KeyStroke k = stroke(token);
+        QVERIFY2(k.key != Qt::Key_unknown, qPrintable(token));
+        QWidget *target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, k.key, k.modifiers);
+    }
+}
+
+// The same operations run by clicking: "7" digit, "," decimal, "+" "-" "X" "/" "=",
+// "C" clear all, "CE" clear entry.
+void click(FrmEuro &w, const QString &tokens)
+{
+    for (const QString &token : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (token.size() == 1 && token.at(0).isDigit())
+            w.lblBouton_Click(qint16(token.at(0).digitValue()));
+        else if (token == QLatin1String(","))
+            w.Decimal_Click();
+        else if (token == QLatin1String("C"))
+            w.Cancel_Click();
+        else if (token == QLatin1String("CE"))
+            w.CancelEntry_Click();
+        else {
+            const int op = QStringList{"/", "+", "X", "-", "="}.indexOf(token);
+            QVERIFY2(op >= 0, qPrintable(token));
+            w.Operator_Click(qint16(op));
+        }
+    }
+}
+
+void activate(QWidget &window)
+{
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Counts the key presses a control itself receives.
+class KeyCounter : public QObject
+{
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            ++presses;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void virtualKeyCodes_data();
+    void virtualKeyCodes();
+    void modifierMask();
+
+    void keysDoWhatClicksDo_data();
+    void keysDoWhatClicksDo();
+    void everyKeyFocusesTheInputDisplay_data();
+    void everyKeyFocusesTheInputDisplay();
+    void keysGoOnToTheFocusedControl();
+    void parametersPanelKeepsItsKeys();
+    void helpKey_data();
+    void helpKey();
+    void aboutKey_data();
+    void aboutKey();
+};
+
+void TestKeyboard::virtualKeyCodes_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("keypad 0") << int(Qt::Key_0) << true << 96;
+    QTest::newRow("keypad 9") << int(Qt::Key_9) << true << 105;
+    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << 106;
+    QTest::newRow("keypad +") << int(Qt::Key_Plus) << true << 107;
+    QTest::newRow("keypad -") << int(Qt::Key_Minus) << true << 109;
+    QTest::newRow("keypad decimal as a full stop") << int(Qt::Key_Period) << true << 110;
+    QTest::newRow("keypad decimal as a comma") << int(Qt::Key_Comma) << true << 110;
+    QTest::newRow("keypad /") << int(Qt::Key_Slash) << true << 111;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 13;
+    QTest::newRow("keypad Delete, Num Lock off") << int(Qt::Key_Delete) << true << 46;
+    QTest::newRow("typing 0") << int(Qt::Key_0) << false << 48;
+    QTest::newRow("typing 5") << int(Qt::Key_5) << false << 53;
+    QTest::newRow("typing +") << int(Qt::Key_Plus) << false << 0;
+    QTest::newRow("typing -") << int(Qt::Key_Minus) << false << 0;
+    QTest::newRow("typing full stop") << int(Qt::Key_Period) << false << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return) << false << 13;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << false << 8;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << false << 46;
+    QTest::newRow("F1") << int(Qt::Key_F1) << false << 112;
+    QTest::newRow("F2") << int(Qt::Key_F2) << false << 113;
+    QTest::newRow("A") << int(Qt::Key_A) << false << 65;
+}
+
+void TestKeyboard::virtualKeyCodes()
+{
+    QFETCH(int, qtKey);
+    QFETCH(bool, keypad);
+    QFETCH(int, code);
+    QCOMPARE(Euro::virtualKeyCode(qtKey, keypad), code);
+    const QKeyEvent event(QEvent::KeyPress, qtKey, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(Euro::virtualKeyCode(event), code);
+}
+
+void TestKeyboard::modifierMask()
+{
+    QCOMPARE(Euro::shiftState(Qt::NoModifier), 0);
+    QCOMPARE(Euro::shiftState(Qt::ShiftModifier), 1);
+    QCOMPARE(Euro::shiftState(Qt::ControlModifier | Qt::AltModifier), 6);
+    QCOMPARE(Euro::shiftState(Qt::KeypadModifier | Qt::ShiftModifier), 1);
+}
+
+void TestKeyboard::keysDoWhatClicksDo_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("euros");
+
+    QTest::newRow("keypad digits") << "KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_7 KP_8 KP_9 KP_0"
+                                   << "1 2 3 4 5 6 7 8 9 0" << "1234567890," << "188208661,54";
+    QTest::newRow("keypad 7 decimal 5") << "KP_7 KP_Decimal KP_5" << "7 , 5" << "7,5" << "1,14";
+    QTest::newRow("keypad decimal given as a comma") << "KP_7 KP_Comma KP_5" << "7 , 5" << "7,5" << "1,14";
+    QTest::newRow("keypad addition with Enter") << "KP_1 KP_0 KP_0 KP_Add KP_5 KP_0 KP_Enter"
+                                                << "1 0 0 + 5 0 =" << "150" << "22,87";
+    QTest::newRow("addition with the typing block's Return") << "KP_1 KP_0 KP_0 KP_Add KP_5 KP_0 Return"
+                                                             << "1 0 0 + 5 0 =" << "150" << "22,87";
+    QTest::newRow("keypad subtraction") << "KP_9 KP_Subtract KP_4 KP_Enter" << "9 - 4 =" << "5" << "0,76";
+    QTest::newRow("keypad multiplication") << "KP_6 KP_Multiply KP_7 KP_Enter" << "6 X 7 =" << "42" << "6,4";
+    QTest::newRow("keypad division") << "KP_8 KP_Divide KP_2 KP_Enter" << "8 / 2 =" << "4" << "0,61";
+    QTest::newRow("Backspace clears the entry only") << "KP_1 KP_2 KP_Add KP_7 Backspace KP_3 KP_Enter"
+                                                     << "1 2 + 7 CE 3 =" << "15" << "2,29";
+    QTest::newRow("Delete clears everything") << "KP_1 KP_2 KP_Add KP_7 Delete" << "1 2 + 7 C" << "0," << "0";
+    QTest::newRow("typing block digits do nothing") << "5 KP_5 7 0" << "5" << "5," << "0,76";
+    QTest::newRow("typing block symbols do nothing") << "KP_2 Add Subtract Comma Decimal KP_3"
+                                                     << "2 3" << "23," << "3,51";
+    QTest::newRow("keys without an action") << "KP_4 A Space Escape F3" << "4" << "4," << "0,61";
+    QTest::newRow("modifiers held change nothing") << "Shift+KP_4 Ctrl+KP_Add Shift+KP_2 Ctrl+Return"
+                                                   << "4 + 2 =" << "6" << "0,91";
+}
+
+void TestKeyboard::keysDoWhatClicksDo()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, clicks);
+    QFETCH(QString, currency);
+    QFETCH(QString, euros);
+
+    LoadedWindow byKeys;
+    activate(*byKeys.window);
+    byKeys.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->setFocus();
+    type(keys);
+    LoadedWindow byClicks;
+    click(*byClicks.window, clicks);
+
+    const Calculator &k = byKeys.window->calculator();
+    const Calculator &c = byClicks.window->calculator();
+    QCOMPARE(k.ReadOut(1), currency);
+    QCOMPARE(k.ReadOut(0), euros);
+    QCOMPARE(c.ReadOut(1), currency);
+    QCOMPARE(c.ReadOut(0), euros);
+    QCOMPARE(byKeys.window->tape().text(), byClicks.window->tape().text());
+    QCOMPARE(byKeys.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), currency);
+    QVERIFY(byKeys.messages.shown().isEmpty());
+}
+
+void TestKeyboard::everyKeyFocusesTheInputDisplay_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QString>("focusFirst");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("typing digit, currency input") << 1 << "cmdPlan" << "5";
+    QTest::newRow("keypad digit, currency input") << 1 << "lstListe" << "KP_5";
+    QTest::newRow("letter, currency input") << 1 << "ReadOut(0)" << "A";
+    QTest::newRow("typing digit, euro input") << 0 << "cmdPlan" << "5";
+    QTest::newRow("keypad Enter, euro input") << 0 << "ReadOut(1)" << "KP_Enter";
+    QTest::newRow("Delete, euro input") << 0 << "txtOperations" << "Delete";
+}
+
+void TestKeyboard::everyKeyFocusesTheInputDisplay()
+{
+    QFETCH(int, input);
+    QFETCH(QString, focusFirst);
+    QFETCH(QString, key);
+
+    LoadedWindow w;
+    activate(*w.window);
+    if (input == 0)
+        w.window->optCalcul_Click(0);
+    QWidget *first = w.control(focusFirst);
+    QVERIFY(first);
+    if (first->isHidden())
+        w.window->Label2_Click(); // the currency list opens
+    QCoreApplication::processEvents();
+    first->setFocus();
+    QCOMPARE(QApplication::focusWidget(), first);
+    // Taking the focus picks no currency.
+    QCOMPARE(w.window->calculator().state().CurrencyCode, QStringLiteral("FRF"));
+    type(key);
+    QCOMPARE(QApplication::focusWidget(), w.control(QStringLiteral("ReadOut(%1)").arg(input)));
+}
+
+void TestKeyboard::keysGoOnToTheFocusedControl()
+{
+    LoadedWindow w;
+    activate(*w.window);
+    auto *display = w.control<QLineEdit>(QStringLiteral("ReadOut(1)"));
+    display->setFocus();
+    KeyCounter counter;
+    display->installEventFilter(&counter);
+    type(QStringLiteral("KP_1 KP_Add 7 Backspace"));
+    display->removeEventFilter(&counter);
+    QCOMPARE(counter.presses, 4);
+    // The locked display keeps the calculator's text.
+    QCOMPARE(display->text(), w.window->calculator().ReadOut(1));
+    QCOMPARE(display->text(), QStringLiteral("0,"));
+}
+
+void TestKeyboard::parametersPanelKeepsItsKeys()
+{
+    LoadedWindow w;
+    activate(*w.window);
+    type(QStringLiteral("KP_4 KP_2 KP_Add KP_1"));
+    const QString tapeBefore = w.window->tape().text();
+    const auto tableBefore = Euro::RateTable;
+    const QString storedBefore = Euro::GetSetting(Euro::AppName(), QStringLiteral("taux"), QStringLiteral("FRF"));
+
+    w.window->lblFermer_Click(2);
+    auto *countries = w.control<QListWidget>(QStringLiteral("lstPays"));
+    countries->setCurrentRow(countries->row(countries->findItems(QStringLiteral("FRF"), Qt::MatchStartsWith).first()));
+    auto *rate = w.control<QLineEdit>(QStringLiteral("txtTaux"));
+    QCOMPARE(rate->text(), QStringLiteral("6,55957"));
+    rate->setFocus();
+    rate->selectAll();
+    type(QStringLiteral("KP_7 KP_Decimal Comma KP_2 KP_5 Backspace Enter KP_Enter Delete KP_Add"));
+    // Keys edit the rate box only ("7.,2" then Backspace; Delete at the end deletes nothing).
+    QCOMPARE(rate->text(), QStringLiteral("7.,2+"));
+    QCOMPARE(QApplication::focusWidget(), rate);
+    QCOMPARE(w.window->tape().text(), tapeBefore);
+    QCOMPARE(w.window->calculator().ReadOut(1), QStringLiteral("1,"));
+    QCOMPARE(w.window->calculator().ReadOut(0), QStringLiteral("0,15"));
+    QCOMPARE(Euro::RateTable, tableBefore);
+    QCOMPARE(Euro::GetSetting(Euro::AppName(), QStringLiteral("taux"), QStringLiteral("FRF")), storedBefore);
+    QVERIFY(w.messages.shown().isEmpty());
+
+    // Closed again, the keypad drives the calculator once more.
+    w.window->lblFermer_Click(0);
+    w.control(QStringLiteral("ReadOut(1)"))->setFocus();
+    type(QStringLiteral("KP_Enter"));
+    QCOMPARE(w.window->calculator().ReadOut(1), QStringLiteral("43"));
+}
+
+void TestKeyboard::helpKey_data()
+{
+    QTest::addColumn<bool>("parameters");
+    QTest::newRow("calculator shown") << false;
+    QTest::newRow("parameters panel open") << true;
+}
+
+void TestKeyboard::helpKey()
+{
+    QFETCH(bool, parameters);
+    LoadedWindow w;
+    if (Euro::FileExists(Euro::AppFolder() + QStringLiteral("aide.htm")))
+        QSKIP("a help page lies beside the test; it would open in a browser");
+    activate(*w.window);
+    if (parameters)
+        w.window->lblFermer_Click(2);
+    else
+        w.control(QStringLiteral("cmdPlan"))->setFocus();
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    type(QStringLiteral("F1"));
+    QCOMPARE(w.messages.shown().size(), 1);
+    QVERIFY(w.messages.shown().first().text.startsWith(QStringLiteral("Fichier d'aide [aide.htm] introuvable.")));
+    QCOMPARE(w.messages.shown().first().title, QStringLiteral("fichier d'aide absent"));
+    if (!parameters)
+        QCOMPARE(QApplication::focusWidget(), w.control(QStringLiteral("ReadOut(1)")));
+}
+
+void TestKeyboard::aboutKey_data()
+{
+    helpKey_data();
+}
+
+void TestKeyboard::aboutKey()
+{
+    QFETCH(bool, parameters);
+    LoadedWindow w;
+    activate(*w.window);
+    if (parameters)
+        w.window->lblFermer_Click(2);
+    type(QStringLiteral("KP_3"));
+    const QString before = w.window->calculator().ReadOut(1);
+
+    QStringList seen;
+    int opened = 0;
+    // Looks at the modal window while the calculator waits for it, then closes it.
+    std::function<void()> closeAbout = [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) {
+            QTimer::singleShot(10, closeAbout);
+            return;
+        }
+        if (auto *about = qobject_cast<FrmAbout *>(modal)) {
+            ++opened;
+            seen << about->lblTitle->text();
+            about->reject();
+        }
+    };
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, closeAbout);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w.window.get(), Qt::Key_F2);
+    }
+    QCOMPARE(opened, 2);
+    QVERIFY(!seen.first().isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+    // A fresh window each time, and the calculator untouched.
+    QCOMPARE(w.window->findChildren<FrmAbout *>().size(), 0);
+    QCOMPARE(w.window->calculator().ReadOut(1), before);
+    QCOMPARE(before, parameters ? QStringLiteral("0,") : QStringLiteral("3,"));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
