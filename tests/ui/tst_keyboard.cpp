@@ -120,7 +120,6 @@ class TestKeyboard : public QObject
 private Q_SLOTS:
     void virtualKeyCodes_data();
     void virtualKeyCodes();
-    void modifierMask();
 
     void keysDoWhatClicksDo_data();
     void keysDoWhatClicksDo();
@@ -141,26 +140,19 @@ void TestKeyboard::virtualKeyCodes_data()
     QTest::addColumn<int>("code");
 
     QTest::newRow("keypad 0") << int(Qt::Key_0) << true << 96;
-    QTest::newRow("keypad 9") << int(Qt::Key_9) << true << 105;
     QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << 106;
     QTest::newRow("keypad +") << int(Qt::Key_Plus) << true << 107;
-    QTest::newRow("keypad -") << int(Qt::Key_Minus) << true << 109;
     QTest::newRow("keypad decimal as a full stop") << int(Qt::Key_Period) << true << 110;
     QTest::newRow("keypad decimal as a comma") << int(Qt::Key_Comma) << true << 110;
     QTest::newRow("keypad /") << int(Qt::Key_Slash) << true << 111;
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 13;
     QTest::newRow("keypad Delete, Num Lock off") << int(Qt::Key_Delete) << true << 46;
-    QTest::newRow("typing 0") << int(Qt::Key_0) << false << 48;
     QTest::newRow("typing 5") << int(Qt::Key_5) << false << 53;
     QTest::newRow("typing +") << int(Qt::Key_Plus) << false << 0;
-    QTest::newRow("typing -") << int(Qt::Key_Minus) << false << 0;
     QTest::newRow("typing full stop") << int(Qt::Key_Period) << false << 0;
     QTest::newRow("Return") << int(Qt::Key_Return) << false << 13;
     QTest::newRow("Backspace") << int(Qt::Key_Backspace) << false << 8;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << false << 46;
-    QTest::newRow("F1") << int(Qt::Key_F1) << false << 112;
     QTest::newRow("F2") << int(Qt::Key_F2) << false << 113;
-    QTest::newRow("A") << int(Qt::Key_A) << false << 65;
 }
 
 void TestKeyboard::virtualKeyCodes()
@@ -171,14 +163,6 @@ void TestKeyboard::virtualKeyCodes()
     QCOMPARE(Euro::virtualKeyCode(qtKey, keypad), code);
     const QKeyEvent event(QEvent::KeyPress, qtKey, keypad ? Qt::KeypadModifier : Qt::NoModifier);
     QCOMPARE(Euro::virtualKeyCode(event), code);
-}
-
-void TestKeyboard::modifierMask()
-{
-    QCOMPARE(Euro::shiftState(Qt::NoModifier), 0);
-    QCOMPARE(Euro::shiftState(Qt::ShiftModifier), 1);
-    QCOMPARE(Euro::shiftState(Qt::ControlModifier | Qt::AltModifier), 6);
-    QCOMPARE(Euro::shiftState(Qt::KeypadModifier | Qt::ShiftModifier), 1);
 }
 
 void TestKeyboard::keysDoWhatClicksDo_data()

@@ -56,14 +56,12 @@ private Q_SLOTS:
     void pressFeedback_data();
     void pressFeedback();
     void releaseOutsideTheKey();
-    void facesTakeNoPress();
 
     void digitHints_data();
     void digitHints();
     void currencyHint_data();
     void currencyHint();
     void roundingHint();
-    void screenshots();
 };
 
 void TestPanels::layouts_data()
@@ -131,10 +129,7 @@ void TestPanels::widthReadsBackAsSet_data()
     QTest::newRow("narrow") << 2970.0 << 5190.0;
     QTest::newRow("wide") << 5190.0 << 2970.0;
     QTest::newRow("a little less than wide") << 5175.0 << 5190.0;
-    QTest::newRow("a little more than wide") << 5205.0 << 5190.0;
-    QTest::newRow("wider still") << 6000.0 << 5190.0;
     QTest::newRow("one twip short of wide") << 5189.0 << 5190.0;
-    QTest::newRow("one twip over wide") << 5191.0 << 5190.0;
     QTest::newRow("between pixels") << 3000.5 << 5190.0;
 }
 
@@ -265,23 +260,6 @@ void TestPanels::releaseOutsideTheKey()
     QCOMPARE(w.window->calculator().ReadOut(1), QStringLiteral("0,"));
 }
 
-void TestPanels::facesTakeNoPress()
-{
-    LoadedWindow w;
-    // Digit 4's face is taller than its label: a press below the label lands on the face.
-    auto *label = w.control<KeyLabel>(QStringLiteral("lblBouton(4)"));
-    auto *shape = w.control<FaceShape>(QStringLiteral("shaBouton(4)"));
-    const QPoint belowLabel(shape->geometry().center().x(), label->geometry().bottom() + 2);
-    QVERIFY(shape->geometry().contains(belowLabel));
-    QVERIFY(!label->geometry().contains(belowLabel));
-    QWidget *container = shape->parentWidget();
-    QWidget *hit = container->childAt(belowLabel);
-    QVERIFY(hit != shape);
-    QTest::mousePress(hit ? hit : container, Qt::LeftButton, {},
-                      (hit ? hit : container)->mapFrom(container, belowLabel));
-    QCOMPARE(shape->borderColor(), QColor(Qt::black));
-}
-
 void TestPanels::digitHints_data()
 {
     QTest::addColumn<int>("digit");
@@ -347,27 +325,6 @@ void TestPanels::roundingHint()
     QCOMPARE(info->toolTip(), QStringLiteral("Arrondi à 2 décimales"));
     hover(info);
     QCOMPARE(info->toolTip(), QStringLiteral("Arrondi à 5 décimales"));
-}
-
-void TestPanels::screenshots()
-{
-    const QString folder = qEnvironmentVariable("PECUNIO_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        QSKIP("set PECUNIO_SCREENSHOT_DIR to look at the layouts");
-    LoadedWindow w;
-    w.window->lblBouton_Click(4);
-    w.window->Operator_Click(1);
-    w.window->lblBouton_Click(2);
-    w.window->Operator_Click(4);
-    QVERIFY(w.window->grab().save(folder + QStringLiteral("/narrow.png")));
-    w.window->lblFermer_Click(3);
-    QVERIFY(w.window->grab().save(folder + QStringLiteral("/wide.png")));
-    w.window->lblFermer_Click(2);
-    w.control<QListWidget>(QStringLiteral("lstPays"))->setCurrentRow(7);
-    QVERIFY(w.window->grab().save(folder + QStringLiteral("/parameters.png")));
-    w.window->lblFermer_Click(0);
-    w.window->Label2_Click();
-    QVERIFY(w.window->grab().save(folder + QStringLiteral("/list.png")));
 }
 
 QTEST_MAIN(TestPanels)
