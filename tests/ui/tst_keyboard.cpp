@@ -10,12 +10,12 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QLabel>
 #include <QtTest>
 
 using TestSupport::LoadedWindow;

@@ -3,11 +3,11 @@
 
 #include "windowfixture.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLabel>
 #include <QtTest>
 
 using TestSupport::LoadedWindow;

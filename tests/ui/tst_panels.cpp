@@ -8,12 +8,12 @@
 #include "ui/main/keylabel.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLabel>
 #include <QtTest>
 
 using TestSupport::LoadedWindow;
