@@ -1,11 +1,13 @@
-// The parts the keypad is built from: the key label's mouse reports, the face under it,
-// and the key codes handed to the window's key routine.
+// The small parts the window is built from: the key label's mouse reports, the face under
+// it, a list's clicks, and the key codes handed to the window's key routine.
 
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
+#include "ui/main/listclicks.h"
 #include "ui/main/virtualkey.h"
 
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void faceOutline_data();
     void faceOutline();
     void faceLetsTheMouseThrough();
+    void listClicks_data();
+    void listClicks();
     void virtualKeyCode_data();
     void virtualKeyCode();
     void shiftState_data();
@@ -160,6 +164,54 @@ void TestKeyParts::faceLetsTheMouseThrough()
     QCOMPARE(QColor(image.pixel(9, 9)), QColor(Qt::black));
     const QColor edge(image.pixel(9, 0));
     QVERIFY2(edge.red() > 200 && edge.green() < 50 && edge.blue() < 50, qPrintable(edge.name()));
+}
+
+void TestKeyParts::listClicks_data()
+{
+    QTest::addColumn<QString>("actions"); // "select n" by the program, "click n" on row n (-1 below the rows), "down"
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("the program selects a row") << "select 2" << 1;
+    QTest::newRow("the program clears the selection") << "select 2 select -1" << 2;
+    QTest::newRow("the program selects the same row twice") << "select 2 select 2" << 1;
+    QTest::newRow("a click on a row") << "click 1" << 1;
+    QTest::newRow("a click on the row already selected") << "click 1 click 1" << 2;
+    QTest::newRow("a click on the row the program selected") << "select 1 click 1" << 2;
+    QTest::newRow("a click on another row") << "click 1 click 2" << 2;
+    QTest::newRow("the arrow key moves the selection") << "click 0 down" << 2;
+    QTest::newRow("the arrow key, then a click on the new row") << "click 0 down click 1" << 3;
+    QTest::newRow("a click below the rows") << "click -1" << 0;
+}
+
+void TestKeyParts::listClicks()
+{
+    QFETCH(QString, actions);
+    QFETCH(int, clicks);
+
+    QListWidget list;
+    list.addItems({QStringLiteral("ATS"), QStringLiteral("BEF"), QStringLiteral("DEM")});
+    list.resize(80, 200);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto *watcher = new ListClicks(&list);
+    QSignalSpy spy(watcher, &ListClicks::clicked);
+    const QStringList words = actions.split(QLatin1Char(' '));
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString &word = words.at(i);
+        if (word == QLatin1String("down")) {
+            QTest::keyClick(&list, Qt::Key_Down);
+            continue;
+        }
+        const int row = words.at(++i).toInt();
+        if (word == QLatin1String("select")) {
+            list.setCurrentRow(row);
+        } else {
+            const QPoint at = row < 0 ? QPoint(10, list.viewport()->height() - 5)
+                                      : list.visualItemRect(list.item(row)).center();
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    QCOMPARE(spy.size(), clicks);
 }
 
 void TestKeyParts::virtualKeyCode_data()

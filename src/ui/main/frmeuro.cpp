@@ -8,6 +8,7 @@
 #include "tape/tapeprinter.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
+#include "ui/main/listclicks.h"
 #include "ui/main/virtualkey.h"
 #include "ui/main/windowplacement.h"
 
@@ -523,8 +524,8 @@ void FrmEuro::createFixedConnections()
     connect(&m_tape, &Tape::cleared, this, &FrmEuro::clearTapeBox);
     connect(&m_tape, &Tape::appended, this, &FrmEuro::appendToTapeBox);
 
-    connectListClick(ui.lstListe, &FrmEuro::lstListe_Click);
-    connectListClick(ui.lstPays, &FrmEuro::lstPays_Click);
+    connect(new ListClicks(ui.lstListe), &ListClicks::clicked, this, &FrmEuro::lstListe_Click);
+    connect(new ListClicks(ui.lstPays), &ListClicks::clicked, this, &FrmEuro::lstPays_Click);
     connect(ui.cmdTaux, &QPushButton::clicked, this, &FrmEuro::cmdTaux_Click);
     for (qint16 i = 0; i < 2; ++i) {
         // An option runs its routine when it becomes the chosen one, by the mouse, the
@@ -552,25 +553,6 @@ void FrmEuro::createFixedConnections()
     // Every key of the window is seen here before the focused control gets it.
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmEuro::onCommitDataRequest);
-}
-
-// A list runs its click routine when its selected item changes (by the mouse, the
-// keyboard or the program) and also when the user clicks the item already selected, as
-// a picker must close on the current pick too.
-void FrmEuro::connectListClick(QListWidget *list, void (FrmEuro::*routine)())
-{
-    auto changedByPress = std::make_shared<bool>(false);
-    connect(list, &QListWidget::currentRowChanged, this, [this, routine, changedByPress](int) {
-        *changedByPress = true;
-        (this->*routine)();
-    });
-    connect(list, &QListWidget::itemClicked, this, [this, routine, changedByPress](QListWidgetItem *) {
-        if (!*changedByPress)
-            (this->*routine)();
-    });
-    // A new press starts with a clean flag (the event filter runs before the list sees it).
-    list->viewport()->installEventFilter(this);
-    m_listPressFlags.insert(list->viewport(), changedByPress);
 }
 
 // ---- Geometry in twips
@@ -702,11 +684,6 @@ void FrmEuro::endProgram()
 
 bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (auto flag = m_listPressFlags.value(watched))
-            *flag = false;
-        return QWidget::eventFilter(watched, event);
-    }
     if (event->type() != QEvent::KeyPress || !isVisible())
         return QWidget::eventFilter(watched, event);
     auto *target = qobject_cast<QWidget *>(watched);

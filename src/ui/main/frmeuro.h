@@ -9,11 +9,9 @@
 #include "engine/calculator.h"
 #include "tape/tape.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <array>
-#include <memory>
 
 class FaceShape;
 class KeyLabel;
@@ -158,7 +156,6 @@ private:
     void setFocusOrder();
     void setPointers();
     void createFixedConnections();
-    void connectListClick(QListWidget *list, void (FrmEuro::*routine)());
 
     void showDisplay(int index, const QString &text);
     void appendToTapeBox(const QString &piece);
@@ -167,7 +164,6 @@ private:
     void endProgram();
 
     Controls ui;
-    QHash<QObject *, std::shared_ptr<bool>> m_listPressFlags; // list viewport -> "the press changed the row"
     Tape m_tape;
     Calculator m_calculator;
     const QEvent *m_keySeen = nullptr; // the last key press taken, where it was, when
