@@ -167,6 +167,14 @@ void setFlatBorder(QFrame *frame)
     frame->setLineWidth(1);
 }
 
+// White, flat, Tahoma 8.25, items kept sorted as they arrive.
+void setUpList(QListWidget *list)
+{
+    list->setFont(tahoma(8.25, false));
+    list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; }"));
+    list->setSortingEnabled(true);
+}
+
 QFrame *makePanel(QWidget *parent, const QString &name, double left, double top, double width, double height)
 {
     auto *frame = place(new QFrame(parent), name, left, top, width, height);
@@ -406,11 +414,7 @@ void FrmEuro::createParametersPanel()
     }
     ui.optDecimal[0]->setChecked(true);
 
-    for (QListWidget *list : {ui.lstPays}) {
-        list->setFont(tahoma(8.25, false));
-        list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; }"));
-        list->setSortingEnabled(true); // items kept sorted as they arrive
-    }
+    setUpList(ui.lstPays);
 }
 
 void FrmEuro::createTapePanel()
@@ -467,9 +471,7 @@ void FrmEuro::createWindowControls()
     // The drop list belongs to the window, so that it lies over the calculator panel.
     ui.lstListe = place(new QListWidget(this), QStringLiteral("lstListe"), 1980, 995, 465, 2370);
     ui.lstListe->setToolTip(QStringLiteral("Liste des devises"));
-    ui.lstListe->setFont(tahoma(8.25, false));
-    ui.lstListe->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; }"));
-    ui.lstListe->setSortingEnabled(true);
+    setUpList(ui.lstListe);
     ui.lstListe->hide();
     ui.lstListe->raise();
 
