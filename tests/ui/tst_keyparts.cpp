@@ -170,23 +170,25 @@ void TestKeyParts::listClicks_data()
 {
     QTest::addColumn<QString>("actions"); // "select n" by the program, "click n" on row n (-1 below the rows), "down"
     QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("picked"); // the row selected when the last click came
 
-    QTest::newRow("the program selects a row") << "select 2" << 1;
-    QTest::newRow("the program clears the selection") << "select 2 select -1" << 2;
-    QTest::newRow("the program selects the same row twice") << "select 2 select 2" << 1;
-    QTest::newRow("a click on a row") << "click 1" << 1;
-    QTest::newRow("a click on the row already selected") << "click 1 click 1" << 2;
-    QTest::newRow("a click on the row the program selected") << "select 1 click 1" << 2;
-    QTest::newRow("a click on another row") << "click 1 click 2" << 2;
-    QTest::newRow("the arrow key moves the selection") << "click 0 down" << 2;
-    QTest::newRow("the arrow key, then a click on the new row") << "click 0 down click 1" << 3;
-    QTest::newRow("a click below the rows") << "click -1" << 0;
+    QTest::newRow("the program selects a row") << "select 2" << 1 << "DEM";
+    QTest::newRow("the program clears the selection") << "select 2 select -1" << 2 << "";
+    QTest::newRow("the program selects the same row twice") << "select 2 select 2" << 1 << "DEM";
+    QTest::newRow("a click on a row") << "click 1" << 1 << "BEF";
+    QTest::newRow("a click on the row already selected") << "click 1 click 1" << 2 << "BEF";
+    QTest::newRow("a click on the row the program selected") << "select 1 click 1" << 2 << "BEF";
+    QTest::newRow("a click on another row") << "click 1 click 2" << 2 << "DEM";
+    QTest::newRow("the arrow key moves the selection") << "click 0 down" << 2 << "BEF";
+    QTest::newRow("the arrow key, then a click on the new row") << "click 0 down click 1" << 3 << "BEF";
+    QTest::newRow("a click below the rows") << "click -1" << 0 << "";
 }
 
 void TestKeyParts::listClicks()
 {
     QFETCH(QString, actions);
     QFETCH(int, clicks);
+    QFETCH(QString, picked);
 
     QListWidget list;
     list.addItems({QStringLiteral("ATS"), QStringLiteral("BEF"), QStringLiteral("DEM")});
@@ -195,6 +197,11 @@ void TestKeyParts::listClicks()
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     auto *watcher = new ListClicks(&list);
     QSignalSpy spy(watcher, &ListClicks::clicked);
+    QString pickedAtClick;
+    connect(watcher, &ListClicks::clicked, this, [&] {
+        const QList<QListWidgetItem *> selected = list.selectedItems();
+        pickedAtClick = selected.isEmpty() ? QString() : selected.first()->text();
+    });
     const QStringList words = actions.split(QLatin1Char(' '));
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString &word = words.at(i);
@@ -212,6 +219,7 @@ void TestKeyParts::listClicks()
         }
     }
     QCOMPARE(spy.size(), clicks);
+    QCOMPARE(pickedAtClick, picked);
 }
 
 void TestKeyParts::virtualKeyCode_data()

@@ -8,7 +8,9 @@ ListClicks::ListClicks(QListWidget *list)
 {
     // A new press starts with a clean flag: this filter sees it before the list does.
     list->viewport()->installEventFilter(this);
-    connect(list, &QListWidget::currentRowChanged, this, [this](int) {
+    // The selection, not the current row: a press makes its row current before it selects
+    // it, and a list that only takes the focus makes a row current without selecting it.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
         m_changedByPress = true;
         Q_EMIT clicked();
     });

@@ -1,6 +1,6 @@
 #pragma once
-// A list box's click, as the window's routines expect it: it comes when the selected item
-// changes (by the mouse, the keyboard or the program) and also when the user clicks the
+// A list box's click, as the window's routines expect it: it comes once the selected item
+// has changed (by the mouse, the keyboard or the program) and also when the user clicks the
 // item already selected, since a picker must close on the current pick too.
 
 #include <QObject>
