@@ -83,12 +83,14 @@ void Calculator::setReadOut(int index, const QString &text)
 
 void Calculator::start(const QString &startRate)
 {
-    m_state = CalculatorState{};
-    m_state.DecimalPlaces = 2;
-    m_state.InputDisplay = 1;
+    m_state = CalculatorState{}; // 2 decimals, input in the currency, on top
     m_state.CurrentRate = startRate;
     m_state.CurrencyCode = QStringLiteral("FRF");
-    m_state.KeepOnTop = -1;
+    resetEntry();
+}
+
+void Calculator::resetEntry()
+{
     m_state.DecimalTyped = 0;
     m_state.OperandCount = 0;
     m_state.LastInputKind = None;
@@ -131,12 +133,7 @@ void Calculator::Cancel_Click()
 {
     m_state.Operand1 = qint16(0);
     m_state.Operand2 = qint16(0);
-    m_state.DecimalTyped = 0;
-    m_state.OperandCount = 0;
-    m_state.LastInputKind = None;
-    m_state.PendingOperator = NoOperator;
-    setReadOut(0, ZeroEntry);
-    setReadOut(1, ZeroEntry);
+    resetEntry();
     m_tape.appendClearBlock(modeLine());
 }
 

@@ -70,6 +70,8 @@ Q_SIGNALS:
     void displayChanged(int index, const QString &text);
 
 private:
+    // No amount, no operand counted, no operator pending, "0," in both displays.
+    void resetEntry();
     void runPendingOperation();
     void reportOverflow();
     std::optional<QString> convert(const QString &sourceText, bool fromCurrency) const;
