@@ -118,8 +118,6 @@ class TestKeyboard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void virtualKeyCodes_data();
-    void virtualKeyCodes();
 
     void keysDoWhatClicksDo_data();
     void keysDoWhatClicksDo();
@@ -132,38 +130,6 @@ private Q_SLOTS:
     void aboutKey_data();
     void aboutKey();
 };
-
-void TestKeyboard::virtualKeyCodes_data()
-{
-    QTest::addColumn<int>("qtKey");
-    QTest::addColumn<bool>("keypad");
-    QTest::addColumn<int>("code");
-
-    QTest::newRow("keypad 0") << int(Qt::Key_0) << true << 96;
-    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << 106;
-    QTest::newRow("keypad +") << int(Qt::Key_Plus) << true << 107;
-    QTest::newRow("keypad decimal as a full stop") << int(Qt::Key_Period) << true << 110;
-    QTest::newRow("keypad decimal as a comma") << int(Qt::Key_Comma) << true << 110;
-    QTest::newRow("keypad /") << int(Qt::Key_Slash) << true << 111;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 13;
-    QTest::newRow("keypad Delete, Num Lock off") << int(Qt::Key_Delete) << true << 46;
-    QTest::newRow("typing 5") << int(Qt::Key_5) << false << 53;
-    QTest::newRow("typing +") << int(Qt::Key_Plus) << false << 0;
-    QTest::newRow("typing full stop") << int(Qt::Key_Period) << false << 0;
-    QTest::newRow("Return") << int(Qt::Key_Return) << false << 13;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << false << 8;
-    QTest::newRow("F2") << int(Qt::Key_F2) << false << 113;
-}
-
-void TestKeyboard::virtualKeyCodes()
-{
-    QFETCH(int, qtKey);
-    QFETCH(bool, keypad);
-    QFETCH(int, code);
-    QCOMPARE(Euro::virtualKeyCode(qtKey, keypad), code);
-    const QKeyEvent event(QEvent::KeyPress, qtKey, keypad ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(Euro::virtualKeyCode(event), code);
-}
 
 void TestKeyboard::keysDoWhatClicksDo_data()
 {

@@ -231,6 +231,10 @@ void TestKeyParts::virtualKeyCode_data()
     QTest::newRow("keypad 0") << int(Qt::Key_0) << true << 96;
     QTest::newRow("keypad 7") << int(Qt::Key_7) << true << 103;
     QTest::newRow("keypad +") << int(Qt::Key_Plus) << true << 107;
+    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << 106;
+    QTest::newRow("keypad -") << int(Qt::Key_Minus) << true << 109;
+    QTest::newRow("main-block full stop has no code") << int(Qt::Key_Period) << false << 0;
+    QTest::newRow("F2") << int(Qt::Key_F2) << false << 113;
     QTest::newRow("keypad decimal as a period") << int(Qt::Key_Period) << true << 110;
     QTest::newRow("keypad decimal as a comma") << int(Qt::Key_Comma) << true << 110;
     QTest::newRow("keypad /") << int(Qt::Key_Slash) << true << 111;
