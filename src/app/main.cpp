@@ -10,9 +10,6 @@
 #include "ui/main/frmeuro.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -22,12 +19,7 @@ int main(int argc, char *argv[])
     // Ties the running windows to the installed desktop entry (menu name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(PECUNIO_APP_ID));
 
-    // Qt's own texts (message-box buttons, the print dialog) in French, whatever the system locale.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
+    Euro::installQtFrench();
 
     Euro::registerFonts();
     Euro::installWidgetMessageBoxes();

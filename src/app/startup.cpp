@@ -5,7 +5,22 @@
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace Euro {
+
+bool installQtFrench()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    static QTranslator qtFrench; // lives as long as the program
+    if (!qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&qtFrench);
+}
 
 bool ensureSingleInstance(InstanceGuard &guard)
 {

@@ -19,6 +19,10 @@ struct SettingValue {
     QString value;
 };
 
+// Loads Qt's own French texts (message-box buttons, the print dialog) whatever the
+// system locale. Returns false when the translation file is not installed.
+bool installQtFrench();
+
 // The sixteen values of a first run, in the order they are written: the first-run date,
 // the application folder, the run state, the start rate, then the twelve default rates.
 QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder);

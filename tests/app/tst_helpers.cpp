@@ -3,6 +3,7 @@
 
 #include "app/euro.h"
 #include "app/messageboxes.h"
+#include "app/startup.h"
 #include "app/twips.h"
 #include "support/testsupport.h"
 
@@ -252,6 +253,18 @@ private Q_SLOTS:
         shown.sort();
         buttons.sort();
         QCOMPARE(shown, buttons);
+    }
+
+    // Qt's own buttons speak French whatever the system locale.
+    void qtTextsInFrench()
+    {
+        QVERIFY(Euro::installQtFrench());
+        const auto box = Euro::makeMessageBox(QStringLiteral("Texte"), QStringLiteral("Pecunio"), 36, nullptr);
+        QStringList texts;
+        for (QAbstractButton *b : box->buttons())
+            texts << b->text().remove(QLatin1Char('&'));
+        texts.sort();
+        QCOMPARE(texts, (QStringList{QStringLiteral("Non"), QStringLiteral("Oui")}));
     }
 };
 
