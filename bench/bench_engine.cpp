@@ -78,6 +78,29 @@ void BM_OperatorKey(benchmark::State &state)
 }
 BENCHMARK(BM_OperatorKey);
 
+// A chain of divisions ("/ 7" again and again): the running value's precision is
+// bounded, so the thousandth division costs what the tenth does.
+void BM_DivisionChain(benchmark::State &state)
+{
+    Tape tape;
+    Calculator calc(tape);
+    calc.start(Frf);
+    tape.startHeader();
+    calc.lblBouton_Click(1);
+    calc.Operator_Click(0);
+    int n = 0;
+    for (auto _ : state) {
+        calc.lblBouton_Click(7);
+        calc.Operator_Click(0);
+        if (++n == 100000) {
+            n = 0;
+            tape.clearTape(calc.modeLine());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_DivisionChain);
+
 // A run of mixed keys from a fresh calculator and tape: digits, decimal, operators,
 // clear all, clear entry, in the proportions of ordinary use. With the second argument 1
 // the tape is cleared every 100000 keys, which shows what the tape's growth costs.

@@ -1,11 +1,10 @@
 #include "engine/calculator.h"
 
+#include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/numbertext.h"
 #include "engine/rounding.h"
 #include "tape/tape.h"
-
-#include <cmath>
 
 namespace {
 
@@ -22,30 +21,30 @@ QString displayText(const Value &v)
 {
     if (const QString *s = std::get_if<QString>(&v))
         return *s;
-    if (const double *d = std::get_if<double>(&v))
-        return Euro::NumberText::format(*d);
+    if (const Amount *a = std::get_if<Amount>(&v))
+        return Euro::NumberText::format(*a);
     if (const qint16 *i = std::get_if<qint16>(&v))
         return QString::number(*i);
     return QString();
 }
 
 // An operand read as a number. An amount keyed without any digit ("," "-" "-,") counts
-// as zero; a text with digits that is no double (far too large) cannot be calculated.
-std::optional<double> operandValue(const Value &v)
+// as zero; a text with digits beyond the largest magnitude cannot be calculated.
+std::optional<Amount> operandValue(const Value &v)
 {
-    if (const double *d = std::get_if<double>(&v))
-        return *d;
+    if (const Amount *a = std::get_if<Amount>(&v))
+        return *a;
     if (const qint16 *i = std::get_if<qint16>(&v))
-        return double(*i);
+        return Amount(*i);
     if (const QString *s = std::get_if<QString>(&v)) {
-        const Euro::NumberText::ReadResult r = Euro::NumberText::parse(*s);
+        Euro::NumberText::ReadResult r = Euro::NumberText::parse(*s);
         if (r.status == ReadStatus::Number)
-            return r.value;
+            return std::move(r.value);
         if (r.status == ReadStatus::NoDigits)
-            return 0.0;
+            return Amount(0);
         return std::nullopt;
     }
-    return 0.0; // nothing: zero
+    return Amount(0); // nothing: zero
 }
 
 const QString Nums = QStringLiteral("NUMS");
@@ -85,7 +84,7 @@ void Calculator::start(const QString &startRate)
 {
     m_state = CalculatorState{}; // 2 decimals, input in the currency, on top
     m_state.CurrentRate = startRate;
-    m_state.CurrencyCode = QStringLiteral("FRF");
+    m_state.CurrencyCode = Euro::StartCurrencyCode.toString();
     resetEntry();
 }
 
@@ -146,9 +145,10 @@ void Calculator::CancelEntry_Click()
 
 void Calculator::Operator_Click(qint16 Index)
 {
-    const QString caption = operatorCaption(Index);
-    if (caption.isEmpty())
+    if (Index < 0 || Index >= OperatorCount)
         return; // not an operator key
+    const Operator op = Operator(Index);
+    const QString caption = operatorCaption(Index);
     const int input = m_state.InputDisplay;
     const QString t = ReadOut(input);
 
@@ -159,14 +159,14 @@ void Calculator::Operator_Click(qint16 Index)
 
     switch (m_state.OperandCount) {
     case 0:
-        if (caption == Minus && !isText(m_state.LastInputKind, Neg)) {
+        if (op == Operator::Subtract && !isText(m_state.LastInputKind, Neg)) {
             setReadOut(input, Minus + t);
             m_state.LastInputKind = Neg;
         }
         break;
     case 1:
         m_state.Operand1 = t;
-        if (caption == Minus && !isText(m_state.LastInputKind, Nums)
+        if (op == Operator::Subtract && !isText(m_state.LastInputKind, Nums)
             && !isText(m_state.PendingOperator, Equals)) {
             setReadOut(input, Minus);
             m_state.LastInputKind = Neg;
@@ -194,42 +194,39 @@ void Calculator::Operator_Click(qint16 Index)
 void Calculator::runPendingOperation()
 {
     const QString *pending = std::get_if<QString>(&m_state.PendingOperator);
-    const QString op = pending ? *pending : QString();
+    const std::optional<Operator> op = pending ? operatorOf(*pending) : std::nullopt;
 
-    const std::optional<double> second = operandValue(m_state.Operand2);
+    const std::optional<Amount> second = operandValue(m_state.Operand2);
     if (!second) {
         reportOverflow();
         return;
     }
-    if (op == Equals) {
+    if (op == Operator::Equals) {
         m_state.Operand1 = *second;
         return;
     }
-    if (op == QLatin1String("/") && *second == 0.0) {
+    if (op == Operator::Divide && sgn(*second) == 0) {
         Euro::MsgBox(QStringLiteral("Division par zéro."), Euro::vbExclamation, Euro::appTitle());
         return;
     }
-    const std::optional<double> first = operandValue(m_state.Operand1);
+    const std::optional<Amount> first = operandValue(m_state.Operand1);
     if (!first) {
         reportOverflow();
         return;
     }
-    double result;
-    if (op == QLatin1String("+"))
-        result = *first + *second;
-    else if (op == Minus)
-        result = *first - *second;
-    else if (op == QLatin1String("X"))
-        result = *first * *second;
-    else if (op == QLatin1String("/"))
-        result = *first / *second;
-    else
-        return; // no operation pending: the first operand stays
-    if (!std::isfinite(result)) {
+    Amount result;
+    switch (op.value_or(Operator::Equals)) {
+    case Operator::Add: result = *first + *second; break;
+    case Operator::Subtract: result = *first - *second; break;
+    case Operator::Multiply: result = *first * *second; break;
+    case Operator::Divide: result = *first / *second; break;
+    case Operator::Equals: return; // no operation pending: the first operand stays
+    }
+    if (Euro::Amounts::overflows(result)) {
         reportOverflow();
         return;
     }
-    m_state.Operand1 = result;
+    m_state.Operand1 = Euro::Amounts::bounded(result);
 }
 
 void Calculator::reportOverflow()
@@ -260,24 +257,37 @@ void Calculator::ReadOut_Change(qint16 Index)
         setReadOut(target, *last.result);
 }
 
-std::optional<QString> Calculator::convert(const QString &sourceText, bool fromCurrency) const
+std::optional<QString> Calculator::convert(const QString &sourceText, bool fromCurrency)
 {
-    const std::optional<double> amount = Euro::NumberText::read(sourceText);
+    const std::optional<Amount> amount = Euro::NumberText::read(sourceText);
     if (!amount)
         return std::nullopt;
-    std::optional<double> rate;
-    if (const QString *text = std::get_if<QString>(&m_state.CurrentRate))
-        rate = Euro::NumberText::read(*text);
-    else if (const double *d = std::get_if<double>(&m_state.CurrentRate))
-        rate = *d;
-    else if (const qint16 *i = std::get_if<qint16>(&m_state.CurrentRate))
-        rate = double(*i);
-    if (!rate || (fromCurrency && *rate == 0.0))
+    const std::optional<Amount> &rate = currentRateValue();
+    if (!rate || (fromCurrency && sgn(*rate) == 0))
         return std::nullopt;
-    const double converted = fromCurrency ? *amount / *rate : *amount * *rate;
-    if (!std::isfinite(converted))
+    // Computed once on the exact amount and rate, rounded once.
+    const Amount converted = fromCurrency ? Amount(*amount / *rate) : Amount(*amount * *rate);
+    if (Euro::Amounts::overflows(converted))
         return std::nullopt;
     return Euro::NumberText::format(Euro::roundAmount(converted, m_state.DecimalPlaces));
+}
+
+const std::optional<Amount> &Calculator::currentRateValue()
+{
+    RateReading &r = m_rateReading;
+    if (!r.known || r.rate != m_state.CurrentRate) {
+        r.known = true;
+        r.rate = m_state.CurrentRate;
+        if (const QString *text = std::get_if<QString>(&m_state.CurrentRate))
+            r.value = Euro::NumberText::read(*text);
+        else if (const Amount *a = std::get_if<Amount>(&m_state.CurrentRate))
+            r.value = *a;
+        else if (const qint16 *i = std::get_if<qint16>(&m_state.CurrentRate))
+            r.value = Amount(*i);
+        else
+            r.value = std::nullopt;
+    }
+    return r.value;
 }
 
 QString Calculator::modeLine() const
@@ -289,12 +299,18 @@ QString Calculator::modeLine() const
 
 QString Calculator::operatorCaption(qint16 Index)
 {
-    switch (Index) {
-    case 0: return QStringLiteral("/");
-    case 1: return QStringLiteral("+");
-    case 2: return QStringLiteral("X");
-    case 3: return QStringLiteral("-");
-    case 4: return QStringLiteral("=");
-    default: return QString();
+    if (Index < 0 || Index >= OperatorCount)
+        return QString();
+    return QString(QChar(OperatorCaptions[Index]));
+}
+
+std::optional<Operator> Calculator::operatorOf(QStringView caption)
+{
+    if (caption.size() != 1)
+        return std::nullopt;
+    for (qint16 i = 0; i < OperatorCount; ++i) {
+        if (caption[0] == QChar(OperatorCaptions[i]))
+            return Operator(i);
     }
+    return std::nullopt;
 }

@@ -17,6 +17,12 @@
 
 class Tape;
 
+// The operator keys, by the index their key routine takes.
+enum class Operator : qint16 { Divide = 0, Add = 1, Multiply = 2, Subtract = 3, Equals = 4 };
+inline constexpr qint16 OperatorCount = 5;
+// Their captions, as the keys, the tape and PendingOperator write them.
+inline constexpr char16_t OperatorCaptions[OperatorCount] = {u'/', u'+', u'X', u'-', u'='};
+
 // The calculator's fields, under the names the whole program uses.
 struct CalculatorState {
     qint16 DecimalPlaces = 2;     // decimals of the converted display: 2 or 5
@@ -47,7 +53,7 @@ public:
     // Writes a display text; when it changes, emits displayChanged and runs ReadOut_Change.
     void setReadOut(int index, const QString &text);
 
-    // Start of a run: the start values of the fields (CurrencyCode "FRF", the given rate
+    // Start of a run: the start values of the fields (the start currency, the given rate
     // text, input in the currency, 2 decimals), then "0," into ReadOut(0) and ReadOut(1).
     // Writes nothing on the tape; the window starts the tape itself.
     void start(const QString &startRate);
@@ -57,14 +63,16 @@ public:
     void Decimal_Click();
     void Cancel_Click();                  // clear all; appends the clear block
     void CancelEntry_Click();
-    void Operator_Click(qint16 Index);    // 0 "/", 1 "+", 2 "X", 3 "-", 4 "="
+    void Operator_Click(qint16 Index);    // an Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="
     void ReadOut_Change(qint16 Index);    // conversion of the non-input display
 
     // "Calcul en Euros", or "Calcul en " followed by CurrencyCode.
     QString modeLine() const;
 
-    // Operator captions by index: "/", "+", "X", "-", "=".
+    // Operator captions by index: "/", "+", "X", "-", "="; empty outside the keys.
     static QString operatorCaption(qint16 Index);
+    // The operator a caption names, if any.
+    static std::optional<Operator> operatorOf(QStringView caption);
 
 Q_SIGNALS:
     void displayChanged(int index, const QString &text);
@@ -74,7 +82,9 @@ private:
     void resetEntry();
     void runPendingOperation();
     void reportOverflow();
-    std::optional<QString> convert(const QString &sourceText, bool fromCurrency) const;
+    std::optional<QString> convert(const QString &sourceText, bool fromCurrency);
+    // CurrentRate read as a number, read again only when it changes.
+    const std::optional<Amount> &currentRateValue();
 
     Tape &m_tape;
     CalculatorState m_state;
@@ -91,4 +101,11 @@ private:
         std::optional<QString> result; // none when the conversion failed
     };
     Conversion m_lastConversion;
+
+    struct RateReading {
+        bool known = false;
+        Value rate;
+        std::optional<Amount> value;
+    };
+    RateReading m_rateReading;
 };

@@ -1,33 +1,71 @@
 #include "engine/numbertext.h"
 
+#include "engine/rounding.h"
+
 #include <QVarLengthArray>
 
-#include <charconv>
-#include <cmath>
-#include <limits>
+#include <string>
 
 namespace Euro::NumberText {
 
-QString format(double value)
+namespace {
+
+constexpr int TextDigits = 15;
+constexpr long LargestExponent = 308; // of the largest magnitude's leading digit
+constexpr long SmallestExponent = -308;
+
+bool isAsciiDigit(QChar c)
 {
-    if (!std::isfinite(value))
-        return QString();
-    if (value == 0.0)
-        return QStringLiteral("0"); // negative zero too
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+} // namespace
+
+QString format(const Amount &value)
+{
+    if (sgn(value) == 0)
+        return QStringLiteral("0");
+    const Euro::Significant s = Euro::significantDigits(value, TextDigits);
+    std::string digits = s.significand.get_str();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const long e = s.exponent;
+
     QString out;
-    out.reserve(int(res.ptr - buf));
-    for (const char *p = buf; p != res.ptr; ++p) {
-        const char c = *p;
-        out.append(QLatin1Char(c == '.' ? ',' : c == 'e' ? 'E' : c));
+    out.reserve(int(digits.size()) + 8);
+    if (sgn(value) < 0)
+        out.append(u'-');
+    if (e < -4 || e >= TextDigits) {
+        out.append(QLatin1Char(digits[0]));
+        if (digits.size() > 1) {
+            out.append(u',');
+            out.append(QLatin1String(digits.data() + 1, qsizetype(digits.size() - 1)));
+        }
+        out.append(e < 0 ? QLatin1String("E-") : QLatin1String("E+"));
+        const long magnitude = e < 0 ? -e : e;
+        if (magnitude < 10)
+            out.append(u'0');
+        out.append(QString::number(magnitude));
+    } else if (e < 0) {
+        out.append(QLatin1String("0,"));
+        out.append(QString(int(-e - 1), u'0'));
+        out.append(QLatin1String(digits.data(), qsizetype(digits.size())));
+    } else {
+        const size_t intDigits = size_t(e) + 1;
+        if (digits.size() <= intDigits) {
+            out.append(QLatin1String(digits.data(), qsizetype(digits.size())));
+            out.append(QString(int(intDigits - digits.size()), u'0'));
+        } else {
+            out.append(QLatin1String(digits.data(), qsizetype(intDigits)));
+            out.append(u',');
+            out.append(QLatin1String(digits.data() + intDigits, qsizetype(digits.size() - intDigits)));
+        }
     }
     return out;
 }
 
 ReadResult parse(QStringView text)
 {
-    // Rebuilt in ASCII in the form from_chars reads: [-]digits.digits e[-]digits
     qsizetype i = 0;
     const qsizetype n = text.size();
     bool negative = false;
@@ -35,45 +73,32 @@ ReadResult parse(QStringView text)
         negative = true;
         ++i;
     }
-    QVarLengthArray<char, 64> num;
-    num.reserve(n + 8);
-    if (negative)
-        num.push_back('-');
 
-    qsizetype intDigits = 0, significantInt = 0, fracLeadingZeros = 0;
-    bool nonZeroSeen = false, fracNonZero = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        const char c = char(text[i].unicode());
-        if (c != '0')
-            nonZeroSeen = true;
-        if (nonZeroSeen)
-            ++significantInt;
-        num.push_back(c);
+    // All the mantissa's digits in one integer; the comma only moves the exponent.
+    std::string digits;
+    digits.reserve(size_t(n));
+    long long firstSignificant = -1; // index in digits of the first nonzero digit
+    qsizetype intDigits = 0;
+    while (i < n && isAsciiDigit(text[i])) {
+        if (firstSignificant < 0 && text[i] != u'0')
+            firstSignificant = (long long)digits.size();
+        digits.push_back(char(text[i].unicode()));
         ++intDigits;
         ++i;
     }
     qsizetype fracDigits = 0;
     if (i < n && text[i] == u',') {
         ++i;
-        num.push_back('.');
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            const char c = char(text[i].unicode());
-            if (!fracNonZero && c == '0')
-                ++fracLeadingZeros;
-            if (c != '0')
-                fracNonZero = true;
-            num.push_back(c);
+        while (i < n && isAsciiDigit(text[i])) {
+            if (firstSignificant < 0 && text[i] != u'0')
+                firstSignificant = (long long)digits.size();
+            digits.push_back(char(text[i].unicode()));
             ++fracDigits;
             ++i;
         }
     }
-    if (intDigits + fracDigits == 0) {
-        if (i == n)
-            return {ReadStatus::NoDigits, 0.0};
-        return {ReadStatus::Malformed, 0.0};
-    }
-    if (intDigits == 0)
-        num.insert(negative ? 1 : 0, '0');
+    if (intDigits + fracDigits == 0)
+        return {i == n ? ReadStatus::NoDigits : ReadStatus::Malformed, Amount()};
 
     long long exponent = 0;
     if (i < n && (text[i] == u'E' || text[i] == u'e')) {
@@ -84,55 +109,54 @@ ReadResult parse(QStringView text)
             ++i;
         }
         const qsizetype expStart = i;
-        num.push_back('e');
-        if (expNegative)
-            num.push_back('-');
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            const int d = text[i].unicode() - '0';
-            if (exponent < 1'000'000'000)
-                exponent = exponent * 10 + d;
-            num.push_back(char('0' + d));
+        while (i < n && isAsciiDigit(text[i])) {
+            if (exponent < 1'000'000'000) // far beyond any magnitude: only its sign matters
+                exponent = exponent * 10 + (text[i].unicode() - u'0');
             ++i;
         }
         if (i == expStart)
-            return {ReadStatus::Malformed, 0.0};
+            return {ReadStatus::Malformed, Amount()};
         if (expNegative)
             exponent = -exponent;
     }
     if (i != n)
-        return {ReadStatus::Malformed, 0.0};
+        return {ReadStatus::Malformed, Amount()};
+    if (firstSignificant < 0)
+        return {ReadStatus::Number, Amount()}; // zero, however written
 
-    double value = 0.0;
-    const char *first = num.data();
-    const char *last = num.data() + num.size();
-    const auto res = std::from_chars(first, last, value, std::chars_format::general);
-    if (res.ec == std::errc::result_out_of_range) {
-        // Too large, or so small that it reads as zero: tell them apart by the position
-        // of the first significant digit.
-        long long magnitude = 0;
-        if (significantInt > 0)
-            magnitude = significantInt - 1 + exponent;
-        else if (fracNonZero)
-            magnitude = -(fracLeadingZeros + 1) + exponent;
-        else
-            return {ReadStatus::Number, negative ? -0.0 : 0.0};
-        if (magnitude > 0)
-            return {ReadStatus::OutOfRange, 0.0};
-        return {ReadStatus::Number, negative ? -0.0 : 0.0};
+    // The power of ten of the leading digit decides the range before any big number is
+    // built, so "1E+999999999" costs nothing.
+    const long long leading = (long long)intDigits - 1 - firstSignificant + exponent;
+    if (leading > LargestExponent)
+        return {ReadStatus::OutOfRange, Amount()};
+    if (leading < SmallestExponent - 1)
+        return {ReadStatus::Number, Amount()};
+
+    // value = digits * 10^(exponent - fracDigits)
+    Amount value;
+    mpz_class mantissa(digits.c_str() + firstSignificant, 10);
+    const long long shift = exponent - (long long)fracDigits;
+    if (shift >= 0) {
+        value = Amount(mantissa * Euro::Amounts::pow10((unsigned long)shift));
+    } else {
+        value = Amount(mantissa, Euro::Amounts::pow10((unsigned long)-shift));
+        value.canonicalize();
     }
-    if (res.ec != std::errc() || res.ptr != last)
-        return {ReadStatus::Malformed, 0.0};
-    if (!std::isfinite(value))
-        return {ReadStatus::OutOfRange, 0.0};
+    if (Euro::Amounts::overflows(value))
+        return {ReadStatus::OutOfRange, Amount()};
+    if (value < Euro::Amounts::minMagnitude())
+        return {ReadStatus::Number, Amount()};
+    if (negative)
+        value = -value;
     return {ReadStatus::Number, value};
 }
 
-std::optional<double> read(QStringView text)
+std::optional<Amount> read(QStringView text)
 {
-    const ReadResult r = parse(text);
+    ReadResult r = parse(text);
     if (r.status != ReadStatus::Number)
         return std::nullopt;
-    return r.value;
+    return std::move(r.value);
 }
 
 } // namespace Euro::NumberText

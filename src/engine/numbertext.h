@@ -3,7 +3,10 @@
 //
 // Displays, operands and the tape carry amounts as text with a decimal comma, never
 // grouped, never depending on the system locale: at most 15 significant digits, and the
-// exponent form ("1E+15", "1E-05") outside 1E-4 to 1E15.
+// exponent form ("1E+15", "1E-05") outside 1E-4 to 1E15. Reading is exact: "0,1" is one
+// tenth, not the binary number nearest to it.
+
+#include "engine/amount.h"
 
 #include <QString>
 #include <QStringView>
@@ -16,23 +19,24 @@ enum class ReadStatus {
     Number,     // a number, in value
     NoDigits,   // "", ",", "-", "-,": keyed without any digit
     Malformed,  // anything else that is not a number
-    OutOfRange, // well formed, but too large for a double
+    OutOfRange, // well formed, but beyond the largest magnitude
 };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Malformed;
-    double value = 0.0;
+    Amount value;
 };
 
-// The number text form: 15 significant digits, decimal comma, trailing zeros dropped.
-// Infinite and not-a-number values have no text form and give an empty text.
-QString format(double value);
+// The number text form: 15 significant digits (the 15th rounded half away from zero),
+// decimal comma, trailing zeros dropped.
+QString format(const Amount &value);
 
 // Reads an optional "-", digits with an optional comma (leading or trailing comma
-// allowed) and an optional exponent ("E", an optional sign, digits).
+// allowed) and an optional exponent ("E", an optional sign, digits). Magnitudes below
+// the smallest one read as zero.
 ReadResult parse(QStringView text);
 
 // The number, or nothing when the text is not one.
-std::optional<double> read(QStringView text);
+std::optional<Amount> read(QStringView text);
 
 } // namespace Euro::NumberText

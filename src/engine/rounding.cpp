@@ -1,80 +1,95 @@
 #include "engine/rounding.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace Euro {
 
-double roundAmount(double value, int decimals)
+namespace {
+
+using Euro::Amounts::pow10;
+
+// n / d rounded half up, for n, d > 0.
+mpz_class divideHalfUp(const mpz_class &n, const mpz_class &d)
 {
-    if (!std::isfinite(value) || value == 0.0)
+    mpz_class q = (2 * n + d) / (2 * d);
+    return q;
+}
+
+// a * 10^k, k of either sign, as the fraction num / den.
+void scale(const mpz_class &a, const mpz_class &b, long k, mpz_class &num, mpz_class &den)
+{
+    if (k >= 0) {
+        num = a * pow10((unsigned long)k);
+        den = b;
+    } else {
+        num = a;
+        den = b * pow10((unsigned long)-k);
+    }
+}
+
+} // namespace
+
+Amount roundAmount(const Amount &value, int decimals)
+{
+    if (sgn(value) == 0)
         return value;
+    const mpz_class scaleTo = pow10((unsigned long)(decimals < 0 ? 0 : decimals));
+    const mpz_class a = abs(value.get_num());
+    mpz_class r = divideHalfUp(a * scaleTo, value.get_den());
+    if (sgn(value) < 0)
+        r = -r;
+    Amount out(r, scaleTo);
+    out.canonicalize();
+    return out;
+}
 
-    // The 15 significant digits of the amount: d.dddddddddddddde[+-]x
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                   std::chars_format::scientific, 14);
-    char digits[16];
-    int count = 0;
-    const char *p = buf;
-    for (; p != res.ptr && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            digits[count++] = *p;
-    }
-    int exponent = 0;
-    if (p != res.ptr) {
-        const char *e = p + 1;
-        if (*e == '+')
-            ++e;
-        std::from_chars(e, res.ptr, exponent);
-    }
+Significant significantDigits(const Amount &value, int digits)
+{
+    Significant out;
+    if (sgn(value) == 0 || digits < 1)
+        return out;
+    const mpz_class a = abs(value.get_num());
+    const mpz_class &b = value.get_den();
 
-    // Digit k has the weight 10^(exponent - k); keep those down to 10^-decimals.
-    const int kept = exponent + decimals + 1;
-    if (kept >= count)
-        return value; // nothing beyond the wanted decimals
-    const bool negative = std::signbit(value);
-    if (kept < 0)
-        return negative ? -0.0 : 0.0;
-
-    // Round the kept digits half up on the magnitude (away from zero).
-    char out[24];
-    int outExponent = exponent;
-    int len = kept;
-    for (int k = 0; k < kept; ++k)
-        out[k] = digits[k];
-    if (digits[kept] >= '5') {
-        int k = kept - 1;
-        while (k >= 0 && out[k] == '9')
-            out[k--] = '0';
-        if (k >= 0) {
-            ++out[k];
-        } else {
-            // All nines carried over: one more leading digit.
-            for (int m = len; m > 0; --m)
-                out[m] = out[m - 1];
-            out[0] = '1';
-            ++len;
-            ++outExponent;
+    // The power of ten of the leading digit: 10^e <= a/b < 10^(e+1). The digit counts
+    // give it within a step or two; exact comparisons settle it.
+    long e = long(mpz_sizeinbase(a.get_mpz_t(), 10)) - long(mpz_sizeinbase(b.get_mpz_t(), 10));
+    mpz_class n, d;
+    for (;;) {
+        scale(b, mpz_class(1), e, n, d); // b * 10^e as n / d
+        if (a * d < n) { // a/b < 10^e
+            --e;
+            continue;
         }
+        scale(b, mpz_class(1), e + 1, n, d);
+        if (a * d >= n) { // a/b >= 10^(e+1)
+            ++e;
+            continue;
+        }
+        break;
     }
-    if (len == 0)
-        return negative ? -0.0 : 0.0;
 
-    // Back to a double: 0.<digits> times 10^(outExponent + 1).
-    char text[48];
-    int t = 0;
-    if (negative)
-        text[t++] = '-';
-    text[t++] = '0';
-    text[t++] = '.';
-    for (int k = 0; k < len; ++k)
-        text[t++] = out[k];
-    text[t++] = 'e';
-    const auto er = std::to_chars(text + t, text + sizeof text, outExponent + 1);
-    double result = 0.0;
-    std::from_chars(text, er.ptr, result);
-    return result;
+    // a/b * 10^(digits - 1 - e), rounded half up.
+    scale(a, b, long(digits) - 1 - e, n, d);
+    out.significand = divideHalfUp(n, d);
+    if (out.significand == pow10((unsigned long)digits)) { // 9,99... carried into a new digit
+        out.significand /= 10;
+        ++e;
+    }
+    out.exponent = e;
+    return out;
+}
+
+Amount roundSignificant(const Amount &value, int digits)
+{
+    if (sgn(value) == 0)
+        return value;
+    const Significant s = significantDigits(value, digits);
+    mpz_class num, den;
+    scale(s.significand, mpz_class(1), s.exponent - (long(digits) - 1), num, den);
+    if (sgn(value) < 0)
+        num = -num;
+    Amount out(num, den);
+    out.canonicalize();
+    return out;
 }
 
 } // namespace Euro

@@ -1,15 +1,25 @@
 #pragma once
-// The one rounding of the program: the converted display's amount to 2 or 5 decimals.
-//
-// Euro conversion rounds an amount exactly halfway up, away from zero, never to the even
-// neighbour. "Exactly halfway" is judged on the amount as the number text form shows it
-// (15 significant digits), so a double lying just below the half of its decimal value
-// still rounds up.
+// The roundings of the program, all exact and all half away from zero (a half goes up
+// in magnitude, never to the even neighbour), as euro conversion demands.
+
+#include "engine/amount.h"
 
 namespace Euro {
 
-// value rounded to decimals places (0 to 15), halves away from zero; infinite and
-// not-a-number values come back unchanged.
-double roundAmount(double value, int decimals);
+// value rounded to decimals places (0 or more): the converted display's 2 or 5 decimals.
+Amount roundAmount(const Amount &value, int decimals);
+
+// The significant digits of a nonzero |value| rounded to `digits` of them: the integer
+// `significand` has exactly `digits` digits and |value| ~ significand * 10^(exponent -
+// digits + 1), so `exponent` is the power of ten of the leading digit (after rounding).
+// Zero gives a zero significand and exponent 0.
+struct Significant {
+    mpz_class significand;
+    long exponent = 0;
+};
+Significant significantDigits(const Amount &value, int digits);
+
+// value rounded to `digits` significant digits.
+Amount roundSignificant(const Amount &value, int digits);
 
 } // namespace Euro

@@ -129,6 +129,23 @@ void TestCalculator::keys_data()
         << operand("10") + line("/") + operand("3") + total("3,33333333333333") << none;
     QTest::newRow("0,1 + 0,2") << Frf << 1 << 2 << "0,1 + 0,2 =" << "0,3" << "0,05"
         << operand("0,1") + line("+") + operand("0,2") + total("0,3") << none;
+    // Sums of money come out exact, and a third times three is one again.
+    QTest::newRow("change from 100") << Frf << 1 << 2 << "1 0 0 - 9 9 , 9 9 =" << "0,01" << "0"
+        << operand("100") + line("-") + operand("99,99") + total("0,01") << none;
+    QTest::newRow("5,1 - 5") << Frf << 1 << 2 << "5,1 - 5 =" << "0,1" << "0,02"
+        << operand("5,1") + line("-") + operand("5") + total("0,1") << none;
+    QTest::newRow("0,1 + 0,2 - 0,3") << Frf << 1 << 2 << "0,1 + 0,2 - 0,3 =" << "0" << "0"
+        << operand("0,1") + line("+") + operand("0,2") + line("-") + operand("0,3") + total("0") << none;
+    QTest::newRow("1 / 3 X 3") << Frf << 1 << 2 << "1 / 3 X 3 =" << "1" << "0,15"
+        << operand("1") + line("/") + operand("3") + line("X") + operand("3") + total("1") << none;
+    QTest::newRow("1 / 3 X 3 - 1 is zero") << Frf << 1 << 2 << "1 / 3 X 3 - 1 =" << "0" << "0"
+        << operand("1") + line("/") + operand("3") + line("X") + operand("3") + line("-") + operand("1") + total("0")
+        << none;
+    QTest::newRow("2 / 3") << Frf << 1 << 2 << "2 / 3 =" << "0,666666666666667" << "0,1"
+        << operand("2") + line("/") + operand("3") + total("0,666666666666667") << none;
+    // A large amount: the exact product rounds down where a double rounded up.
+    QTest::newRow("79 292 716,98 EUR in ITL") << "1936,27" << 0 << 2 << "79292716,98" << "79292716,98"
+        << "153532109106,86" << "" << none;
     QTest::newRow("99999999 X 99999999") << Frf << 1 << 2 << "99999999 X 99999999 =" << "9,9999998E+15"
         << "1,5244901418843E+15"
         << operand("99999999") + line("X") + operand("99999999") + total("9,9999998E+15") << none;

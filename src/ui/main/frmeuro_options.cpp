@@ -78,7 +78,7 @@ void FrmEuro::cmdTaux_Click()
         return;
     }
     // A rate is read as every amount is, so whatever is stored here the conversion can read.
-    const std::optional<double> rate = Euro::NumberText::read(typed);
+    const std::optional<Amount> rate = Euro::NumberText::read(typed);
     if (!rate) {
         Euro::MsgBox(QStringLiteral("Veuillez entrer un montant numérique pour la devise sélectionnée SVP.")
                          + QStringLiteral("\r\n") + QStringLiteral("(le séparateur décimal est la virgule)"),
@@ -87,7 +87,7 @@ void FrmEuro::cmdTaux_Click()
     }
     // Every conversion divides or multiplies by the rate: zero or a negative rate would
     // make that currency's amounts fail or come out wrong without a word.
-    if (!(*rate > 0.0)) {
+    if (sgn(*rate) <= 0) {
         Euro::MsgBox(QStringLiteral("Veuillez entrer un taux supérieur à zéro pour la devise sélectionnée SVP."),
                      Euro::vbInformation, QStringLiteral("Taux non valide"));
         return;

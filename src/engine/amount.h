@@ -1,0 +1,36 @@
+#pragma once
+// Amounts are exact rational numbers (GMP's mpq_class): what is keyed in, the rates and
+// the running result are held with no binary step, so 100 - 99,99 is 0,01 and a
+// conversion is rounded once, on the exact product or quotient.
+//
+// The running result keeps full precision from key to key, within bounds that keep every
+// key equally cheap: magnitudes beyond MaxMagnitude overflow, nonzero magnitudes below
+// MinMagnitude are zero, and a value whose numerator and denominator together outgrow
+// MaxBits is rounded to 34 significant digits (a chain of divisions by 7, say).
+
+#include <gmpxx.h>
+
+using Amount = mpq_class;
+
+namespace Euro::Amounts {
+
+// Largest magnitude a result may have: 1,79769313486232E+308.
+const Amount &maxMagnitude();
+// Smallest nonzero magnitude a value keeps: 1E-308; below it an amount is zero.
+const Amount &minMagnitude();
+
+inline constexpr int BoundedDigits = 34;
+inline constexpr int MaxBits = 1280; // a 34-digit value anywhere in range fits in this
+
+// |value| beyond the largest magnitude.
+bool overflows(const Amount &value);
+
+// value within the bounds above: zero below the smallest magnitude, rounded to
+// BoundedDigits significant digits when it has outgrown MaxBits, unchanged otherwise.
+// An overflowing value comes back unchanged: callers check overflows() first.
+Amount bounded(const Amount &value);
+
+// 10 to the power n (n >= 0), as an integer.
+mpz_class pow10(unsigned long n);
+
+} // namespace Euro::Amounts
