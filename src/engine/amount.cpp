@@ -2,6 +2,8 @@
 
 #include "engine/rounding.h"
 
+#include <array>
+
 namespace Euro::Amounts {
 
 namespace {
@@ -35,7 +37,14 @@ const Amount &minMagnitude()
 
 bool overflows(const Amount &value)
 {
-    return abs(value) > maxMagnitude();
+    // Sizes in bits settle all but the values near the limit (2^1023 < max < 2^1024).
+    const long numBits = long(mpz_sizeinbase(value.get_num_mpz_t(), 2));
+    const long denBits = long(mpz_sizeinbase(value.get_den_mpz_t(), 2));
+    if (numBits - denBits < 1022)
+        return false;
+    if (numBits - denBits > 1026)
+        return true;
+    return cmp(abs(value), maxMagnitude()) > 0;
 }
 
 Amount bounded(const Amount &value)
@@ -50,11 +59,38 @@ Amount bounded(const Amount &value)
     return Euro::roundSignificant(value, BoundedDigits);
 }
 
+namespace {
+
+// The powers every key uses (decimals, digits of an amount), made once.
+const std::array<mpz_class, 48> &smallPowers()
+{
+    static const std::array<mpz_class, 48> table = [] {
+        std::array<mpz_class, 48> t;
+        t[0] = 1;
+        for (size_t i = 1; i < t.size(); ++i)
+            t[i] = t[i - 1] * 10;
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
 mpz_class pow10(unsigned long n)
 {
+    if (n < smallPowers().size())
+        return smallPowers()[n];
     mpz_class p;
     mpz_ui_pow_ui(p.get_mpz_t(), 10, n);
     return p;
+}
+
+void mulPow10(mpz_class &x, unsigned long n)
+{
+    if (n < smallPowers().size())
+        x *= smallPowers()[n];
+    else
+        x *= pow10(n);
 }
 
 } // namespace Euro::Amounts

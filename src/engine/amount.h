@@ -30,7 +30,9 @@ bool overflows(const Amount &value);
 // An overflowing value comes back unchanged: callers check overflows() first.
 Amount bounded(const Amount &value);
 
-// 10 to the power n (n >= 0), as an integer.
+// 10 to the power n, as an integer.
 mpz_class pow10(unsigned long n);
+// x times 10 to the power n, in place.
+void mulPow10(mpz_class &x, unsigned long n);
 
 } // namespace Euro::Amounts

@@ -4,7 +4,7 @@
 
 #include <QVarLengthArray>
 
-#include <string>
+#include <charconv>
 
 namespace Euro::NumberText {
 
@@ -26,42 +26,49 @@ QString format(const Amount &value)
     if (sgn(value) == 0)
         return QStringLiteral("0");
     const Euro::Significant s = Euro::significantDigits(value, TextDigits);
-    std::string digits = s.significand.get_str();
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    char digits[TextDigits + 2];
+    mpz_get_str(digits, 10, s.significand.get_mpz_t());
+    int count = TextDigits;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
     const long e = s.exponent;
 
-    QString out;
-    out.reserve(int(digits.size()) + 8);
+    char out[TextDigits + 32];
+    int len = 0;
+    const auto put = [&](char c) { out[len++] = c; };
     if (sgn(value) < 0)
-        out.append(u'-');
+        put('-');
     if (e < -4 || e >= TextDigits) {
-        out.append(QLatin1Char(digits[0]));
-        if (digits.size() > 1) {
-            out.append(u',');
-            out.append(QLatin1String(digits.data() + 1, qsizetype(digits.size() - 1)));
+        put(digits[0]);
+        if (count > 1) {
+            put(',');
+            for (int k = 1; k < count; ++k)
+                put(digits[k]);
         }
-        out.append(e < 0 ? QLatin1String("E-") : QLatin1String("E+"));
+        put('E');
+        put(e < 0 ? '-' : '+');
         const long magnitude = e < 0 ? -e : e;
         if (magnitude < 10)
-            out.append(u'0');
-        out.append(QString::number(magnitude));
+            put('0'); // at least two exponent digits: "1E-05"
+        len = int(std::to_chars(out + len, out + sizeof out, magnitude).ptr - out);
     } else if (e < 0) {
-        out.append(QLatin1String("0,"));
-        out.append(QString(int(-e - 1), u'0'));
-        out.append(QLatin1String(digits.data(), qsizetype(digits.size())));
+        put('0');
+        put(',');
+        for (long k = 0; k < -e - 1; ++k)
+            put('0');
+        for (int k = 0; k < count; ++k)
+            put(digits[k]);
     } else {
-        const size_t intDigits = size_t(e) + 1;
-        if (digits.size() <= intDigits) {
-            out.append(QLatin1String(digits.data(), qsizetype(digits.size())));
-            out.append(QString(int(intDigits - digits.size()), u'0'));
-        } else {
-            out.append(QLatin1String(digits.data(), qsizetype(intDigits)));
-            out.append(u',');
-            out.append(QLatin1String(digits.data() + intDigits, qsizetype(digits.size() - intDigits)));
+        const int intDigits = int(e) + 1;
+        for (int k = 0; k < intDigits; ++k)
+            put(k < count ? digits[k] : '0');
+        if (count > intDigits) {
+            put(',');
+            for (int k = intDigits; k < count; ++k)
+                put(digits[k]);
         }
     }
-    return out;
+    return QString::fromLatin1(out, len);
 }
 
 ReadResult parse(QStringView text)
@@ -75,8 +82,7 @@ ReadResult parse(QStringView text)
     }
 
     // All the mantissa's digits in one integer; the comma only moves the exponent.
-    std::string digits;
-    digits.reserve(size_t(n));
+    QVarLengthArray<char, 64> digits;
     long long firstSignificant = -1; // index in digits of the first nonzero digit
     qsizetype intDigits = 0;
     while (i < n && isAsciiDigit(text[i])) {
@@ -134,10 +140,21 @@ ReadResult parse(QStringView text)
 
     // value = digits * 10^(exponent - fracDigits)
     Amount value;
-    mpz_class mantissa(digits.c_str() + firstSignificant, 10);
+    mpz_class mantissa;
+    const qsizetype significant = digits.size() - qsizetype(firstSignificant);
+    if (significant <= 18) { // the everyday amount: no text conversion inside GMP
+        unsigned long m = 0;
+        for (qsizetype k = qsizetype(firstSignificant); k < digits.size(); ++k)
+            m = m * 10 + (unsigned long)(digits[k] - '0');
+        mantissa = m;
+    } else {
+        digits.push_back('\0');
+        mantissa.set_str(digits.data() + firstSignificant, 10);
+    }
     const long long shift = exponent - (long long)fracDigits;
     if (shift >= 0) {
-        value = Amount(mantissa * Euro::Amounts::pow10((unsigned long)shift));
+        Euro::Amounts::mulPow10(mantissa, (unsigned long)shift);
+        value = Amount(mantissa);
     } else {
         value = Amount(mantissa, Euro::Amounts::pow10((unsigned long)-shift));
         value.canonicalize();

@@ -4,25 +4,25 @@ namespace Euro {
 
 namespace {
 
+using Euro::Amounts::mulPow10;
 using Euro::Amounts::pow10;
 
-// n / d rounded half up, for n, d > 0.
+// n / d rounded half up, for n >= 0, d > 0.
 mpz_class divideHalfUp(const mpz_class &n, const mpz_class &d)
 {
-    mpz_class q = (2 * n + d) / (2 * d);
+    mpz_class q, r;
+    mpz_fdiv_qr(q.get_mpz_t(), r.get_mpz_t(), n.get_mpz_t(), d.get_mpz_t());
+    r *= 2;
+    if (cmp(r, d) >= 0)
+        ++q;
     return q;
 }
 
-// a * 10^k, k of either sign, as the fraction num / den.
-void scale(const mpz_class &a, const mpz_class &b, long k, mpz_class &num, mpz_class &den)
+// The decimal digits of n > 0.
+long digitCount(const mpz_class &n)
 {
-    if (k >= 0) {
-        num = a * pow10((unsigned long)k);
-        den = b;
-    } else {
-        num = a;
-        den = b * pow10((unsigned long)-k);
-    }
+    const long guess = long(mpz_sizeinbase(n.get_mpz_t(), 10)); // exact or one too many
+    return guess > 1 && cmp(n, pow10((unsigned long)(guess - 1))) < 0 ? guess - 1 : guess;
 }
 
 } // namespace
@@ -31,12 +31,13 @@ Amount roundAmount(const Amount &value, int decimals)
 {
     if (sgn(value) == 0)
         return value;
-    const mpz_class scaleTo = pow10((unsigned long)(decimals < 0 ? 0 : decimals));
-    const mpz_class a = abs(value.get_num());
-    mpz_class r = divideHalfUp(a * scaleTo, value.get_den());
+    const unsigned long places = (unsigned long)(decimals < 0 ? 0 : decimals);
+    mpz_class n = abs(value.get_num());
+    mulPow10(n, places);
+    mpz_class r = divideHalfUp(n, value.get_den());
     if (sgn(value) < 0)
         r = -r;
-    Amount out(r, scaleTo);
+    Amount out(r, pow10(places));
     out.canonicalize();
     return out;
 }
@@ -46,35 +47,39 @@ Significant significantDigits(const Amount &value, int digits)
     Significant out;
     if (sgn(value) == 0 || digits < 1)
         return out;
-    const mpz_class a = abs(value.get_num());
+    mpz_class a = abs(value.get_num());
     const mpz_class &b = value.get_den();
 
-    // The power of ten of the leading digit: 10^e <= a/b < 10^(e+1). The digit counts
-    // give it within a step or two; exact comparisons settle it.
-    long e = long(mpz_sizeinbase(a.get_mpz_t(), 10)) - long(mpz_sizeinbase(b.get_mpz_t(), 10));
-    mpz_class n, d;
-    for (;;) {
-        scale(b, mpz_class(1), e, n, d); // b * 10^e as n / d
-        if (a * d < n) { // a/b < 10^e
-            --e;
-            continue;
-        }
-        scale(b, mpz_class(1), e + 1, n, d);
-        if (a * d >= n) { // a/b >= 10^(e+1)
-            ++e;
-            continue;
-        }
-        break;
+    // The digit counts place the leading digit of a/b within a few places; scaling by
+    // three guard digits more gives an integer part t with at least one digit to drop.
+    const long guess = long(mpz_sizeinbase(a.get_mpz_t(), 10)) - long(mpz_sizeinbase(b.get_mpz_t(), 10));
+    const long shift = long(digits) + 2 - guess; // a/b * 10^shift
+    mpz_class t;
+    if (shift >= 0) {
+        mulPow10(a, (unsigned long)shift);
+        mpz_fdiv_q(t.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
+    } else {
+        mpz_class den = b;
+        mulPow10(den, (unsigned long)-shift);
+        mpz_fdiv_q(t.get_mpz_t(), a.get_mpz_t(), den.get_mpz_t());
     }
+    const long length = digitCount(t);
+    out.exponent = length - 1 - shift;
 
-    // a/b * 10^(digits - 1 - e), rounded half up.
-    scale(a, b, long(digits) - 1 - e, n, d);
-    out.significand = divideHalfUp(n, d);
-    if (out.significand == pow10((unsigned long)digits)) { // 9,99... carried into a new digit
-        out.significand /= 10;
-        ++e;
+    // Half up on t's dropped digits. The fraction cut off below t is less than one unit
+    // of t, so it cannot lift the dropped digits from below a half to a half.
+    const unsigned long drop = (unsigned long)(length - digits);
+    mpz_class rest;
+    const mpz_class unit = pow10(drop);
+    mpz_fdiv_qr(out.significand.get_mpz_t(), rest.get_mpz_t(), t.get_mpz_t(), unit.get_mpz_t());
+    rest *= 2;
+    if (cmp(rest, unit) >= 0) {
+        ++out.significand;
+        if (cmp(out.significand, pow10((unsigned long)digits)) == 0) { // 9,99... into a new digit
+            out.significand /= 10;
+            ++out.exponent;
+        }
     }
-    out.exponent = e;
     return out;
 }
 
@@ -83,12 +88,18 @@ Amount roundSignificant(const Amount &value, int digits)
     if (sgn(value) == 0)
         return value;
     const Significant s = significantDigits(value, digits);
-    mpz_class num, den;
-    scale(s.significand, mpz_class(1), s.exponent - (long(digits) - 1), num, den);
+    mpz_class num = s.significand;
+    const long shift = s.exponent - (long(digits) - 1);
+    Amount out;
+    if (shift >= 0) {
+        mulPow10(num, (unsigned long)shift);
+        out = Amount(num);
+    } else {
+        out = Amount(num, pow10((unsigned long)-shift));
+        out.canonicalize();
+    }
     if (sgn(value) < 0)
-        num = -num;
-    Amount out(num, den);
-    out.canonicalize();
+        out = -out;
     return out;
 }
 
