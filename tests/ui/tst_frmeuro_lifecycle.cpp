@@ -261,6 +261,7 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
             window.lblFermer_Click(0);
         }
     }
+    QTest::qWait(1); // the message comes once the window is up
     if (message.isEmpty()) {
         QVERIFY(messages.shown().isEmpty());
     } else {

@@ -30,6 +30,7 @@
 #include <QScrollBar>
 #include <QSessionManager>
 #include <QTextCursor>
+#include <QTimer>
 
 namespace {
 
@@ -640,11 +641,12 @@ void FrmEuro::Form_Load()
     m_tape.startHeader();
 
     if (!setAside.isEmpty()) {
-        const bool several = setAside.size() > 1;
-        Euro::MsgBox(QStringLiteral("Taux illisible dans les paramètres pour : ") + setAside.join(QStringLiteral(", "))
-                         + (several ? QStringLiteral(". Les taux officiels sont utilisés.")
-                                    : QStringLiteral(". Le taux officiel est utilisé.")),
-                     Euro::vbExclamation, Euro::appTitle());
+        const QString message = QStringLiteral("Taux illisible dans les paramètres pour : ")
+            + setAside.join(QStringLiteral(", "))
+            + (setAside.size() > 1 ? QStringLiteral(". Les taux officiels sont utilisés.")
+                                   : QStringLiteral(". Le taux officiel est utilisé."));
+        // Said once the window is up, over the calculator it is about.
+        QTimer::singleShot(0, this, [message] { Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle()); });
     }
 }
 
