@@ -49,9 +49,16 @@ void ShowHelpFile(QWidget *window, const QString &fileName)
     const QString folder = AppFolder();
     const QString path = folder + fileName;
     if (FileExists(path)) {
-        if (ShellOpenDocument(path, QStringLiteral("text/html")) == ShellOpenNoAssociation)
-            MsgBox(QStringLiteral("Aucune application associée avec le type de fichier HTML."), vbInformation,
-                   QStringLiteral("Information"));
+        // The desktop may be slow to say which program shows HTML; the window goes on
+        // meanwhile. Only its plain answer "none" is reported. Without any answer the page is
+        // handed to the opener all the same, which says nothing when it cannot show it.
+        QueryDocumentHandler(QStringLiteral("text/html"), [path](HandlerAnswer answer) {
+            if (answer == HandlerAnswer::NoHandler)
+                MsgBox(QStringLiteral("Aucune application associée avec le type de fichier HTML."), vbInformation,
+                       QStringLiteral("Information"));
+            else
+                OpenDocumentDetached(path);
+        });
         return;
     }
     // The help page is looked up in the application folder itself: name that folder.

@@ -20,6 +20,7 @@ void SetTopMost(QWidget *window, bool onTop);
 bool FileExists(const QString &path);
 
 // Opens AppFolder() + fileName with the desktop's handler for HTML, or says why it cannot.
+// Returns at once: the desktop's answer, and a message it calls for, come later.
 void ShowHelpFile(QWidget *window, const QString &fileName);
 
 } // namespace Euro

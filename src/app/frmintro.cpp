@@ -98,6 +98,11 @@ void FrmIntro::closeEvent(QCloseEvent *event)
 void FrmIntro::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    // The window's fixed single-line border: the card has no title bar, so no frame of the
+    // desktop's draws it.
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+
     p.setPen(QPen(Qt::black, OutlinePen));
     p.setBrush(Qt::NoBrush);
     // A pen of 2 centred on the outline: shift by half its width so both pixels fall inside.

@@ -4,11 +4,23 @@
 // is the executable's file name without extension, read at run time, so a renamed copy of
 // the program keeps its own set of values.
 
+#include <QLatin1String>
 #include <QList>
 #include <QPair>
 #include <QString>
 
 namespace Euro {
+
+// The sections and keys of the store. The rates are kept in SectionTaux under each
+// currency's code, and the start currency's rate apart under KeyStartRate.
+inline constexpr QLatin1String SectionParametres{"parametres"};
+inline constexpr QLatin1String SectionTaux{"taux"};
+inline constexpr QLatin1String KeyFirstRunDate{"date de debut"}; // set once, on the first run
+inline constexpr QLatin1String KeyAppFolder{"dossier application"};
+inline constexpr QLatin1String KeyRunState{"etat"};
+inline constexpr QLatin1String KeyStartRate{"taux"};
+inline constexpr QLatin1String RunStateActive{"actif"};
+inline constexpr QLatin1String RunStateInactive{"inactif"};
 
 // The executable's file name without its extension ("Pecunio").
 QString AppName();

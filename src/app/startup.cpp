@@ -32,22 +32,20 @@ bool ensureSingleInstance(InstanceGuard &guard)
 
 QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder)
 {
-    const QString parametres = QStringLiteral("parametres");
-    const QString taux = QStringLiteral("taux");
     QList<SettingValue> values{
-        {parametres, QStringLiteral("date de debut"), today.toString(QStringLiteral("dd/MM/yyyy"))},
-        {parametres, QStringLiteral("dossier application"), appFolder},
-        {parametres, QStringLiteral("etat"), QStringLiteral("actif")},
-        {taux, QStringLiteral("taux"), StartRate.toString()},
+        {SectionParametres, KeyFirstRunDate, today.toString(QStringLiteral("dd/MM/yyyy"))},
+        {SectionParametres, KeyAppFolder, appFolder},
+        {SectionParametres, KeyRunState, RunStateActive},
+        {SectionTaux, KeyStartRate, StartRate.toString()},
     };
     for (const Currency &c : CurrencyTable)
-        values.append({taux, c.code.toString(), c.defaultRate.toString()});
+        values.append({SectionTaux, c.code.toString(), c.defaultRate.toString()});
     return values;
 }
 
 bool initialiseSettings(const QString &application, const QDate &today, const QString &appFolder)
 {
-    const bool firstRun = GetSetting(application, QStringLiteral("parametres"), QStringLiteral("date de debut")).isEmpty();
+    const bool firstRun = GetSetting(application, SectionParametres, KeyFirstRunDate).isEmpty();
     if (firstRun) {
         // One change of the file per section, the values in their order.
         QList<QPair<QString, QString>> batch;
@@ -65,7 +63,7 @@ bool initialiseSettings(const QString &application, const QDate &today, const QS
         }
         flush();
     }
-    SaveSetting(application, QStringLiteral("parametres"), QStringLiteral("etat"), QStringLiteral("actif"));
+    SaveSetting(application, SectionParametres, KeyRunState, RunStateActive);
     return firstRun;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
-// What the program writes to its settings store when it starts.
+// What the program does as it starts, before any window: it refuses a second instance,
+// loads Qt's French texts, and seeds the settings store on the first run before marking
+// the program as running.
 
 #include <QDate>
 #include <QList>

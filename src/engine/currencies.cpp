@@ -40,4 +40,13 @@ int findRate(const QString &code)
 
 QString rateText(int i) { return RateTable.at(i).mid(3); }
 
+QString defaultRate(QStringView code)
+{
+    for (const Currency &c : CurrencyTable) {
+        if (c.code == code)
+            return c.defaultRate.toString();
+    }
+    return {};
+}
+
 } // namespace Euro

@@ -61,4 +61,7 @@ int findRate(const QString &code);
 // The rate text of entry i: the entry without its first three characters.
 QString rateText(int i);
 
+// The legal rate text of a code from the table ("6,55957" for "FRF"); empty when unknown.
+QString defaultRate(QStringView code);
+
 } // namespace Euro

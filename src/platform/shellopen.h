@@ -1,22 +1,28 @@
 #pragma once
 // Opens a document with the desktop's program for its type, the way the program's help key
-// expects: it answers with a code rather than an exception, and says when no program is
-// associated with the type.
+// expects, without ever making the window wait: the desktop is asked which program handles
+// the type, and its answer comes back later on the user-interface thread.
 //
 // On a Linux desktop the association is xdg-utils': `xdg-mime query default <type>` names
 // the handler and `xdg-open` starts it.
 
 #include <QString>
+#include <functional>
 
 namespace Euro {
 
-enum ShellOpenResult : int {
-    ShellOpenNoAssociation = 31, // no program is associated with the document's type
-    ShellOpenFailed = 0,         // a handler exists but could not be started
-    ShellOpenStarted = 42,       // any code above 32 means the document is being opened
+enum class HandlerAnswer {
+    Found,     // a program is associated with the type
+    NoHandler, // the desktop answered: none is
+    Failed,    // no answer: the query could not run, failed or took too long
 };
 
-// Opens path (a document of the given MIME type) detached from this process.
-int ShellOpenDocument(const QString &path, const QString &mimeType);
+// Asks which program opens documents of mimeType and returns at once; answer runs when the
+// desktop has answered. While one query runs, a second ask is dropped.
+void QueryDocumentHandler(const QString &mimeType, std::function<void(HandlerAnswer)> answer);
+
+// Opens path with the desktop's program for its type, detached from this process; false
+// when the opener could not be started.
+bool OpenDocumentDetached(const QString &path);
 
 } // namespace Euro

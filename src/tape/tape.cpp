@@ -1,6 +1,7 @@
 #include "tape/tape.h"
 
 #include "engine/clock.h"
+#include "engine/currencies.h"
 
 #include <QLocale>
 #include <QStringBuilder>
@@ -25,7 +26,7 @@ qsizetype Tape::length() const { return m_text.size(); }
 void Tape::startHeader()
 {
     empty();
-    append(dateTimeLine() % CrLf % DateRule % CrLf % QStringLiteral("Calcul en FRF") % CrLf);
+    append(dateTimeLine() % CrLf % DateRule % CrLf % QStringLiteral("Calcul en ") % Euro::StartCurrencyCode % CrLf);
 }
 
 void Tape::clearTape(const QString &modeLine)

@@ -1,8 +1,10 @@
 #include "tape/tapeprinter.h"
 
+#include "engine/msgbox.h"
 #include "platform/printdialog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -50,22 +52,56 @@ bool printLines(QPrinter &printer, const QStringList &lines)
     return painter.end();
 }
 
+namespace {
+
+// A file of the folder that did not exist yet, created empty so that nothing else takes the
+// name meanwhile: "Pecunio.pdf", else "Pecunio (2).pdf" and so on. Empty when none could be.
+QString reserveNewFile(const QDir &folder, const QString &baseName)
+{
+    for (int n = 1; n <= 999; ++n) {
+        const QString name = n == 1 ? baseName + QStringLiteral(".pdf")
+                                    : QStringLiteral("%1 (%2).pdf").arg(baseName).arg(n);
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        if (!file.exists())
+            return {}; // the folder takes no new file at all
+    }
+    return {};
+}
+
+} // namespace
+
 void printTape(QWidget *owner, const QString &tapeText)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Pecunio"));
     if (!RunPrintDialog(printer, owner))
         return; // cancelled: nothing printed, nothing said
+    // A file name the dialog showed was checked there: Qt asks before replacing a file.
+    // Printing to a file named by a folder only (the dialog's default off X11) gets a name
+    // of the program's own after the dialog has closed, so it is a new file, never an
+    // existing one, and the user is told which.
+    QString newFile;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        // Printing to a file named by a folder only (the dialog's default off X11): the
-        // tape goes into that folder, or the home folder, under the program's name.
         const QFileInfo target(printer.outputFileName());
         if (printer.outputFileName().isEmpty() || target.isDir()) {
             const QString folder = printer.outputFileName().isEmpty() ? QDir::homePath() : target.filePath();
-            printer.setOutputFileName(QDir(folder).filePath(printer.docName() + QStringLiteral(".pdf")));
+            newFile = reserveNewFile(QDir(folder), printer.docName());
+            if (newFile.isEmpty())
+                return;
+            printer.setOutputFileName(newFile);
         }
     }
-    printLines(printer, printedTapeLines(tapeText));
+    const bool printed = printLines(printer, printedTapeLines(tapeText));
+    if (newFile.isEmpty())
+        return;
+    if (printed)
+        MsgBox(QStringLiteral("La liste des opérations a été enregistrée dans le fichier :") + QStringLiteral("\r\n")
+                   + QDir::toNativeSeparators(newFile),
+               vbInformation, appTitle());
+    else
+        QFile::remove(newFile); // only the empty file reserved above
 }
 
 } // namespace Euro

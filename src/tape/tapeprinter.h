@@ -1,7 +1,8 @@
 #pragma once
 // Printing the operations tape: the user picks the printer in the print dialog, then the
 // tape goes out line by line in the printer's default font, after one empty line, page
-// after page. A cancelled dialog or any failure ends the printing silently.
+// after page. A cancelled dialog or any failure ends the printing silently. Printing to a
+// file never replaces an existing one without the user's yes.
 //
 // Built into the window library: the tape itself stays free of printing and widgets.
 

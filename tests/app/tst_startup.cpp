@@ -72,6 +72,22 @@ private Q_SLOTS:
         QVERIFY(intro.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
+    // A fixed single-line border: a black line all round the edge, the white card inside.
+    void singleLineBorder()
+    {
+        ThrowAwaySettings store;
+        FrmIntro intro({});
+        const QImage card = intro.grab().toImage();
+        const int w = card.width(), h = card.height();
+        for (const auto &[edge, inside] : {std::pair{QPoint(w / 2, 0), QPoint(w / 2, 1)},
+                                           std::pair{QPoint(w / 2, h - 1), QPoint(w / 2, h - 2)},
+                                           std::pair{QPoint(0, h / 2), QPoint(1, h / 2)},
+                                           std::pair{QPoint(w - 1, h / 2), QPoint(w - 2, h / 2)}}) {
+            QCOMPARE(card.pixelColor(edge), QColor(Qt::black));
+            QCOMPARE(card.pixelColor(inside), QColor(Qt::white));
+        }
+    }
+
     void loadSeedsTheStore()
     {
         ThrowAwaySettings store;

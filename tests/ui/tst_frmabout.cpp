@@ -6,6 +6,7 @@
 #include "platform/memoryregistry.h"
 #include "support/testsupport.h"
 #include "ui/about/frmabout.h"
+#include "ui/main/windowplacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -90,11 +91,14 @@ private Q_SLOTS:
     {
         FrmAbout about;
         const QRect screen = about.screen()->geometry();
-        // Centred in twips: each side's gap differs by at most a pixel of rounding.
+        // Centred in twips on its outer size, the design's frame around the client area:
+        // each side's gap differs by at most a pixel of rounding.
+        const int outerWidth = about.width() + Euro::twipsToPixels(Euro::FixedFrameWidthTwips);
+        const int outerHeight = about.height() + Euro::twipsToPixels(Euro::FixedFrameHeightTwips);
         const int leftGap = about.x() - screen.x();
-        const int rightGap = screen.right() - (about.x() + about.width() - 1);
+        const int rightGap = screen.right() - (about.x() + outerWidth - 1);
         const int topGap = about.y() - screen.y();
-        const int bottomGap = screen.bottom() - (about.y() + about.height() - 1);
+        const int bottomGap = screen.bottom() - (about.y() + outerHeight - 1);
         QVERIFY2(qAbs(leftGap - rightGap) <= 1, qPrintable(QStringLiteral("%1 / %2").arg(leftGap).arg(rightGap)));
         QVERIFY2(qAbs(topGap - bottomGap) <= 1, qPrintable(QStringLiteral("%1 / %2").arg(topGap).arg(bottomGap)));
         QVERIFY(leftGap > 0 && topGap > 0);

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -188,42 +189,90 @@ void TestFrmEuroLifecycle::loadGivesStartValues()
     QVERIFY(loaded.messages.shown().isEmpty());
 }
 
+// Rates read back from the store, which people edit by hand. "key=text" sets a key of the
+// rates section ("taux" is the start rate), "key" alone removes it; the others keep their
+// default texts.
 void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
 {
-    QTest::addColumn<QString>("startRate");   // "taux"/"taux"; "-" leaves it out
-    QTest::addColumn<QString>("francRate");   // "taux"/"FRF"; "-" leaves it out
-    QTest::addColumn<QString>("currentRate");
-    QTest::addColumn<QString>("francEntry");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("inUse"); // key=the rate the calculator takes for it
+    QTest::addColumn<QString>("message");   // the names of the rates set aside
 
-    QTest::newRow("edited franc rate, start rate apart") << "7,1" << "6,6" << "7,1" << "FRF6,6";
-    QTest::newRow("missing start rate gives an empty rate") << "-" << "6,55957" << "" << "FRF6,55957";
-    QTest::newRow("missing franc key gives the code alone") << "6,55957" << "-" << "6,55957" << "FRF";
+    const auto setAside = [](const QString &names, bool several = false) {
+        return QStringLiteral("Taux illisible dans les paramètres pour : ") + names
+            + (several ? QStringLiteral(". Les taux officiels sont utilisés.")
+                       : QStringLiteral(". Le taux officiel est utilisé."));
+    };
+    QTest::newRow("edited rates, start rate apart")
+        << QStringList{"taux=7,1", "FRF=6,6", "DEM=2"} << QStringList{"taux=7,1", "FRF=6,6", "DEM=2"} << QString();
+    QTest::newRow("full stop") << QStringList{"FRF=6.55957"} << QStringList{"FRF=6,55957"} << setAside("FRF");
+    QTest::newRow("empty") << QStringList{"BEF="} << QStringList{"BEF=40,3399"} << setAside("BEF");
+    QTest::newRow("missing key") << QStringList{"PTE"} << QStringList{"PTE=200,482"} << setAside("PTE");
+    QTest::newRow("letters") << QStringList{"ITL=abc"} << QStringList{"ITL=1936,27"} << setAside("ITL");
+    QTest::newRow("zero") << QStringList{"IEP=0"} << QStringList{"IEP=0,787564"} << setAside("IEP");
+    QTest::newRow("negative") << QStringList{"DEM=-1,95583"} << QStringList{"DEM=1,95583"} << setAside("DEM");
+    QTest::newRow("a hundred thousand digits")
+        << QStringList{QStringLiteral("FRF=") + QString(100000, u'9')} << QStringList{"FRF=6,55957"} << setAside("FRF");
+    QTest::newRow("start rate") << QStringList{"taux=6.55957"} << QStringList{"taux=6,55957", "FRF=6,55957"}
+                                << setAside("FRF (taux de départ)");
+    QTest::newRow("several, one message")
+        << QStringList{"FRF=x", "DEM=-2", "GRD=340,750", "taux"} << QStringList{"FRF=6,55957", "DEM=1,95583",
+                                                                                "GRD=340,750", "taux=6,55957"}
+        << setAside("DEM, FRF, FRF (taux de départ)", true);
 }
 
 void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
 {
-    QFETCH(QString, startRate);
-    QFETCH(QString, francRate);
-    QFETCH(QString, currentRate);
-    QFETCH(QString, francEntry);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, inUse);
+    QFETCH(QString, message);
 
     TestSupport::ThrowAwaySettings settings;
     TestSupport::MessageCapture messages;
     const QString app = Euro::AppName();
-    for (const Euro::Currency &currency : Euro::CurrencyTable) {
-        if (currency.code != u"FRF")
-            Euro::SaveSetting(app, QStringLiteral("taux"), currency.code.toString(), currency.defaultRate.toString());
+    TestSupport::seedDefaultRates();
+    {
+        QSettings store(Euro::settingsFilePath(app), QSettings::IniFormat);
+        for (const QString &edit : stored) {
+            const QString key = edit.section(QLatin1Char('='), 0, 0);
+            if (edit.contains(QLatin1Char('=')))
+                store.setValue(QString(Euro::SectionTaux) + QLatin1Char('/') + key, edit.section(QLatin1Char('='), 1));
+            else
+                store.remove(QString(Euro::SectionTaux) + QLatin1Char('/') + key);
+        }
     }
-    if (startRate != QLatin1String("-"))
-        Euro::SaveSetting(app, QStringLiteral("taux"), QStringLiteral("taux"), startRate);
-    if (francRate != QLatin1String("-"))
-        Euro::SaveSetting(app, QStringLiteral("taux"), QStringLiteral("FRF"), francRate);
 
     FrmEuro window;
     window.show();
-    QCOMPARE(textOf(window.calculator().state().CurrentRate), currentRate);
-    QCOMPARE(Euro::RateTable[5], francEntry);
-    QCOMPARE(Euro::RateTable[2], QStringLiteral("DEM1,95583"));
+    for (const QString &rate : inUse) {
+        const QString key = rate.section(QLatin1Char('='), 0, 0);
+        const QString text = rate.section(QLatin1Char('='), 1);
+        if (key == Euro::KeyStartRate) {
+            QCOMPARE(textOf(window.calculator().state().CurrentRate), text);
+        } else {
+            const int entry = Euro::findRate(key);
+            QVERIFY(entry >= 0);
+            QCOMPARE(Euro::rateText(entry), text);
+            // The parameters panel shows the rate in use, so "Taux" writes it back.
+            window.lblFermer_Click(2);
+            auto *countries = window.findChild<QListWidget *>(QStringLiteral("lstPays"));
+            countries->setCurrentItem(countries->findItems(key, Qt::MatchStartsWith).value(0));
+            QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("txtTaux"))->text(), text);
+            window.lblFermer_Click(0);
+        }
+    }
+    QTest::qWait(1); // the message comes once the window is up
+    if (message.isEmpty()) {
+        QVERIFY(messages.shown().isEmpty());
+    } else {
+        QCOMPARE(messages.shown().size(), 1);
+        QCOMPARE(messages.shown().first().text, message);
+        QCOMPARE(messages.shown().first().title, QStringLiteral("Pecunio"));
+        QCOMPARE(messages.shown().first().style, int(Euro::vbExclamation));
+    }
+    // Nothing rewritten behind the user's back.
+    for (const QString &edit : stored)
+        QCOMPARE(settingOf(Euro::SectionTaux, edit.section(QLatin1Char('='), 0, 0)), edit.section(QLatin1Char('='), 1));
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("0,"));
 }
 

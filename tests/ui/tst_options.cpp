@@ -22,7 +22,7 @@ const QString Empty = QStringLiteral("Veuillez entrer un montant pour la devise 
 
 QString storedRate(const QString &code)
 {
-    return Euro::GetSetting(Euro::AppName(), QStringLiteral("taux"), code);
+    return Euro::GetSetting(Euro::AppName(), Euro::SectionTaux, code);
 }
 
 QString tableEntry(const QString &code)
@@ -236,6 +236,8 @@ void TestOptions::rateEditorStates()
     QCOMPARE(window.calculator().state().CurrencyCode, QStringLiteral("FRF"));
 }
 
+// One row for each answer of the rate check (its own table holds the texts), to see how
+// the window shows it.
 void TestOptions::rateValidation_data()
 {
     QTest::addColumn<QString>("typed");
@@ -245,20 +247,8 @@ void TestOptions::rateValidation_data()
 
     QTest::newRow("empty") << "" << Empty << "Taux ?" << true;
     QTest::newRow("full stop") << "6.6" << NotNumeric << "Taux non valide" << false;
-    QTest::newRow("letters") << "six" << NotNumeric << "Taux non valide" << false;
-    QTest::newRow("comma alone") << "," << NotNumeric << "Taux non valide" << false;
-    QTest::newRow("minus alone") << "-" << NotNumeric << "Taux non valide" << false;
-    QTest::newRow("two commas") << "6,5,5" << NotNumeric << "Taux non valide" << false;
-    QTest::newRow("zero") << "0" << NotAboveZero << "Taux non valide" << false;
-    QTest::newRow("zero with a comma") << "0,000" << NotAboveZero << "Taux non valide" << false;
-    QTest::newRow("minus zero") << "-0" << NotAboveZero << "Taux non valide" << false;
-    QTest::newRow("negative") << "-1" << NotAboveZero << "Taux non valide" << false;
     QTest::newRow("negative fraction") << "-6,6" << NotAboveZero << "Taux non valide" << false;
     QTest::newRow("comma decimal") << "6,6" << QString() << QString() << false;
-    QTest::newRow("whole number") << "7" << QString() << QString() << false;
-    QTest::newRow("trailing comma") << "7," << QString() << QString() << false;
-    QTest::newRow("leading comma") << ",5" << QString() << QString() << false;
-    QTest::newRow("exponent") << "6,6E1" << QString() << QString() << false;
 }
 
 void TestOptions::rateValidation()

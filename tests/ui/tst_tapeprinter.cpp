@@ -199,21 +199,45 @@ private Q_SLOTS:
         QCOMPARE(QStringList(lines.mid(0, lines.size() - 1)).join(QString()).remove(QLatin1Char(' ')), digits);
     }
 
+    // The dialog never saw the name the program gives a file named by its folder only: the
+    // tape goes to a new file and the user is told which, whatever is already there.
     void fileNamedByItsFolderOnly_data()
     {
         QTest::addColumn<bool>("trailingSlash");
-        QTest::newRow("folder with a slash") << true;
-        QTest::newRow("folder without a slash") << false;
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("folder with a slash") << true << QStringList() << "Pecunio.pdf";
+        QTest::newRow("folder without a slash") << false << QStringList() << "Pecunio.pdf";
+        QTest::newRow("a file of that name is there")
+            << true << QStringList{"Pecunio.pdf"} << "Pecunio (2).pdf";
+        QTest::newRow("two are there") << false << QStringList{"Pecunio.pdf", "Pecunio (2).pdf"} << "Pecunio (3).pdf";
     }
     void fileNamedByItsFolderOnly()
     {
         QFETCH(bool, trailingSlash);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, written);
         QTemporaryDir folder;
-        const QString pdf = folder.filePath(QStringLiteral("Pecunio.pdf"));
+        for (const QString &name : existing) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("the user's own");
+        }
+        TestSupport::MessageCapture messages;
         AcceptDialogToPdf dialog(folder.path() + (trailingSlash ? QStringLiteral("/") : QString()));
         Euro::printTape(nullptr, additionTape());
-        QVERIFY(QFile::exists(pdf));
+
+        const QString pdf = folder.filePath(written);
         QCOMPARE(pdfLines(pdf).value(2), QStringLiteral("Calcul en FRF"));
+        for (const QString &name : existing) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("the user's own"));
+        }
+        QCOMPARE(messages.shown().size(), 1);
+        QCOMPARE(messages.shown().first().style, int(Euro::vbInformation));
+        QVERIFY2(messages.shown().first().text.endsWith(QDir::toNativeSeparators(pdf)),
+                 qPrintable(messages.shown().first().text));
     }
 
     void unwritablePrinterEndsSilently()

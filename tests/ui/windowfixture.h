@@ -16,9 +16,9 @@ namespace TestSupport {
 inline void seedDefaultRates()
 {
     const QString app = Euro::AppName();
-    Euro::SaveSetting(app, QStringLiteral("taux"), QStringLiteral("taux"), Euro::StartRate.toString());
+    Euro::SaveSetting(app, Euro::SectionTaux, Euro::KeyStartRate, Euro::StartRate.toString());
     for (const Euro::Currency &currency : Euro::CurrencyTable)
-        Euro::SaveSetting(app, QStringLiteral("taux"), currency.code.toString(), currency.defaultRate.toString());
+        Euro::SaveSetting(app, Euro::SectionTaux, currency.code.toString(), currency.defaultRate.toString());
 }
 
 // 8 December 2026, 07:24, the moment the tape's date line shows in the tests.

@@ -6,6 +6,7 @@
 #include "engine/msgbox.h"
 #include "platform/programstarter.h"
 #include "platform/systeminfo.h"
+#include "ui/main/windowplacement.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -143,12 +144,15 @@ void FrmAbout::Form_Load()
     lblVersion->adjustSize(); // the label grows with its text
     lblTitle->setText(Euro::appTitle());
 
-    // Centred on the screen, computed in twips like the rest of the layout.
+    // Centred on the screen by its outer size, frame included, as the calculator window is;
+    // computed in twips like the rest of the layout.
     if (const QScreen *screen = this->screen()) {
         const QRect area = screen->geometry();
-        const float top = (float(Euro::pixelsToTwips(area.height())) - float(Euro::pixelsToTwips(height()))) / 2.0f;
-        const float left = (float(Euro::pixelsToTwips(area.width())) - float(Euro::pixelsToTwips(width()))) / 2.0f;
-        move(area.topLeft() + Euro::twipsPoint(left, top));
+        const QPointF at = Euro::centredWindowPosition(
+            float(Euro::pixelsToTwips(area.width())), float(Euro::pixelsToTwips(area.height())),
+            float(Euro::pixelsToTwips(width()) + Euro::FixedFrameWidthTwips),
+            float(Euro::pixelsToTwips(height()) + Euro::FixedFrameHeightTwips));
+        move(area.topLeft() + Euro::twipsPoint(at.x(), at.y()));
     }
     Euro::SetTopMost(this, true);
 }

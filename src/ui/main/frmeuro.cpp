@@ -5,6 +5,7 @@
 #include "app/twips.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
+#include "engine/ratecheck.h"
 #include "tape/tapeprinter.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
@@ -29,6 +30,7 @@
 #include <QScrollBar>
 #include <QSessionManager>
 #include <QTextCursor>
+#include <QTimer>
 
 namespace {
 
@@ -270,7 +272,7 @@ void FrmEuro::createCalculatorPanel()
     }
     ui.optCalcul[1]->setChecked(true);
 
-    ui.lblDevise = makeKeyLabel(panel, QStringLiteral("lblDevise"), QStringLiteral("FRF"),
+    ui.lblDevise = makeKeyLabel(panel, QStringLiteral("lblDevise"), Euro::StartCurrencyCode.toString(),
                                 QStringLiteral("devise sélectionnée"), 1935, 720, 465, 285);
     ui.lblDevise->setFont(tahoma(9, false));
     ui.lblDevise->setAlignment(Qt::AlignCenter);
@@ -616,16 +618,36 @@ void FrmEuro::Form_Load()
         ui.lstPays->addItem(currency.listText.toString());
     for (Euro::RateIndex = 0; Euro::RateIndex < Euro::CurrencyCount; ++Euro::RateIndex)
         ui.lstListe->addItem(ui.lstPays->item(Euro::RateIndex)->text().left(3));
-    Euro::buildRateTable([&state](const QString &code) {
+    // The store is a text file people edit: a rate that is not one is set aside for this run
+    // and the legal rate used instead, while the store keeps the user's text as it is.
+    QStringList setAside;
+    const auto storedRate = [&setAside](const QString &key, const QString &code, const QString &shownAs) {
+        const QString text = Euro::GetSetting(Euro::AppName(), Euro::SectionTaux, key);
+        if (Euro::checkRate(text) == Euro::RateCheck::Ok)
+            return text;
+        setAside.append(shownAs);
+        return Euro::defaultRate(code);
+    };
+    Euro::buildRateTable([&state, &storedRate](const QString &code) {
         state.CurrencyCode = code;
-        return Euro::GetSetting(Euro::AppName(), QStringLiteral("taux"), code);
+        return storedRate(code, code, code);
     });
 
-    ui.lblDevise->setText(QStringLiteral("FRF"));
+    const QString startCode = Euro::StartCurrencyCode.toString();
+    ui.lblDevise->setText(startCode);
     // The start values of the calculator, then "0," into both displays.
-    m_calculator.start(Euro::GetSetting(Euro::AppName(), QStringLiteral("taux"), QStringLiteral("taux")));
+    m_calculator.start(storedRate(Euro::KeyStartRate, startCode, startCode + QStringLiteral(" (taux de départ)")));
 
     m_tape.startHeader();
+
+    if (!setAside.isEmpty()) {
+        const QString message = QStringLiteral("Taux illisible dans les paramètres pour : ")
+            + setAside.join(QStringLiteral(", "))
+            + (setAside.size() > 1 ? QStringLiteral(". Les taux officiels sont utilisés.")
+                                   : QStringLiteral(". Le taux officiel est utilisé."));
+        // Said once the window is up, over the calculator it is about.
+        QTimer::singleShot(0, this, [message] { Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle()); });
+    }
 }
 
 bool FrmEuro::Form_QueryUnload()
@@ -634,7 +656,7 @@ bool FrmEuro::Form_QueryUnload()
                                     Euro::vbYesNo | Euro::vbQuestion, Euro::appTitle());
     if (answer != Euro::vbYes)
         return false;
-    Euro::SaveSetting(Euro::AppName(), QStringLiteral("parametres"), QStringLiteral("etat"), QStringLiteral("inactif"));
+    Euro::SaveSetting(Euro::AppName(), Euro::SectionParametres, Euro::KeyRunState, Euro::RunStateInactive);
     return true;
 }
 

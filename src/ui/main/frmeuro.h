@@ -8,6 +8,7 @@
 
 #include "engine/calculator.h"
 #include "tape/tape.h"
+#include "ui/main/windowplacement.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -39,8 +40,8 @@ public:
     // side and a 19-pixel title bar. That keeps the designed client width (2880 twips at
     // the narrow width, 5100 at the wide one) whatever frame the desktop draws, and reads
     // back exactly what was set. Left and top place the outer frame.
-    static constexpr double FrameWidthTwips = 6 * 15;
-    static constexpr double FrameHeightTwips = (19 + 3 + 3) * 15;
+    static constexpr double FrameWidthTwips = Euro::FixedFrameWidthTwips;
+    static constexpr double FrameHeightTwips = Euro::FixedFrameHeightTwips;
     double Width() const;
     double Height() const;
     void setWidth(double twips);

@@ -9,7 +9,7 @@
 #include "app/settings.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
-#include "engine/numbertext.h"
+#include "engine/ratecheck.h"
 #include "ui/main/keylabel.h"
 
 #include <QLineEdit>
@@ -71,23 +71,21 @@ void FrmEuro::lstPays_Click()
 void FrmEuro::cmdTaux_Click()
 {
     const QString typed = ui.txtTaux->text();
-    if (typed.isEmpty()) {
+    switch (Euro::checkRate(typed)) {
+    case Euro::RateCheck::Ok:
+        break;
+    case Euro::RateCheck::Empty:
         Euro::MsgBox(QStringLiteral("Veuillez entrer un montant pour la devise sélectionnée SVP."), Euro::vbInformation,
                      QStringLiteral("Taux ?"));
         ui.txtTaux->setFocus();
         return;
-    }
-    // A rate is read as every amount is, so whatever is stored here the conversion can read.
-    const std::optional<Amount> rate = Euro::NumberText::read(typed);
-    if (!rate) {
+    case Euro::RateCheck::NotNumeric:
         Euro::MsgBox(QStringLiteral("Veuillez entrer un montant numérique pour la devise sélectionnée SVP.")
                          + QStringLiteral("\r\n") + QStringLiteral("(le séparateur décimal est la virgule)"),
                      Euro::vbInformation, QStringLiteral("Taux non valide"));
         return;
-    }
-    // Every conversion divides or multiplies by the rate: zero or a negative rate would
-    // make that currency's amounts fail or come out wrong without a word.
-    if (sgn(*rate) <= 0) {
+    case Euro::RateCheck::NotAboveZero:
+        // Zero or a negative rate would make that currency's amounts fail or come out wrong.
         Euro::MsgBox(QStringLiteral("Veuillez entrer un taux supérieur à zéro pour la devise sélectionnée SVP."),
                      Euro::vbInformation, QStringLiteral("Taux non valide"));
         return;
@@ -98,7 +96,7 @@ void FrmEuro::cmdTaux_Click()
     if (entry < 0)
         return;
     Euro::RateTable[size_t(entry)] = Euro::RateCode + typed;
-    Euro::SaveSetting(Euro::AppName(), QStringLiteral("taux"), Euro::RateCode, typed);
+    Euro::SaveSetting(Euro::AppName(), Euro::SectionTaux, Euro::RateCode, typed);
 }
 
 void FrmEuro::optCalcul_Click(qint16 Index)

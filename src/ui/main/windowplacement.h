@@ -7,6 +7,11 @@
 
 namespace Euro {
 
+// The frame of the design's fixed windows around their client area, in twips: 3 pixels on
+// each side and a 19-pixel title bar. A window's outer size, and so its centring, counts it.
+inline constexpr double FixedFrameWidthTwips = 6 * 15;
+inline constexpr double FixedFrameHeightTwips = (19 + 3 + 3) * 15;
+
 inline QPointF centredWindowPosition(float screenWidth, float screenHeight, float windowWidth, float windowHeight)
 {
     const float top = (screenHeight - windowHeight) / 2.0f;
