@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTest::newRow("Qt option without its value") << QStringList{"-platform"} << 2 << QString()
                                                      << "Pecunio : il manque une valeur après « -platform »\n" + Hint;
         QTest::newRow("value given to --version") << QStringList{"--version=2"} << 2 << QString()
-                                                  << "Pecunio : l'option « --version=2 » ne prend pas de valeur\n" + Hint;
+                                                  << "Pecunio : l'option « --version » ne prend pas de valeur\n" + Hint;
     }
     void answers()
     {
