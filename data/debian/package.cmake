@@ -95,6 +95,11 @@ if(NOT text_fr MATCHES "(^|\n)[^ \n][^\n]*$")
   message(FATAL_ERROR "The metainfo's description must end with a paragraph")
 endif()
 
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  message(STATUS "The manual page names the help page under ${CMAKE_INSTALL_PREFIX}: "
+                 "configure with -DCMAKE_INSTALL_PREFIX=/usr for the Debian package, as scripts/package.sh does")
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pecunio)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
