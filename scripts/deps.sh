@@ -1,27 +1,41 @@
-# Sourced by run.sh and test.sh: makes sure Debian's packages the project needs are here.
+# Sourced by run.sh, test.sh and package.sh: makes sure Debian's packages the project needs are here.
 # As root, installs what is missing with apt-get; otherwise prints the exact line and stops.
 
+# Building and running the program (scripts/run.sh).
 PECUNIO_PACKAGES=(
   g++ cmake ninja-build
   qt6-base-dev qt6-translations-l10n   # Qt Widgets, PrintSupport, Test; Qt's own French texts
   libgmp-dev                            # exact arithmetic (GMP's gmpxx)
   fonts-wine fonts-liberation2          # Tahoma, MS Sans Serif; Arial metrics
-  libbenchmark-dev                      # bench/
   xdg-utils                             # opens the help page with the desktop's HTML handler
-  poppler-utils                         # pdftotext, to read back the printed tape in tests
-  appstream desktop-file-utils          # validate the installed metainfo and .desktop file
 )
 
+# Building the Debian package (scripts/package.sh, and its test).
+PECUNIO_PACKAGE_TOOLS=(
+  dpkg-dev file                         # dpkg-shlibdeps, and file to find what it must read
+)
+
+# The tests and the benchmarks besides (scripts/test.sh).
+PECUNIO_TEST_PACKAGES=(
+  libbenchmark-dev                      # bench/
+  poppler-utils                         # pdftotext, to read back the printed tape in tests
+  appstream desktop-file-utils          # validate the installed metainfo and .desktop file
+  lintian                               # checks the Debian package
+  man-db                                # man -l renders the manual page
+)
+
+# Both take package names; with none, those of PECUNIO_PACKAGES.
 pecunio_missing_packages() {
   local p
-  for p in "${PECUNIO_PACKAGES[@]}"; do
+  [ $# -eq 0 ] && set -- "${PECUNIO_PACKAGES[@]}"
+  for p in "$@"; do
     dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
   done
 }
 
 pecunio_ensure_packages() {
   local missing
-  missing=$(pecunio_missing_packages | tr '\n' ' ')
+  missing=$(pecunio_missing_packages "$@" | tr '\n' ' ')
   [ -z "${missing// /}" ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing: $missing"

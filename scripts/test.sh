@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-pecunio_ensure_packages
+pecunio_ensure_packages "${PECUNIO_PACKAGES[@]}" "${PECUNIO_PACKAGE_TOOLS[@]}" "${PECUNIO_TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 status=0
@@ -17,10 +17,11 @@ run_suite() { # dir, extra cmake args...
   (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600) || status=1
 }
 
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# scripts/run.sh turns the tests and benchmarks off in build/: turn them back on.
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPECUNIO_BUILD_TESTS=ON -DPECUNIO_BUILD_BENCH=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DPECUNIO_SANITIZE=ON -DPECUNIO_BUILD_BENCH=OFF
+  run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DPECUNIO_SANITIZE=ON -DPECUNIO_BUILD_TESTS=ON -DPECUNIO_BUILD_BENCH=OFF
 
 exit $status

@@ -1,5 +1,6 @@
 // Pecunio: a French desktop euro calculator.
 
+#include "app/commandline.h"
 #include "app/fonts.h"
 #include "app/frmintro.h"
 #include "app/instanceguard.h"
@@ -13,6 +14,10 @@
 
 int main(int argc, char *argv[])
 {
+    // --help, --version and mistakes are answered on the terminal, before any window.
+    if (const auto status = Euro::answerCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     // The program ends only through the main window's confirmed close.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,239 @@
+// The Debian package: CPack packs this build into a throw-away folder, dpkg-deb reads back
+// its files and control fields, man renders its manual page, and lintian finds no error.
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run run(const QString &program, const QStringList &arguments, const QProcessEnvironment &env = {})
+{
+    QProcess process;
+    if (!env.isEmpty())
+        process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(300000))
+        return {-1, QString(), QStringLiteral("%1 did not finish: %2").arg(program, process.errorString())};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Every file and link below a folder, relative to it.
+QStringList treeBelow(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(QDir(folder).relativeFilePath(it.next()));
+    entries.sort();
+    return entries;
+}
+
+QString collapsed(QString text) { return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed(); }
+
+} // namespace
+
+class TestPackage : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir work;
+    QString deb;
+    QString unpacked; // the package's files, unpacked by dpkg-deb
+
+    QString field(const QString &name) const
+    {
+        return run(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), deb, name}).out.trimmed();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("dpkg-deb")).isEmpty())
+            QSKIP("dpkg-deb is not installed, so no Debian package is built here (Debian's dpkg package has it)");
+        const QString build = qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR");
+        QVERIFY2(!build.isEmpty(), "run through CTest");
+        QVERIFY(work.isValid());
+
+        const Run pack = run(QStringLiteral(PECUNIO_CPACK_COMMAND),
+                             {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                              build + QStringLiteral("/CPackConfig.cmake"), QStringLiteral("-B"), work.path()});
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.out + pack.err));
+
+        const QString arch = run(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")}).out.trimmed();
+        deb = work.filePath(QStringLiteral("pecunio_" PECUNIO_VERSION_STRING "_") + arch + QStringLiteral(".deb"));
+        QVERIFY2(QFileInfo::exists(deb), qPrintable(QDir(work.path()).entryList(QDir::Files).join(QLatin1Char(' '))));
+
+        unpacked = work.filePath(QStringLiteral("root"));
+        const Run extract = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--extract"), deb, unpacked});
+        QVERIFY2(extract.exitCode == 0, qPrintable(extract.err));
+    }
+
+    void holdsExactlyTheInstalledTree()
+    {
+        // What `cmake --install` lays out, under /usr, and nothing else.
+        QTemporaryDir prefix;
+        const Run install = run(QStringLiteral(PECUNIO_CMAKE_COMMAND),
+                                {QStringLiteral("--install"), qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR"),
+                                 QStringLiteral("--prefix"), prefix.path()});
+        QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
+        QVERIFY(!treeBelow(prefix.path()).isEmpty());
+        QCOMPARE(QDir(unpacked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"usr"});
+        QCOMPARE(treeBelow(unpacked + QStringLiteral("/usr")), treeBelow(prefix.path()));
+
+        // The package's listing agrees with what was unpacked; directories are 0755, owned by root.
+        const Run listing = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
+        QVERIFY2(listing.exitCode == 0, qPrintable(listing.err));
+        for (const QString &line : listing.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            QVERIFY2(line.contains(QLatin1String(" root/root ")), qPrintable(line));
+            if (line.startsWith(QLatin1Char('d')))
+                QVERIFY2(line.startsWith(QLatin1String("drwxr-xr-x ")), qPrintable(line));
+        }
+    }
+
+    void debianFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("linkTarget");
+        QTest::newRow("command") << "usr/bin/pecunio" << "../lib/pecunio/Pecunio";
+        QTest::newRow("manual page, section 1") << "usr/share/man/man1/pecunio.1.gz" << QString();
+        QTest::newRow("changelog") << "usr/share/doc/pecunio/changelog.gz" << QString();
+        QTest::newRow("copyright") << "usr/share/doc/pecunio/copyright" << QString();
+    }
+    void debianFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, linkTarget);
+        const QFileInfo file(unpacked + QLatin1Char('/') + path);
+        QVERIFY2(file.exists(), qPrintable(path));
+        if (!linkTarget.isEmpty())
+            QCOMPARE(file.symLinkTarget(), QFileInfo(file.dir(), linkTarget).absoluteFilePath());
+    }
+
+    void copyrightNamesTheLicence()
+    {
+        QFile copyright(unpacked + QStringLiteral("/usr/share/doc/pecunio/copyright"));
+        QVERIFY(copyright.open(QIODevice::ReadOnly));
+        const QByteArray text = copyright.readAll();
+        QVERIFY(text.contains("\nLicense: GPL-3+\n"));
+        QVERIFY(text.contains("/usr/share/common-licenses/GPL-3"));
+    }
+
+    void controlFields_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("package") << "Package" << "pecunio";
+        QTest::newRow("version") << "Version" << PECUNIO_VERSION_STRING;
+        QTest::newRow("architecture")
+            << "Architecture" << run(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")}).out.trimmed();
+        QTest::newRow("section") << "Section" << "utils";
+        QTest::newRow("priority") << "Priority" << "optional";
+    }
+    void controlFields()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QCOMPARE(field(name), value);
+    }
+
+    void maintainerNamesTheProject()
+    {
+        QVERIFY(QRegularExpression(QStringLiteral("^The Pecunio developers <[^ @<>]+@[^ @<>]+>$")).match(field(QStringLiteral("Maintainer"))).hasMatch());
+    }
+
+    void depends()
+    {
+        QStringList names;
+        for (const QString &entry : field(QStringLiteral("Depends")).split(QLatin1Char(',')))
+            names.append(entry.section(QLatin1Char('('), 0, 0).trimmed());
+        // Needed at run time without being linked.
+        QStringList expected{"fonts-wine", "fonts-liberation2", "qt6-translations-l10n", "xdg-utils"};
+        // Found by dpkg-shlibdeps in the program itself.
+        expected << "libc6" << "libqt6widgets6" << "libqt6printsupport6";
+        const Run needed = run(QStringLiteral("readelf"), {QStringLiteral("--dynamic"), unpacked + QStringLiteral("/usr/lib/pecunio/Pecunio")});
+        QVERIFY2(needed.exitCode == 0, qPrintable(needed.err));
+        if (needed.out.contains(QLatin1String("[libgmp.so.10]")))
+            expected << "libgmp10";
+        for (const QString &name : expected)
+            QVERIFY2(names.contains(name), qPrintable(name + QStringLiteral(" missing from Depends: ") + names.join(QLatin1Char(' '))));
+    }
+
+    void descriptionIsTheMetainfos()
+    {
+        QFile metainfoFile(QStringLiteral(PECUNIO_SOURCE_DIR "/data/pecunio.metainfo.xml.in"));
+        QVERIFY(metainfoFile.open(QIODevice::ReadOnly));
+        const QString metainfo = QString::fromUtf8(metainfoFile.readAll());
+
+        const QStringList lines = field(QStringLiteral("Description")).split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(),
+                 QRegularExpression(QStringLiteral("<summary>([^<]*)</summary>")).match(metainfo).captured(1));
+        QString body;
+        for (const QString &line : lines.mid(1)) {
+            QVERIFY2(line.size() <= 80, qPrintable(line));
+            body += QLatin1Char(' ') + (line.trimmed() == QLatin1String(".") ? QString() : line.trimmed());
+        }
+        body = collapsed(body);
+        // Every paragraph and item, English and French, with the French summary.
+        auto texts = QRegularExpression(QStringLiteral("<(?:p|li|summary)(?: [^>]*)?>([^<]*)<")).globalMatch(metainfo);
+        int count = 0;
+        while (texts.hasNext()) {
+            const QString text = collapsed(texts.next().captured(1));
+            if (text == lines.first())
+                continue;
+            QVERIFY2(body.contains(text), qPrintable(text));
+            ++count;
+        }
+        QVERIFY(count >= 4);
+    }
+
+    void manualPage()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("man")).isEmpty())
+            QSKIP("man is not installed (Debian's man-db package has it)");
+        // As lintian renders it: any warning of man or groff is a fault of the page.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+        env.insert(QStringLiteral("MANROFFSEQ"), QString());
+        const Run page = run(QStringLiteral("man"),
+                             {QStringLiteral("--warnings"), QStringLiteral("-E"), QStringLiteral("UTF-8"), QStringLiteral("-l"),
+                              QStringLiteral("-Tutf8"), QStringLiteral("-Z"),
+                              unpacked + QStringLiteral("/usr/share/man/man1/pecunio.1.gz")},
+                             env);
+        QCOMPARE(page.err, QString());
+        QCOMPARE(page.exitCode, 0);
+        QVERIFY(page.out.size() > 1000);
+    }
+
+    void lintianFindsNoError()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
+            QSKIP("lintian is not installed: the package is not checked (scripts/deps.sh installs it)");
+        const Run check = run(QStringLiteral("lintian"), {QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb});
+        QStringList errors;
+        for (const QString &line : check.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            qInfo("%s", qPrintable(line));
+            if (line.startsWith(QLatin1String("E: ")))
+                errors.append(line);
+        }
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+        QVERIFY2(check.exitCode == 0, qPrintable(check.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPackage)
+#include "tst_package.moc"
