@@ -77,14 +77,14 @@ constexpr KeyDef Keys[] = {
     {KeyKind::Digit, 2, 2, u"2", DigitHint, true, 495, 1125, 270, 255, 495, 1080, 285, 285},
     {KeyKind::Digit, 3, 3, u"3", DigitHint, true, 900, 1125, 270, 255, 900, 1080, 285, 285},
     {KeyKind::Digit, 0, 0, u"0", DigitHint, true, 90, 1530, 270, 255, 90, 1485, 285, 285},
-    {KeyKind::Decimal, 0, 15, u",", u"Séparateur décimal", true, 495, 1485, 270, 255, 495, 1485, 285, 285},
-    {KeyKind::Cancel, 0, 16, u"C", u"Effacer tout", false, 1665, 1350, 270, 255, 1665, 1305, 285, 285},
-    {KeyKind::CancelEntry, 0, 17, u"CE", u"Effacer la dernière entrée", false, 2070, 1350, 270, 270, 2070, 1305, 285, 285},
+    {KeyKind::Decimal, 0, KeyFaces::Decimal, u",", u"Séparateur décimal", true, 495, 1485, 270, 255, 495, 1485, 285, 285},
+    {KeyKind::Cancel, 0, KeyFaces::Cancel, u"C", u"Effacer tout", false, 1665, 1350, 270, 255, 1665, 1305, 285, 285},
+    {KeyKind::CancelEntry, 0, KeyFaces::CancelEntry, u"CE", u"Effacer la dernière entrée", false, 2070, 1350, 270, 270, 2070, 1305, 285, 285},
     {KeyKind::Operator, 2, 12, u"X", u"Multiplier", false, 1680, 1725, 270, 255, 1665, 1710, 285, 285},
     {KeyKind::Operator, 1, 11, u"+", u"Ajouter", false, 2070, 1755, 270, 255, 2070, 1710, 285, 285},
     {KeyKind::Operator, 3, 13, u"-", u"Soustraire", false, 1665, 2205, 270, 255, 1665, 2160, 285, 285},
     {KeyKind::Operator, 0, 10, u"/", u"Diviser", false, 2070, 2160, 270, 255, 2070, 2160, 285, 285},
-    {KeyKind::Operator, 4, 14, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
+    {KeyKind::Operator, 4, KeyFaces::Equals, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
 };
 
 QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
@@ -312,7 +312,7 @@ void FrmEuro::createKeys()
 {
     for (const KeyDef &key : Keys) {
         QWidget *container = key.onKeypad ? ui.fraClavier : static_cast<QWidget *>(ui.Frame1);
-        const auto faceKind = key.face == 14 ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
+        const auto faceKind = key.face == KeyFaces::Equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
         auto *face = place(new FaceShape(faceKind, container), indexed("shaBouton", key.face), key.faceLeft,
                            key.faceTop, key.faceWidth, key.faceHeight);
         face->setFillColor(Qt::black);

@@ -8,6 +8,7 @@
 
 #include "engine/calculator.h"
 #include "tape/tape.h"
+#include "ui/main/keyfaces.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -125,7 +126,7 @@ private:
         KeyLabel *Decimal = nullptr;
         KeyLabel *Cancel = nullptr;
         KeyLabel *CancelEntry = nullptr;
-        std::array<FaceShape *, 18> shaBouton{};
+        std::array<FaceShape *, KeyFaces::Count> shaBouton{};
         std::array<KeyLabel *, 4> lblFermer{};
         QFrame *Line2 = nullptr;
         KeyLabel *lblInfo = nullptr;
