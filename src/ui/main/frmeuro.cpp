@@ -29,6 +29,7 @@
 #include <QScrollBar>
 #include <QSessionManager>
 #include <QTextCursor>
+#include <memory>
 
 namespace {
 
@@ -205,14 +206,17 @@ FrmEuro::FrmEuro(QWidget *parent)
     createTapePanel();
     createWindowControls();
     setFocusOrder();
+    setUpKeyboardFocus();
     setPointers();
     createFixedConnections();
 }
 
 FrmEuro::~FrmEuro()
 {
-    if (qApp)
+    if (qApp) {
         qApp->removeEventFilter(this);
+        disconnect(qApp, nullptr, this, nullptr); // focus changes while the controls go
+    }
     // The controls outlive the calculator by a moment while the window is taken apart: no
     // routine of theirs may run then.
     for (QObject *child : findChildren<QObject *>())
@@ -571,6 +575,7 @@ void FrmEuro::setWidth(double twips)
 {
     m_widthTwips = twips;
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
+    keepFocusInSight();
 }
 void FrmEuro::setHeight(double twips) { setFixedHeight(Euro::twipsToPixels(twips - FrameHeightTwips)); }
 double FrmEuro::Left() const { return Euro::pixelsToTwips(x()); }
@@ -686,19 +691,42 @@ void FrmEuro::endProgram()
 
 bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !isVisible())
+    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::MouseButtonPress) || !isVisible())
         return QWidget::eventFilter(watched, event);
     auto *target = qobject_cast<QWidget *>(watched);
     if (!target || (target != this && !isAncestorOf(target)))
         return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        showFocusRing(false); // the mouse is in use: the focus needs no marking
+        return QWidget::eventFilter(watched, event);
+    }
+    if (m_forwardingKey)
+        return QWidget::eventFilter(watched, event); // seen already, where it was pressed
     // A key the focused control leaves goes on to its parents, the same event each time:
     // the window takes it once, where it starts. The key is noted after the routine has
     // run, since a modal window opened by it sees keys of its own meanwhile.
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool passedUp = event == m_keySeen && key->timestamp() == m_keySeenTime && m_keySeenAt
                           && m_keySeenAt->parentWidget() == target;
-    if (!passedUp)
-        Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()));
+    if (!passedUp) {
+        // Tab, Shift+Tab and the focused control's own keys never reach the key routine.
+        const KeyOwner owner = takeFocusKey(target, *key);
+        if (owner == KeyOwner::Done)
+            return true;
+        if (owner == KeyOwner::Calculator) {
+            Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()));
+            // The key goes on to the control that has the focus now, normally the display:
+            // the one it was pressed on has lost the focus and must not act on it.
+            QWidget *focused = QApplication::focusWidget();
+            if (focused && focused != target && isAncestorOf(focused)) {
+                const std::unique_ptr<QEvent> copy(event->clone());
+                m_forwardingKey = true;
+                QCoreApplication::sendEvent(focused, copy.get());
+                m_forwardingKey = false;
+                return true;
+            }
+        }
+    }
     m_keySeen = event;
     m_keySeenAt = target;
     m_keySeenTime = key->timestamp();

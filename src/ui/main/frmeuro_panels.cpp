@@ -35,9 +35,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         // The selection goes first, so the rate editor ends closed whatever the list does.
         ui.lstPays->setCurrentRow(-1);
         ui.lstPays->clearSelection();
-        ui.cmdTaux->setEnabled(false);
-        ui.txtTaux->clear();
-        ui.txtTaux->setReadOnly(true);
+        closeRateEditor();
         break;
     case 1: // hide the tape
         setWidth(NarrowWidth);
