@@ -216,6 +216,8 @@ void TestKeyboard::keysDoWhatClicksDo()
     QCOMPARE(byKeys.window->tape().text(), byClicks.window->tape().text());
     QCOMPARE(byKeys.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), currency);
     QVERIFY(byKeys.messages.shown().isEmpty());
+    // Keying amounts leaves the window as it looks: no focus ring.
+    QVERIFY(!byKeys.window->findChild<QFocusFrame *>()->isVisible());
 }
 
 void TestKeyboard::everyKeyFocusesTheInputDisplay_data()

@@ -5,11 +5,15 @@
 // cuts off the tape panel and its buttons). The focused control keeps its own keys: an
 // option changes with the arrow keys, a button is pressed with Space, a list moves its
 // selection with the arrows and picks with Space, the tape is read with the arrows and
-// copied. An option group is a single stop, at the chosen option. Those keys never reach the key routine (Form_KeyDown), which
-// would take the focus away to the display first. Once the keyboard has moved the focus, a
-// ring marks it, until the mouse is used again.
+// copied. An option group is a single stop, at the chosen option. Those keys never reach
+// the key routine (Form_KeyDown), which would take the focus away to the display first.
+// A ring marks the focus once a key that is not the calculator's has been pressed, until
+// the next mouse press: keying amounts on the keypad leaves the window as it looks.
 
 #include "ui/main/frmeuro.h"
+
+#include "engine/keymap.h"
+#include "ui/main/virtualkey.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -92,13 +96,16 @@ void FrmEuro::keepFocusInSight()
 FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
 {
     const int k = key.key();
-    if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
-        showFocusRing(true);
-        return KeyOwner::Control; // the walk above runs as the key reaches the control
-    }
     // Shift, Ctrl or Alt pressed alone is not a key stroke yet: Shift+Tab starts with Shift.
     if (isModifier(k))
         return KeyOwner::Control;
+    // A key that is not the calculator's shows where the focus is: the user is finding
+    // their way with the keyboard. The lock keys only change what the others type.
+    const bool lock = k == Qt::Key_NumLock || k == Qt::Key_CapsLock || k == Qt::Key_ScrollLock;
+    if (!lock && Euro::keyAction(Euro::virtualKeyCode(key)).command == Euro::KeyCommand::None)
+        showFocusRing(true);
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab)
+        return KeyOwner::Control; // the walk above runs as the key reaches the control
     if (auto *button = qobject_cast<QAbstractButton *>(focused); button && k == Qt::Key_Space)
         return KeyOwner::Control; // pressed on the key, clicked on its release
     if (qobject_cast<QListWidget *>(focused) && (movesInList(k) || k == Qt::Key_Space))
@@ -125,7 +132,6 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
                 option->setChecked(true);
                 break;
             }
-            showFocusRing(true);
             return KeyOwner::Done;
         }
     }
