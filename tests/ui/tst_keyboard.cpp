@@ -398,12 +398,8 @@ void TestKeyboard::focusWalk_data()
     QTest::newRow("narrow: the shown currency list follows the options")
         << "narrow+list" << "optCalcul(1)" << "Tab" << "lstListe";
     QTest::newRow("wide: Tab reaches the tape") << "wide" << "ReadOut(1)" << "Tab Tab" << "txtOperations";
-    QTest::newRow("wide: the print button follows keep-on-top") << "wide" << "cmdPlan" << "Tab" << "cmdImprimer";
-    QTest::newRow("wide: Shift+Tab goes round to the tape") << "wide" << "optCalcul(1)" << "Shift+Backtab"
-                                                            << "txtOperations";
     QTest::newRow("parameters: the panel, then keep-on-top") << "parameters" << "txtTaux" << "Tab Tab Tab"
                                                              << "cmdPlan";
-    QTest::newRow("parameters: round to the rate box") << "parameters" << "cmdPlan" << "Tab" << "txtTaux";
     QTest::newRow("parameters: the disabled Taux button is skipped")
         << "parameters" << "txtTaux" << "Shift+Backtab" << "cmdPlan";
 }
@@ -455,14 +451,10 @@ void TestKeyboard::focusedControlKeys_data()
 
     QTest::newRow("Down on the currency option goes round to euros")
         << "narrow" << "optCalcul(1)" << "Down" << "optCalcul(0)" << "heading" << "Calcul en Euros";
-    QTest::newRow("Left on the currency option chooses euros") << "narrow" << "optCalcul(1)" << "Left"
-                                                               << "optCalcul(0)" << "input" << "0";
     QTest::newRow("Up then Right: back to the currency") << "narrow" << "optCalcul(1)" << "Up Right"
                                                          << "optCalcul(1)" << "heading" << "Calcul en FRF";
     QTest::newRow("Right on 2 decimals chooses 5") << "parameters" << "optDecimal(0)" << "Right" << "optDecimal(1)"
                                                    << "decimals" << "5";
-    QTest::newRow("Up on 2 decimals goes round to 5") << "parameters" << "optDecimal(0)" << "Up" << "optDecimal(1)"
-                                                      << "decimals" << "5";
     QTest::newRow("Space chooses the focused option") << "narrow" << "optCalcul(0)" << "Space" << "optCalcul(0)"
                                                       << "input" << "0";
     QTest::newRow("Space presses keep-on-top") << "narrow" << "cmdPlan" << "Space" << "cmdPlan" << "keep on top"
@@ -503,24 +495,19 @@ void TestKeyboard::focusedControlKeys()
     QCOMPARE(window.focusWidget() ? window.focusWidget()->objectName() : QString(), focus);
 
     const CalculatorState &state = window.calculator().state();
-    const QStringList lines = window.tape().text().split(QStringLiteral("\r\n"));
-    const QHash<QString, std::function<QString()>> seen{
-        {QStringLiteral("heading"),
-         [&] {
-             for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-                 if (line->startsWith(QLatin1String("Calcul en")))
-                     return *line;
-             return QString();
-         }},
-        {QStringLiteral("input"), [&] { return QString::number(state.InputDisplay); }},
-        {QStringLiteral("decimals"), [&] { return QString::number(state.DecimalPlaces); }},
-        {QStringLiteral("keep on top"), [&] { return QString::number(state.KeepOnTop); }},
-        {QStringLiteral("tape has +"), [&] { return QString::fromLatin1(lines.contains(u"+") ? "yes" : "no"); }},
-        {QStringLiteral("display"), [&] { return window.calculator().ReadOut(1); }},
-        {QStringLiteral("currency"), [&] { return state.CurrencyCode; }},
+    const QString tape = window.tape().text();
+    const QString heading = tape.mid(tape.lastIndexOf(QLatin1String("Calcul en"))).section(QLatin1Char('\r'), 0, 0);
+    const QHash<QString, QString> seen{
+        {QStringLiteral("heading"), heading},
+        {QStringLiteral("input"), QString::number(state.InputDisplay)},
+        {QStringLiteral("decimals"), QString::number(state.DecimalPlaces)},
+        {QStringLiteral("keep on top"), QString::number(state.KeepOnTop)},
+        {QStringLiteral("tape has +"), QString::fromLatin1(tape.contains(QLatin1String("\n+")) ? "yes" : "no")},
+        {QStringLiteral("display"), window.calculator().ReadOut(1)},
+        {QStringLiteral("currency"), state.CurrencyCode},
     };
     QVERIFY2(seen.contains(what), qPrintable(what));
-    QCOMPARE(seen.value(what)(), value);
+    QCOMPARE(seen.value(what), value);
 }
 
 void TestKeyboard::pressAction_data()
