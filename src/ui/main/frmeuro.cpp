@@ -316,7 +316,8 @@ void FrmEuro::createKeys()
 {
     for (const KeyDef &key : Keys) {
         QWidget *container = key.onKeypad ? ui.fraClavier : static_cast<QWidget *>(ui.Frame1);
-        const auto faceKind = key.face == KeyFaces::Equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
+        const auto faceKind =
+            key.face == KeyFaces::Equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
         auto *face = place(new FaceShape(faceKind, container), indexed("shaBouton", key.face), key.faceLeft,
                            key.faceTop, key.faceWidth, key.faceHeight);
         face->setFillColor(Qt::black);
