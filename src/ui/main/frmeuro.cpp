@@ -31,6 +31,7 @@
 #include <QSessionManager>
 #include <QTextCursor>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -79,14 +80,14 @@ constexpr KeyDef Keys[] = {
     {KeyKind::Digit, 2, 2, u"2", DigitHint, true, 495, 1125, 270, 255, 495, 1080, 285, 285},
     {KeyKind::Digit, 3, 3, u"3", DigitHint, true, 900, 1125, 270, 255, 900, 1080, 285, 285},
     {KeyKind::Digit, 0, 0, u"0", DigitHint, true, 90, 1530, 270, 255, 90, 1485, 285, 285},
-    {KeyKind::Decimal, 0, 15, u",", u"Séparateur décimal", true, 495, 1485, 270, 255, 495, 1485, 285, 285},
-    {KeyKind::Cancel, 0, 16, u"C", u"Effacer tout", false, 1665, 1350, 270, 255, 1665, 1305, 285, 285},
-    {KeyKind::CancelEntry, 0, 17, u"CE", u"Effacer la dernière entrée", false, 2070, 1350, 270, 270, 2070, 1305, 285, 285},
+    {KeyKind::Decimal, 0, KeyFaces::Decimal, u",", u"Séparateur décimal", true, 495, 1485, 270, 255, 495, 1485, 285, 285},
+    {KeyKind::Cancel, 0, KeyFaces::Cancel, u"C", u"Effacer tout", false, 1665, 1350, 270, 255, 1665, 1305, 285, 285},
+    {KeyKind::CancelEntry, 0, KeyFaces::CancelEntry, u"CE", u"Effacer la dernière entrée", false, 2070, 1350, 270, 270, 2070, 1305, 285, 285},
     {KeyKind::Operator, 2, 12, u"X", u"Multiplier", false, 1680, 1725, 270, 255, 1665, 1710, 285, 285},
     {KeyKind::Operator, 1, 11, u"+", u"Ajouter", false, 2070, 1755, 270, 255, 2070, 1710, 285, 285},
     {KeyKind::Operator, 3, 13, u"-", u"Soustraire", false, 1665, 2205, 270, 255, 1665, 2160, 285, 285},
     {KeyKind::Operator, 0, 10, u"/", u"Diviser", false, 2070, 2160, 270, 255, 2070, 2160, 285, 285},
-    {KeyKind::Operator, 4, 14, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
+    {KeyKind::Operator, 4, KeyFaces::Equals, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
 };
 
 QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
@@ -207,14 +208,17 @@ FrmEuro::FrmEuro(QWidget *parent)
     createTapePanel();
     createWindowControls();
     setFocusOrder();
+    setUpKeyboardFocus();
     setPointers();
     createFixedConnections();
 }
 
 FrmEuro::~FrmEuro()
 {
-    if (qApp)
+    if (qApp) {
         qApp->removeEventFilter(this);
+        disconnect(qApp, nullptr, this, nullptr); // focus changes while the controls go
+    }
     // The controls outlive the calculator by a moment while the window is taken apart: no
     // routine of theirs may run then.
     for (QObject *child : findChildren<QObject *>())
@@ -314,7 +318,8 @@ void FrmEuro::createKeys()
 {
     for (const KeyDef &key : Keys) {
         QWidget *container = key.onKeypad ? ui.fraClavier : static_cast<QWidget *>(ui.Frame1);
-        const auto faceKind = key.face == 14 ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
+        const auto faceKind =
+            key.face == KeyFaces::Equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
         auto *face = place(new FaceShape(faceKind, container), indexed("shaBouton", key.face), key.faceLeft,
                            key.faceTop, key.faceWidth, key.faceHeight);
         face->setFillColor(Qt::black);
@@ -573,6 +578,7 @@ void FrmEuro::setWidth(double twips)
 {
     m_widthTwips = twips;
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
+    keepFocusInSight();
 }
 void FrmEuro::setHeight(double twips) { setFixedHeight(Euro::twipsToPixels(twips - FrameHeightTwips)); }
 double FrmEuro::Left() const { return Euro::pixelsToTwips(x()); }
@@ -708,19 +714,42 @@ void FrmEuro::endProgram()
 
 bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !isVisible())
+    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::MouseButtonPress) || !isVisible())
         return QWidget::eventFilter(watched, event);
     auto *target = qobject_cast<QWidget *>(watched);
     if (!target || (target != this && !isAncestorOf(target)))
         return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        showFocusRing(false); // the mouse is in use: the focus needs no marking
+        return QWidget::eventFilter(watched, event);
+    }
+    if (m_forwardingKey)
+        return QWidget::eventFilter(watched, event); // seen already, where it was pressed
     // A key the focused control leaves goes on to its parents, the same event each time:
     // the window takes it once, where it starts. The key is noted after the routine has
     // run, since a modal window opened by it sees keys of its own meanwhile.
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool passedUp = event == m_keySeen && key->timestamp() == m_keySeenTime && m_keySeenAt
                           && m_keySeenAt->parentWidget() == target;
-    if (!passedUp)
-        Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()));
+    if (!passedUp) {
+        // Tab, Shift+Tab and the focused control's own keys never reach the key routine.
+        const KeyOwner owner = takeFocusKey(target, *key);
+        if (owner == KeyOwner::Done)
+            return true;
+        if (owner == KeyOwner::Calculator) {
+            Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()));
+            // The key goes on to the control that has the focus now, normally the display:
+            // the one it was pressed on has lost the focus and must not act on it.
+            QWidget *focused = QApplication::focusWidget();
+            if (focused && focused != target && isAncestorOf(focused)) {
+                const std::unique_ptr<QEvent> copy(event->clone());
+                m_forwardingKey = true;
+                QCoreApplication::sendEvent(focused, copy.get());
+                m_forwardingKey = false;
+                return true;
+            }
+        }
+    }
     m_keySeen = event;
     m_keySeenAt = target;
     m_keySeenTime = key->timestamp();

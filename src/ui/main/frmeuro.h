@@ -9,6 +9,7 @@
 #include "engine/calculator.h"
 #include "tape/tape.h"
 #include "ui/main/windowplacement.h"
+#include "ui/main/keyfaces.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +17,9 @@
 
 class FaceShape;
 class KeyLabel;
+class QFocusFrame;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -106,6 +109,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Tab and Shift+Tab: the next control in the focus order that the user can see.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The controls, under their own names.
@@ -126,7 +131,7 @@ private:
         KeyLabel *Decimal = nullptr;
         KeyLabel *Cancel = nullptr;
         KeyLabel *CancelEntry = nullptr;
-        std::array<FaceShape *, 18> shaBouton{};
+        std::array<FaceShape *, KeyFaces::Count> shaBouton{};
         std::array<KeyLabel *, 4> lblFermer{};
         QFrame *Line2 = nullptr;
         KeyLabel *lblInfo = nullptr;
@@ -158,6 +163,20 @@ private:
     void setPointers();
     void createFixedConnections();
 
+    // The rate editor back to "no currency chosen": Taux disabled, the rate box empty and locked.
+    void closeRateEditor();
+
+    // The keyboard focus (frmeuro_focus.cpp).
+    void setUpKeyboardFocus();
+    bool inSight(const QWidget *widget) const;
+    void keepFocusInSight();
+    // Who a key press is for: the key routine and then the focused control, the focused
+    // control alone, or nobody else (the press was handled by the focus itself).
+    enum class KeyOwner { Calculator, Control, Done };
+    KeyOwner takeFocusKey(QWidget *focused, const QKeyEvent &key);
+    void showFocusRing(bool shown);
+    void followFocus(QWidget *now);
+
     void showDisplay(int index, const QString &text);
     void appendToTapeBox(const QString &piece);
     void clearTapeBox();
@@ -170,6 +189,9 @@ private:
     const QEvent *m_keySeen = nullptr; // the last key press taken, where it was, when
     QPointer<QWidget> m_keySeenAt;
     quint64 m_keySeenTime = 0;
+    bool m_forwardingKey = false; // a key goes on to the control the key routine focused
+    QFocusFrame *m_focusRing = nullptr;
+    bool m_focusShown = false; // the keyboard moved the focus since the last mouse press
     bool m_loaded = false;
     bool m_ending = false;
     double m_widthTwips = -1; // the outer width last set, read back as set

@@ -55,8 +55,12 @@ void FrmEuro::lstListe_Click()
 void FrmEuro::lstPays_Click()
 {
     const QString picked = selectedText(ui.lstPays);
-    if (picked.isEmpty())
-        return; // the selection was cleared as the panel closed
+    if (picked.isEmpty()) {
+        // No currency chosen any more (the panel closed, or a Ctrl+click took the selection
+        // away): no rate may be typed for none, to be lost at validation.
+        closeRateEditor();
+        return;
+    }
     ui.cmdTaux->setEnabled(true);
     Euro::RateCode = picked.left(3);
 
@@ -66,6 +70,13 @@ void FrmEuro::lstPays_Click()
         ui.txtTaux->setText(Euro::rateText(entry));
         ui.txtTaux->setReadOnly(false);
     }
+}
+
+void FrmEuro::closeRateEditor()
+{
+    ui.cmdTaux->setEnabled(false);
+    ui.txtTaux->clear();
+    ui.txtTaux->setReadOnly(true);
 }
 
 void FrmEuro::cmdTaux_Click()

@@ -21,12 +21,6 @@ namespace {
 constexpr double NarrowWidth = 2970; // the calculator alone
 constexpr double WideWidth = 5190;   // the calculator and the tape
 
-// The faces under the keys: digits 0 to 9, then "/", "+", "X", "-", "=", then ",", "C", "CE".
-constexpr qint16 OperatorFaces = 10;
-constexpr qint16 DecimalFace = 15;
-constexpr qint16 CancelFace = 16;
-constexpr qint16 CancelEntryFace = 17;
-
 } // namespace
 
 void FrmEuro::lblFermer_Click(qint16 Index)
@@ -41,9 +35,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         // The selection goes first, so the rate editor ends closed whatever the list does.
         ui.lstPays->setCurrentRow(-1);
         ui.lstPays->clearSelection();
-        ui.cmdTaux->setEnabled(false);
-        ui.txtTaux->clear();
-        ui.txtTaux->setReadOnly(true);
+        closeRateEditor();
         break;
     case 1: // hide the tape
         setWidth(NarrowWidth);
@@ -82,7 +74,7 @@ void FrmEuro::Label2_Click()
 
 namespace {
 
-void ringFace(const std::array<FaceShape *, 18> &faces, int face, bool pressed, const QColor &buttonFace)
+void ringFace(const std::array<FaceShape *, KeyFaces::Count> &faces, int face, bool pressed, const QColor &buttonFace)
 {
     if (face < 0 || face >= int(faces.size()) || !faces[size_t(face)])
         return;
@@ -93,56 +85,56 @@ void ringFace(const std::array<FaceShape *, 18> &faces, int face, bool pressed, 
 
 void FrmEuro::lblBouton_MouseDown(qint16 Index, qint16, qint16, float, float)
 {
-    if (Index >= 0 && Index < OperatorFaces)
+    if (Index >= 0 && Index < KeyFaces::FirstOperator)
         ringFace(ui.shaBouton, Index, true, palette().color(QPalette::Button));
 }
 
 void FrmEuro::lblBouton_MouseUp(qint16 Index, qint16, qint16, float, float)
 {
-    if (Index >= 0 && Index < OperatorFaces)
+    if (Index >= 0 && Index < KeyFaces::FirstOperator)
         ringFace(ui.shaBouton, Index, false, palette().color(QPalette::Button));
 }
 
 void FrmEuro::Operator_MouseDown(qint16 Index, qint16, qint16, float, float)
 {
     if (Index >= 0 && Index < qint16(ui.Operator.size()))
-        ringFace(ui.shaBouton, qint16(Index + OperatorFaces), true, palette().color(QPalette::Button));
+        ringFace(ui.shaBouton, qint16(Index + KeyFaces::FirstOperator), true, palette().color(QPalette::Button));
 }
 
 void FrmEuro::Operator_MouseUp(qint16 Index, qint16, qint16, float, float)
 {
     if (Index >= 0 && Index < qint16(ui.Operator.size()))
-        ringFace(ui.shaBouton, qint16(Index + OperatorFaces), false, palette().color(QPalette::Button));
+        ringFace(ui.shaBouton, qint16(Index + KeyFaces::FirstOperator), false, palette().color(QPalette::Button));
 }
 
 void FrmEuro::Decimal_MouseDown(qint16, qint16, float, float)
 {
-    ringFace(ui.shaBouton, DecimalFace, true, palette().color(QPalette::Button));
+    ringFace(ui.shaBouton, KeyFaces::Decimal, true, palette().color(QPalette::Button));
 }
 
 void FrmEuro::Decimal_MouseUp(qint16, qint16, float, float)
 {
-    ringFace(ui.shaBouton, DecimalFace, false, palette().color(QPalette::Button));
+    ringFace(ui.shaBouton, KeyFaces::Decimal, false, palette().color(QPalette::Button));
 }
 
 void FrmEuro::Cancel_MouseDown(qint16, qint16, float, float)
 {
-    ringFace(ui.shaBouton, CancelFace, true, palette().color(QPalette::Button));
+    ringFace(ui.shaBouton, KeyFaces::Cancel, true, palette().color(QPalette::Button));
 }
 
 void FrmEuro::Cancel_MouseUp(qint16, qint16, float, float)
 {
-    ringFace(ui.shaBouton, CancelFace, false, palette().color(QPalette::Button));
+    ringFace(ui.shaBouton, KeyFaces::Cancel, false, palette().color(QPalette::Button));
 }
 
 void FrmEuro::CancelEntry_MouseDown(qint16, qint16, float, float)
 {
-    ringFace(ui.shaBouton, CancelEntryFace, true, palette().color(QPalette::Button));
+    ringFace(ui.shaBouton, KeyFaces::CancelEntry, true, palette().color(QPalette::Button));
 }
 
 void FrmEuro::CancelEntry_MouseUp(qint16, qint16, float, float)
 {
-    ringFace(ui.shaBouton, CancelEntryFace, false, palette().color(QPalette::Button));
+    ringFace(ui.shaBouton, KeyFaces::CancelEntry, false, palette().color(QPalette::Button));
 }
 
 // ---- Hover hints computed as the pointer moves; none is ever cleared.

@@ -3,11 +3,71 @@
 #include "app/twips.h"
 #include "ui/main/virtualkey.h"
 
+#include <QAccessibleWidget>
+#include <QMetaMethod>
 #include <QMouseEvent>
+
+namespace {
+
+// A key label as assistive technology sees it: a button with a "Press" action when it
+// reacts to a click, plain text otherwise (the currency code, the rounding line).
+class KeyLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit KeyLabelAccessible(KeyLabel *label)
+        : QAccessibleWidget(label)
+    {
+    }
+
+    static QAccessibleInterface *create(const QString &className, QObject *object)
+    {
+        auto *label = qobject_cast<KeyLabel *>(object);
+        return label && className == QLatin1String("KeyLabel") ? new KeyLabelAccessible(label) : nullptr;
+    }
+
+    QAccessible::Role role() const override
+    {
+        return label()->reactsToClick() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty())
+            text = label()->text();
+        return text;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->reactsToClick())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && label()->reactsToClick())
+            label()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    KeyLabel *label() const { return static_cast<KeyLabel *>(widget()); }
+};
+
+} // namespace
 
 KeyLabel::KeyLabel(QWidget *parent)
     : QLabel(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&KeyLabelAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     // Movement is reported without a button held too: the hover hints are computed then.
     setMouseTracking(true);
 }
@@ -25,6 +85,17 @@ qint16 KeyLabel::buttonMask(Qt::MouseButtons buttons)
 }
 
 static float toTwips(qreal pixels) { return float(Euro::pixelsToTwips(1) * pixels); }
+
+bool KeyLabel::reactsToClick() const { return isSignalConnected(QMetaMethod::fromSignal(&KeyLabel::clicked)); }
+
+void KeyLabel::click()
+{
+    const float x = toTwips(width() / 2.0);
+    const float y = toTwips(height() / 2.0);
+    Q_EMIT mouseDown(1, 0, x, y);
+    Q_EMIT mouseUp(1, 0, x, y);
+    Q_EMIT clicked();
+}
 
 void KeyLabel::mousePressEvent(QMouseEvent *event)
 {

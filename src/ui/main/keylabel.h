@@ -4,6 +4,10 @@
 // position in twips) and a click when a left press is released over it. Keys, panel
 // switches and the hover-hint labels of the main window are all of this kind; the faces
 // drawn under the keys never take the mouse.
+//
+// For people who cannot use a mouse, a label that reacts to a click (one whose clicked
+// signal is connected) offers that click as its accessible "Press" action, the action
+// screen readers and switch devices call; it runs click().
 
 #include <QLabel>
 
@@ -15,6 +19,11 @@ public:
 
     // Button mask: 1 left, 2 right, 4 middle (the shift mask is Euro::shiftState).
     static qint16 buttonMask(Qt::MouseButtons buttons);
+
+    // Whether anything listens to the label's clicks.
+    bool reactsToClick() const;
+    // A left click in the middle of the label, as the mouse gives it: press, release, click.
+    void click();
 
 Q_SIGNALS:
     // Button is the button that changed (press, release) or the buttons held (move);

@@ -1,5 +1,7 @@
 #include "ui/main/virtualkey.h"
 
+#include "engine/keymap.h"
+
 #include <QKeyEvent>
 
 namespace Euro {
@@ -8,50 +10,50 @@ int virtualKeyCode(int qtKey, bool keypad)
 {
     if (keypad) {
         if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-            return 96 + (qtKey - Qt::Key_0);
+            return VkNumpad0 + (qtKey - Qt::Key_0);
         switch (qtKey) {
-        case Qt::Key_Asterisk: return 106;
-        case Qt::Key_Plus: return 107;
-        case Qt::Key_Minus: return 109;
+        case Qt::Key_Asterisk: return VkMultiply;
+        case Qt::Key_Plus: return VkAdd;
+        case Qt::Key_Minus: return VkSubtract;
         case Qt::Key_Period:
-        case Qt::Key_Comma: return 110; // the keypad's decimal separator, whatever the layout prints
-        case Qt::Key_Slash: return 111;
+        case Qt::Key_Comma: return VkDecimal; // the keypad's decimal separator, whatever the layout prints
+        case Qt::Key_Slash: return VkDivide;
         default: break; // with Num Lock off the keypad sends Home, Insert, Delete...: same codes as below
         }
     }
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return 48 + (qtKey - Qt::Key_0);
+        return Vk0 + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 65 + (qtKey - Qt::Key_A);
+        return VkA + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return 112 + (qtKey - Qt::Key_F1);
+        return VkF1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace: return VkBack;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backtab: return VkTab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Print: return 44;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_NumLock: return 144;
-    case Qt::Key_ScrollLock: return 145;
-    default: return 0;
+    case Qt::Key_Enter: return VkReturn;
+    case Qt::Key_Shift: return VkShift;
+    case Qt::Key_Control: return VkControl;
+    case Qt::Key_Alt: return VkMenu;
+    case Qt::Key_Pause: return VkPause;
+    case Qt::Key_CapsLock: return VkCapital;
+    case Qt::Key_Escape: return VkEscape;
+    case Qt::Key_Space: return VkSpace;
+    case Qt::Key_PageUp: return VkPrior;
+    case Qt::Key_PageDown: return VkNext;
+    case Qt::Key_End: return VkEnd;
+    case Qt::Key_Home: return VkHome;
+    case Qt::Key_Left: return VkLeft;
+    case Qt::Key_Up: return VkUp;
+    case Qt::Key_Right: return VkRight;
+    case Qt::Key_Down: return VkDown;
+    case Qt::Key_Print: return VkSnapshot;
+    case Qt::Key_Insert: return VkInsert;
+    case Qt::Key_Delete: return VkDelete;
+    case Qt::Key_NumLock: return VkNumLock;
+    case Qt::Key_ScrollLock: return VkScroll;
+    default: return VkNone;
     }
 }
 

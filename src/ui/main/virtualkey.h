@@ -1,7 +1,8 @@
 #pragma once
 // The window's key routine works with the classic virtual-key codes (keypad 0 is 96,
 // Enter is 13, F1 is 112...) and a Shift/Ctrl/Alt mask, whatever the desktop's own key
-// numbering. This turns a Qt key press into those two numbers.
+// numbering. This turns a Qt key press into those two numbers; the codes are those of
+// Euro::VirtualKey (engine/keymap.h).
 
 #include <Qt>
 

@@ -1,0 +1,160 @@
+// The keyboard focus of the calculator window.
+//
+// Tab and Shift+Tab walk the window's focus order (setFocusOrder) and stop only on a control
+// the user can see: shown, enabled and inside the window's visible area (the narrow window
+// cuts off the tape panel and its buttons). The focused control keeps its own keys: an
+// option changes with the arrow keys, a button is pressed with Space, a list moves its
+// selection with the arrows and picks with Space, the tape is read with the arrows and
+// copied. An option group is a single stop, at the chosen option. Those keys never reach
+// the key routine (Form_KeyDown), which would take the focus away to the display first.
+// A ring marks the focus once a key that is not the calculator's has been pressed, until
+// the next mouse press: keying amounts on the keypad leaves the window as it looks.
+
+#include "ui/main/frmeuro.h"
+
+#include "engine/keymap.h"
+#include "ui/main/virtualkey.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace {
+
+bool isArrow(int key)
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
+bool movesInList(int key)
+{
+    return isArrow(key) || key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_PageUp
+           || key == Qt::Key_PageDown;
+}
+
+bool isModifier(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr
+           || key == Qt::Key_Meta;
+}
+
+// An option group is one stop, at its chosen option, as options are everywhere; the arrows
+// move within the group.
+bool isTabStop(const QWidget *w)
+{
+    if (auto *option = qobject_cast<const QRadioButton *>(w); option && option->autoExclusive())
+        return option->isChecked();
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
+}
+
+} // namespace
+
+void FrmEuro::setUpKeyboardFocus()
+{
+    m_focusRing = new QFocusFrame(this);
+    m_focusRing->hide();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
+    // The window opens with the focus where the keys go, on the display keyed into.
+    const qint16 input = m_calculator.state().InputDisplay;
+    if (input >= 0 && input < qint16(ui.ReadOut.size()))
+        ui.ReadOut[size_t(input)]->setFocus();
+}
+
+bool FrmEuro::inSight(const QWidget *widget) const
+{
+    return widget && widget->window() == this && widget->isVisibleTo(this) && widget->isEnabled()
+           && rect().contains(QRect(widget->mapTo(this, QPoint(0, 0)), widget->size()));
+}
+
+bool FrmEuro::focusNextPrevChild(bool next)
+{
+    QWidget *from = QApplication::focusWidget();
+    if (!from || from->window() != this)
+        from = this;
+    auto step = [next](QWidget *w) { return next ? w->nextInFocusChain() : w->previousInFocusChain(); };
+    for (QWidget *w = step(from); w && w != from; w = step(w)) {
+        if (isTabStop(w) && inSight(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void FrmEuro::keepFocusInSight()
+{
+    // A narrowed window must not keep the focus on a button it no longer shows: Space
+    // would press it unseen.
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && focused->window() == this && !inSight(focused))
+        focusNextPrevChild(true);
+}
+
+FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
+{
+    const int k = key.key();
+    // Shift, Ctrl or Alt pressed alone is not a key stroke yet: Shift+Tab starts with Shift.
+    if (isModifier(k))
+        return KeyOwner::Control;
+    // A key that is not the calculator's shows where the focus is: the user is finding
+    // their way with the keyboard. The lock keys only change what the others type.
+    const bool lock = k == Qt::Key_NumLock || k == Qt::Key_CapsLock || k == Qt::Key_ScrollLock;
+    if (!lock && Euro::keyAction(Euro::virtualKeyCode(key)).command == Euro::KeyCommand::None)
+        showFocusRing(true);
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab)
+        return KeyOwner::Control; // the walk above runs as the key reaches the control
+    if (auto *button = qobject_cast<QAbstractButton *>(focused); button && k == Qt::Key_Space)
+        return KeyOwner::Control; // pressed on the key, clicked on its release
+    if (qobject_cast<QListWidget *>(focused) && (movesInList(k) || k == Qt::Key_Space))
+        return KeyOwner::Control;
+    // The tape is read with the keyboard: moved through, selected and copied.
+    if (qobject_cast<QPlainTextEdit *>(focused)
+        && (movesInList(k) || key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)))
+        return KeyOwner::Control;
+
+    // An option changes with every arrow key, to the next or the previous one of its group,
+    // round the group, and its routine runs as it becomes the chosen one.
+    if (isArrow(k)) {
+        for (const auto *group : {&ui.optCalcul, &ui.optDecimal}) {
+            const auto at = std::find(group->begin(), group->end(), focused);
+            if (at == group->end())
+                continue;
+            const int count = int(group->size());
+            const int forward = (k == Qt::Key_Down || k == Qt::Key_Right) ? 1 : count - 1;
+            for (int i = int(at - group->begin()), n = 1; n < count; ++n) {
+                QRadioButton *option = (*group)[size_t((i + n * forward) % count)];
+                if (!inSight(option))
+                    continue;
+                option->setFocus(forward == 1 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                option->setChecked(true);
+                break;
+            }
+            return KeyOwner::Done;
+        }
+    }
+    return KeyOwner::Calculator;
+}
+
+void FrmEuro::showFocusRing(bool shown)
+{
+    if (m_focusShown == shown)
+        return;
+    m_focusShown = shown;
+    followFocus(QApplication::focusWidget());
+}
+
+void FrmEuro::followFocus(QWidget *now)
+{
+    if (!m_focusRing)
+        return;
+    if (m_focusShown && now && now->window() == this)
+        m_focusRing->setWidget(now);
+    else
+        m_focusRing->setWidget(nullptr);
+}
