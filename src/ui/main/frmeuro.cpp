@@ -5,7 +5,7 @@
 #include "app/twips.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
-#include "tape/tapeprinter.h"
+#include "ui/print/tapeprinter.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
