@@ -6,6 +6,7 @@
 #include "engine/msgbox.h"
 #include "platform/programstarter.h"
 #include "platform/systeminfo.h"
+#include "platform/topmost.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "ui/main/frmeuro.h"
 
-#include "app/euro.h"
 #include "app/settings.h"
 #include "app/twips.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
+#include "platform/topmost.h"
 #include "ui/print/tapeprinter.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"

@@ -6,7 +6,7 @@
 
 #include "ui/main/frmeuro.h"
 
-#include "app/euro.h"
+#include "platform/topmost.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 
