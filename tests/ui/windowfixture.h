@@ -2,6 +2,7 @@
 // A calculator window loaded as at a normal start: a throw-away settings store seeded
 // with the default rates, a fixed clock, captured message boxes.
 
+#include "app/resources.h"
 #include "app/settings.h"
 #include "engine/currencies.h"
 #include "ui/main/frmeuro.h"
@@ -32,6 +33,7 @@ struct LoadedWindow {
 
     explicit LoadedWindow(bool seed = true)
     {
+        Euro::registerResources(); // as the program does at start
         if (seed)
             seedDefaultRates();
         window = std::make_unique<FrmEuro>();

@@ -15,9 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-// The icon lives in the resources of a static library: make sure they are registered.
-static void initAboutResources() { Q_INIT_RESOURCE(resources); }
-
 namespace {
 
 // Client area, in twips.
@@ -70,8 +67,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-// "&h" followed by the bytes from the last to the first, two upper-case hex digits each,
-// read as a number: the value in plain decimal digits.
+// A number value comes as its bytes, least significant first: its text is that unsigned
+// number in plain decimal digits (what its "&h" hexadecimal form reads as).
 QString numberValueText(const QByteArray &bytes)
 {
     quint64 value = 0;
@@ -84,7 +81,6 @@ QString numberValueText(const QByteArray &bytes)
 
 FrmAbout::FrmAbout(QWidget *owner) : QDialog(owner)
 {
-    initAboutResources();
     setObjectName(QStringLiteral("frmAbout"));
     // A fixed-size dialog frame: no minimize and no maximize box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
