@@ -1,6 +1,7 @@
 #include "ui/about/frmabout.h"
 
 #include "app/euro.h"
+#include "app/resources.h"
 #include "app/twips.h"
 #include "app/version.h"
 #include "engine/msgbox.h"
@@ -97,7 +98,7 @@ FrmAbout::~FrmAbout() = default;
 void FrmAbout::createControls()
 {
     picIcon = makeLabel(this, "picIcon", QString(), 240, 240, 480, 480);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
+    picIcon->setPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
 
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Titre de l'application"), 1020, 240, 2850, 360);
     lblTitle->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5, true));
