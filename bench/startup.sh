@@ -19,6 +19,8 @@ sleep 0.5
 
 now_ms() { date +%s%3N; }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+# A program that ends before its window shows would otherwise be waited for forever.
+alive() { kill -0 "$1" 2>/dev/null || { echo "startup.sh: the program ended before its window showed" >&2; exit 1; }; }
 
 # program, title of the window whose presence means "main window up"
 measure() {
@@ -27,9 +29,9 @@ measure() {
     rm -rf "$tmp/config"
     local t0; t0=$(now_ms)
     "$exe" >/dev/null 2>&1 & local pid=$!
-    until xdotool search --onlyvisible --pid $pid >/dev/null 2>&1; do sleep 0.002; done
+    until xdotool search --onlyvisible --pid $pid >/dev/null 2>&1; do alive $pid; sleep 0.002; done
     shown+=($(( $(now_ms) - t0 )))
-    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.02; done
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do alive $pid; sleep 0.02; done
     sleep 0.3
     rss+=($(awk '/VmRSS/ {printf "%.1f", $2/1024}' /proc/$pid/status))
     kill $pid; wait $pid 2>/dev/null || true

@@ -13,9 +13,6 @@ QString AppFolder();
 // The folder of the given executable, symlinks resolved, ending in exactly one "/".
 QString AppFolderOf(const QString &executablePath);
 
-// Re-places the window at its own position and keeps it above all others (onTop) or not.
-void SetTopMost(QWidget *window, bool onTop);
-
 // True when path names an existing regular file that is neither a folder nor hidden.
 bool FileExists(const QString &path);
 

@@ -6,6 +6,7 @@
 #include "app/twips.h"
 #include "app/version.h"
 #include "engine/clock.h"
+#include "platform/topmost.h"
 
 #include <QCloseEvent>
 #include <QLabel>

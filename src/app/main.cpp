@@ -5,6 +5,7 @@
 #include "app/frmintro.h"
 #include "app/instanceguard.h"
 #include "app/messageboxes.h"
+#include "app/resources.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "engine/msgbox.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     Euro::installQtFrench();
 
     Euro::registerFonts();
+    Euro::registerResources();
     Euro::installWidgetMessageBoxes();
 
     Euro::InstanceGuard guard(Euro::AppName());

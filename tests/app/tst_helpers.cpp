@@ -5,6 +5,7 @@
 #include "app/messageboxes.h"
 #include "app/startup.h"
 #include "app/twips.h"
+#include "platform/topmost.h"
 #include "support/testsupport.h"
 
 #include <QDir>

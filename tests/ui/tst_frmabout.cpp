@@ -2,6 +2,7 @@
 // button with an empty registry.
 
 #include "app/fonts.h"
+#include "app/resources.h"
 #include "app/twips.h"
 #include "platform/memoryregistry.h"
 #include "support/testsupport.h"
@@ -22,7 +23,11 @@ class TestFrmAbout : public QObject
     TestSupport::ThrowAwaySettings settings;
 
 private Q_SLOTS:
-    void initTestCase() { Euro::registerFonts(); } // as the program does at start
+    void initTestCase() // as the program does at start
+    {
+        Euro::registerFonts();
+        Euro::registerResources();
+    }
 
     void texts_data()
     {

@@ -63,6 +63,8 @@ private Q_SLOTS:
     void loadSizesPlacesAndKeepsOnTop();
     void loadRunsOnceAtFirstShow();
     void loadFillsListsAndRateTable();
+    void deferredControlsBuiltOnFirstUse_data();
+    void deferredControlsBuiltOnFirstUse();
     void loadGivesStartValues();
     void loadReadsRatesFromTheStore_data();
     void loadReadsRatesFromTheStore();
@@ -138,6 +140,7 @@ void TestFrmEuroLifecycle::loadRunsOnceAtFirstShow()
     TestSupport::MessageCapture messages;
     TestSupport::seedDefaultRates();
     FrmEuro window;
+    window.buildDeferredControls(); // lists built before the load stay empty until it
     QVERIFY(!window.isLoaded());
     QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("lstPays"))->count(), 0);
     window.show();
@@ -148,6 +151,54 @@ void TestFrmEuroLifecycle::loadRunsOnceAtFirstShow()
     // Shown again, loaded once: the lists hold each currency once.
     QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("lstPays"))->count(), Euro::CurrencyCount);
     QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("lstListe"))->count(), Euro::CurrencyCount);
+}
+
+void TestFrmEuroLifecycle::deferredControlsBuiltOnFirstUse_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("panelSwitch"); // lblFermer index; -1: the drop list's button
+    QTest::newRow("drop list, by its button") << "lstListe" << -1;
+    QTest::newRow("country list, as the parameters open") << "lstPays" << 2;
+    QTest::newRow("tape box, as the window widens onto the tape") << "txtOperations" << 3;
+}
+
+// Not built at start; built on first use, the same as one built before the load.
+void TestFrmEuroLifecycle::deferredControlsBuiltOnFirstUse()
+{
+    QFETCH(QString, name);
+    QFETCH(int, panelSwitch);
+    const QString keys = QStringLiteral("lblBouton(1) lblBouton(2) Operator(1) lblBouton(3) Operator(4)");
+    LoadedWindow early;
+    LoadedWindow late(true, false);
+    QVERIFY(!late.control(name));
+    // What the user sees of a control, and where it sits in the tab order.
+    const auto seen = [&](const LoadedWindow &w) {
+        clickKeys(w, keys);
+        if (panelSwitch < 0)
+            w.window->Label2_Click();
+        else
+            w.window->lblFermer_Click(qint16(panelSwitch));
+        QWidget *c = w.control(name);
+        if (!c)
+            return QStringList{QStringLiteral("not built")};
+        auto *list = qobject_cast<QListWidget *>(c);
+        auto *box = qobject_cast<QPlainTextEdit *>(c);
+        QWidget *next = c->nextInFocusChain();
+        while (next != c && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        return QStringList{QString::fromLatin1(c->metaObject()->className()),
+                           c->parentWidget()->objectName(),
+                           QString::number(c->geometry().x()) + QLatin1Char(',') + QString::number(c->geometry().y()),
+                           c->toolTip(),
+                           c->accessibleName(),
+                           c->font().toString(),
+                           QString::number(c->cursor().shape()),
+                           c->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"),
+                           next->objectName(),
+                           list ? listItems(list).join(QLatin1Char('|')) : box->toPlainText(),
+                           box && box->textCursor().atEnd() ? QStringLiteral("at end") : QString()};
+    };
+    QCOMPARE(seen(late), seen(early));
 }
 
 void TestFrmEuroLifecycle::loadFillsListsAndRateTable()

@@ -4,7 +4,7 @@
 
 #include "platform/printdialog.h"
 #include "support/testsupport.h"
-#include "tape/tapeprinter.h"
+#include "ui/print/tapeprinter.h"
 
 #include <QPrinter>
 #include <QProcess>

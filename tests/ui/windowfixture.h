@@ -2,6 +2,7 @@
 // A calculator window loaded as at a normal start: a throw-away settings store seeded
 // with the default rates, a fixed clock, captured message boxes.
 
+#include "app/resources.h"
 #include "app/settings.h"
 #include "engine/currencies.h"
 #include "ui/main/frmeuro.h"
@@ -30,11 +31,16 @@ struct LoadedWindow {
     MessageCapture messages;
     std::unique_ptr<FrmEuro> window;
 
-    explicit LoadedWindow(bool seed = true)
+    // buildAll: the lists and the tape box are built before the load, so that every control
+    // can be looked up by name; without it they are built on first use, as in the program.
+    explicit LoadedWindow(bool seed = true, bool buildAll = true)
     {
+        Euro::registerResources(); // as the program does at start
         if (seed)
             seedDefaultRates();
         window = std::make_unique<FrmEuro>();
+        if (buildAll)
+            window->buildDeferredControls();
         window->show();
     }
 

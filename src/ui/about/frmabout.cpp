@@ -1,12 +1,14 @@
 #include "ui/about/frmabout.h"
 
 #include "app/euro.h"
+#include "app/resources.h"
 #include "app/twips.h"
 #include "app/version.h"
 #include "engine/msgbox.h"
 #include "platform/programstarter.h"
 #include "platform/systeminfo.h"
 #include "ui/main/windowplacement.h"
+#include "platform/topmost.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -14,9 +16,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-
-// The icon lives in the resources of a static library: make sure they are registered.
-static void initAboutResources() { Q_INIT_RESOURCE(resources); }
 
 namespace {
 
@@ -70,8 +69,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-// "&h" followed by the bytes from the last to the first, two upper-case hex digits each,
-// read as a number: the value in plain decimal digits.
+// A number value comes as its bytes, least significant first: its text is that unsigned
+// number in plain decimal digits (what its "&h" hexadecimal form reads as).
 QString numberValueText(const QByteArray &bytes)
 {
     quint64 value = 0;
@@ -84,7 +83,6 @@ QString numberValueText(const QByteArray &bytes)
 
 FrmAbout::FrmAbout(QWidget *owner) : QDialog(owner)
 {
-    initAboutResources();
     setObjectName(QStringLiteral("frmAbout"));
     // A fixed-size dialog frame: no minimize and no maximize box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -101,7 +99,7 @@ FrmAbout::~FrmAbout() = default;
 void FrmAbout::createControls()
 {
     picIcon = makeLabel(this, "picIcon", QString(), 240, 240, 480, 480);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
+    picIcon->setPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
 
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Titre de l'application"), 1020, 240, 2850, 360);
     lblTitle->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5, true));

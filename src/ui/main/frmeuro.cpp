@@ -1,12 +1,13 @@
 #include "ui/main/frmeuro.h"
 
-#include "app/euro.h"
+#include "app/resources.h"
 #include "app/settings.h"
 #include "app/twips.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"
-#include "tape/tapeprinter.h"
+#include "platform/topmost.h"
+#include "ui/print/tapeprinter.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
@@ -170,12 +171,14 @@ void setFlatBorder(QFrame *frame)
     frame->setLineWidth(1);
 }
 
-// White, flat, Tahoma 8.25, items kept sorted as they arrive.
+// White, flat, Tahoma 8.25. The lists are filled in sorted order rather than sorted by the
+// list box: its sorting compares through a locale collator, which costs more start-up
+// memory than the twelve fixed texts are worth.
 void setUpList(QListWidget *list)
 {
+    list->setAccessibleName(list->toolTip()); // no caption: it says its hint
     list->setFont(tahoma(8.25, false));
     list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; }"));
-    list->setSortingEnabled(true);
 }
 
 QFrame *makePanel(QWidget *parent, const QString &name, double left, double top, double width, double height)
@@ -194,8 +197,9 @@ FrmEuro::FrmEuro(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEuro"));
     setWindowTitle(QStringLiteral("Pecunio"));
-    QIcon coins(QStringLiteral(":/pecunio/icons/pecunio-32.png"));
-    coins.addFile(QStringLiteral(":/pecunio/icons/pecunio-48.png"));
+    QIcon coins;
+    coins.addPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
+    coins.addPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-48.png")));
     setWindowIcon(coins);
     setFont(tahoma(8.25, true));
     setAccessibleName(QStringLiteral("Pecunio"));
@@ -388,9 +392,6 @@ void FrmEuro::createParametersPanel()
     ui.lblFermer[0] = makeKeyLabel(panel, indexed("lblFermer", 0), QStringLiteral("X"),
                                    QStringLiteral("Fermer les paramêtres"), 2475, 180, 165, 225);
 
-    ui.lstPays = place(new QListWidget(panel), QStringLiteral("lstPays"), 135, 495, 2490, 1980);
-    ui.lstPays->setToolTip(QStringLiteral("Liste des pays de la zone €uro"));
-
     ui.cmdTaux = place(new QPushButton(QStringLiteral("Taux"), panel), QStringLiteral("cmdTaux"), 135, 2520, 555, 285);
     ui.cmdTaux->setToolTip(QStringLiteral("Valider le taux de change"));
     ui.cmdTaux->setFont(tahoma(8.25, false));
@@ -420,8 +421,6 @@ void FrmEuro::createParametersPanel()
         ui.optDecimal[size_t(i)] = option;
     }
     ui.optDecimal[0]->setChecked(true);
-
-    setUpList(ui.lstPays);
 }
 
 void FrmEuro::createTapePanel()
@@ -430,23 +429,6 @@ void FrmEuro::createTapePanel()
     ui.Label4[1] = makeLabel(panel, indexed("Label4", 1), QStringLiteral("Opérations"), 135, 180, 930, 195);
     ui.lblFermer[1] = makeKeyLabel(panel, indexed("lblFermer", 1), QStringLiteral("X"),
                                    QStringLiteral("Cacher les opérations"), 1845, 180, 165, 225);
-
-    ui.txtOperations = place(new QPlainTextEdit(panel), QStringLiteral("txtOperations"), 120, 480, 1875, 2775);
-    ui.txtOperations->setToolTip(QStringLiteral("Liste des opérations"));
-    ui.txtOperations->setAccessibleName(QStringLiteral("Liste des opérations"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(8.25);
-    arial.setBold(false);
-    ui.txtOperations->setFont(arial);
-    ui.txtOperations->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
-    ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ui.txtOperations->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // The tape is the record of what was calculated: it can be read, selected and copied,
-    // not typed into.
-    ui.txtOperations->setReadOnly(true);
-    ui.txtOperations->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     for (KeyLabel *close : {ui.lblFermer[0], ui.lblFermer[1]}) {
         close->setAlignment(Qt::AlignCenter);
@@ -475,13 +457,6 @@ void FrmEuro::createWindowControls()
         button->setAutoDefault(false);
     }
 
-    // The drop list belongs to the window, so that it lies over the calculator panel.
-    ui.lstListe = place(new QListWidget(this), QStringLiteral("lstListe"), 1980, 995, 465, 2370);
-    ui.lstListe->setToolTip(QStringLiteral("Liste des devises"));
-    setUpList(ui.lstListe);
-    ui.lstListe->hide();
-    ui.lstListe->raise();
-
     // Spoken names: a control says its caption and gives its hint as description; one
     // whose caption tells nothing ("...", "X", spaced letters) says its hint instead.
     for (KeyLabel *panelSwitch : ui.lblFermer)
@@ -503,9 +478,10 @@ void FrmEuro::createWindowControls()
 
 void FrmEuro::setFocusOrder()
 {
-    const QList<QWidget *> order{ui.cmdTaux,      ui.txtTaux,      ui.lstPays,    ui.optDecimal[0], ui.optDecimal[1],
-                                 ui.optCalcul[0], ui.optCalcul[1], ui.lstListe,   ui.cmdPlan,       ui.cmdImprimer,
-                                 ui.ReadOut[0],   ui.ReadOut[1],   ui.cmdEffacer, ui.txtOperations};
+    QList<QWidget *> order{ui.cmdTaux,      ui.txtTaux,      ui.lstPays,    ui.optDecimal[0], ui.optDecimal[1],
+                           ui.optCalcul[0], ui.optCalcul[1], ui.lstListe,   ui.cmdPlan,       ui.cmdImprimer,
+                           ui.ReadOut[0],   ui.ReadOut[1],   ui.cmdEffacer, ui.txtOperations};
+    order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -513,7 +489,7 @@ void FrmEuro::setFocusOrder()
 void FrmEuro::setPointers()
 {
     // The program's own pointing hand; its hot spot is the fingertip.
-    const QCursor hand(QPixmap(QStringLiteral(":/pecunio/cursors/hand.png")), 12, 1);
+    const QCursor hand(Euro::pngPixmap(QStringLiteral(":/pecunio/cursors/hand.png")), 12, 1);
     QList<QWidget *> pointing{ui.Decimal,    ui.Cancel,  ui.CancelEntry, ui.Label2,     ui.lstListe,
                               ui.lstPays,    ui.cmdTaux, ui.cmdPlan,     ui.cmdEffacer, ui.cmdImprimer,
                               ui.optCalcul[0], ui.optCalcul[1], ui.optDecimal[0], ui.optDecimal[1]};
@@ -523,6 +499,7 @@ void FrmEuro::setPointers()
         pointing.append(key);
     for (KeyLabel *panelSwitch : ui.lblFermer)
         pointing.append(panelSwitch);
+    pointing.removeAll(nullptr); // deferred controls not built yet
     for (QWidget *widget : pointing)
         widget->setCursor(hand);
 }
@@ -533,8 +510,6 @@ void FrmEuro::createFixedConnections()
     connect(&m_tape, &Tape::cleared, this, &FrmEuro::clearTapeBox);
     connect(&m_tape, &Tape::appended, this, &FrmEuro::appendToTapeBox);
 
-    connect(new ListClicks(ui.lstListe), &ListClicks::clicked, this, &FrmEuro::lstListe_Click);
-    connect(new ListClicks(ui.lstPays), &ListClicks::clicked, this, &FrmEuro::lstPays_Click);
     connect(ui.cmdTaux, &QPushButton::clicked, this, &FrmEuro::cmdTaux_Click);
     for (qint16 i = 0; i < 2; ++i) {
         // An option runs its routine when it becomes the chosen one, by the mouse, the
@@ -564,6 +539,94 @@ void FrmEuro::createFixedConnections()
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmEuro::onCommitDataRequest);
 }
 
+// ---- Controls built on first use
+
+QListWidget *FrmEuro::countryList()
+{
+    if (!ui.lstPays) {
+        ui.lstPays = place(new QListWidget(ui.fraParametres), QStringLiteral("lstPays"), 135, 495, 2490, 1980);
+        ui.lstPays->setToolTip(QStringLiteral("Liste des pays de la zone €uro"));
+        setUpList(ui.lstPays);
+        connect(new ListClicks(ui.lstPays), &ListClicks::clicked, this, &FrmEuro::lstPays_Click);
+        ui.lstPays->show(); // shown with its panel
+        deferredControlBuilt();
+    }
+    return ui.lstPays;
+}
+
+QListWidget *FrmEuro::currencyList()
+{
+    if (!ui.lstListe) {
+        // The drop list belongs to the window, so that it lies over the calculator panel.
+        ui.lstListe = place(new QListWidget(this), QStringLiteral("lstListe"), 1980, 995, 465, 2370);
+        ui.lstListe->setToolTip(QStringLiteral("Liste des devises"));
+        setUpList(ui.lstListe);
+        connect(new ListClicks(ui.lstListe), &ListClicks::clicked, this, &FrmEuro::lstListe_Click);
+        ui.lstListe->hide();
+        ui.lstListe->raise();
+        deferredControlBuilt();
+    }
+    return ui.lstListe;
+}
+
+QPlainTextEdit *FrmEuro::tapeBox()
+{
+    if (!ui.txtOperations) {
+        ui.txtOperations =
+            place(new QPlainTextEdit(ui.fraPapier), QStringLiteral("txtOperations"), 120, 480, 1875, 2775);
+        ui.txtOperations->setToolTip(QStringLiteral("Liste des opérations"));
+        ui.txtOperations->setAccessibleName(QStringLiteral("Liste des opérations"));
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPointSizeF(8.25);
+        arial.setBold(false);
+        ui.txtOperations->setFont(arial);
+        ui.txtOperations->setStyleSheet(
+            QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
+        ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        ui.txtOperations->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // The tape is the record of what was calculated: it can be read, selected and copied,
+        // not typed into.
+        ui.txtOperations->setReadOnly(true);
+        ui.txtOperations->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        ui.txtOperations->show(); // shown with its panel
+        deferredControlBuilt();
+        // The tape kept so far; from now on the box follows it piece by piece.
+        appendToTapeBox(m_tape.text());
+    }
+    return ui.txtOperations;
+}
+
+void FrmEuro::buildDeferredControls()
+{
+    countryList();
+    currencyList();
+    tapeBox();
+}
+
+// The lists show the list texts in sorted order (the drop list their codes alone). They are
+// filled as they are built once the window is loaded, and by the load for those built before.
+void FrmEuro::fillLists()
+{
+    const QStringList texts = Euro::sortedListTexts();
+    if (ui.lstPays && ui.lstPays->count() == 0) {
+        for (const QString &text : texts)
+            ui.lstPays->addItem(text);
+    }
+    if (ui.lstListe && ui.lstListe->count() == 0) {
+        for (const QString &text : texts)
+            ui.lstListe->addItem(text.left(3));
+    }
+}
+
+void FrmEuro::deferredControlBuilt()
+{
+    if (m_loaded)
+        fillLists();
+    setFocusOrder();
+    setPointers();
+}
+
 // ---- Geometry in twips
 
 double FrmEuro::Width() const
@@ -577,6 +640,8 @@ double FrmEuro::Height() const { return Euro::pixelsToTwips(height()) + FrameHei
 void FrmEuro::setWidth(double twips)
 {
     m_widthTwips = twips;
+    if (Euro::twipsToPixels(twips - FrameWidthTwips) > ui.fraPapier->x())
+        tapeBox(); // the window widens onto the tape
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
     keepFocusInSight();
 }
@@ -620,10 +685,7 @@ void FrmEuro::Form_Load()
     state.KeepOnTop = -1;
     Euro::SetTopMost(this, state.KeepOnTop != 0);
 
-    for (const Euro::Currency &currency : Euro::CurrencyTable)
-        ui.lstPays->addItem(currency.listText.toString());
-    for (Euro::RateIndex = 0; Euro::RateIndex < Euro::CurrencyCount; ++Euro::RateIndex)
-        ui.lstListe->addItem(ui.lstPays->item(Euro::RateIndex)->text().left(3));
+    fillLists();
     // The store is a text file people edit: a rate that is not one is set aside for this run
     // and the legal rate used instead, while the store keeps the user's text as it is.
     QStringList setAside;
@@ -772,10 +834,16 @@ void FrmEuro::showDisplay(int index, const QString &text)
     ui.ReadOut[size_t(index)]->setText(text);
 }
 
-void FrmEuro::clearTapeBox() { ui.txtOperations->clear(); }
+void FrmEuro::clearTapeBox()
+{
+    if (ui.txtOperations)
+        ui.txtOperations->clear();
+}
 
 void FrmEuro::appendToTapeBox(const QString &piece)
 {
+    if (!ui.txtOperations)
+        return; // the tape keeps it until the box is built
     // The box keeps lines as paragraphs: CR LF becomes one line break.
     QString text = piece;
     text.remove(QLatin1Char('\r'));

@@ -58,6 +58,12 @@ public:
     void setVisible(bool visible) override;
     bool isLoaded() const { return m_loaded; }
 
+    // The two lists and the tape box are not on the first screen, and item views and text
+    // documents weigh on start-up memory: each is built the first time it is needed (its
+    // panel opens, the drop list drops, the window widens onto the tape). This builds all
+    // three now, as a window would whose panels have all been open.
+    void buildDeferredControls();
+
     // Load: size and place, on top, lists and rate table, start values, displays, tape.
     void Form_Load();
     // Close request: asks; on Yes writes the run-state marker and returns true.
@@ -176,6 +182,12 @@ private:
     KeyOwner takeFocusKey(QWidget *focused, const QKeyEvent &key);
     void showFocusRing(bool shown);
     void followFocus(QWidget *now);
+    // The deferred controls, built on first call.
+    QListWidget *countryList();
+    QListWidget *currencyList();
+    QPlainTextEdit *tapeBox();
+    void fillLists();
+    void deferredControlBuilt();
 
     void showDisplay(int index, const QString &text);
     void appendToTapeBox(const QString &piece);

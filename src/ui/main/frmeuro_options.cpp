@@ -31,17 +31,17 @@ QString selectedText(const QListWidget *list)
 
 void FrmEuro::lstListe_Click()
 {
-    const QString picked = selectedText(ui.lstListe);
+    const QString picked = selectedText(currencyList());
     if (picked.isEmpty())
         return; // the selection was only cleared: nothing was picked
     CalculatorState &state = m_calculator.state();
     // The code already in use: the list just closes, the calculation goes on.
     if (picked == state.CurrencyCode) {
-        ui.lstListe->hide();
+        currencyList()->hide();
         return;
     }
     state.CurrencyCode = picked;
-    ui.lstListe->hide();
+    currencyList()->hide();
     ui.lblDevise->setText(state.CurrencyCode);
 
     const int entry = Euro::findRate(state.CurrencyCode);
@@ -54,7 +54,7 @@ void FrmEuro::lstListe_Click()
 
 void FrmEuro::lstPays_Click()
 {
-    const QString picked = selectedText(ui.lstPays);
+    const QString picked = selectedText(countryList());
     if (picked.isEmpty()) {
         // No currency chosen any more (the panel closed, or a Ctrl+click took the selection
         // away): no rate may be typed for none, to be lost at validation.
@@ -102,7 +102,7 @@ void FrmEuro::cmdTaux_Click()
         return;
     }
 
-    Euro::RateCode = selectedText(ui.lstPays).left(3);
+    Euro::RateCode = selectedText(countryList()).left(3);
     const int entry = Euro::findRate(Euro::RateCode);
     if (entry < 0)
         return;

@@ -6,7 +6,8 @@
 
 #include "ui/main/frmeuro.h"
 
-#include "app/euro.h"
+#include "engine/currencies.h"
+#include "platform/topmost.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 
@@ -33,8 +34,8 @@ void FrmEuro::lblFermer_Click(qint16 Index)
                             + (ui.optDecimal[0]->isChecked() ? QStringLiteral("2 décimales")
                                                              : QStringLiteral("5 décimales")));
         // The selection goes first, so the rate editor ends closed whatever the list does.
-        ui.lstPays->setCurrentRow(-1);
-        ui.lstPays->clearSelection();
+        countryList()->setCurrentRow(-1);
+        countryList()->clearSelection();
         closeRateEditor();
         break;
     case 1: // hide the tape
@@ -43,6 +44,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 2: // open the parameters in the calculator's place; a shown tape goes
         ui.fraParametres->move(ui.fraParametres->x(), ui.Frame1->y());
         ui.fraParametres->move(ui.Frame1->x(), ui.fraParametres->y());
+        countryList();
         ui.fraParametres->show();
         setWidth(NarrowWidth);
         ui.Frame1->hide();
@@ -64,10 +66,11 @@ void FrmEuro::cmdPlan_Click()
 
 void FrmEuro::Label2_Click()
 {
-    const bool show = ui.lstListe->isHidden();
-    ui.lstListe->setVisible(show);
+    QListWidget *list = currencyList();
+    const bool show = list->isHidden();
+    list->setVisible(show);
     if (show)
-        ui.lstListe->raise();
+        list->raise();
 }
 
 // ---- Press and release: the pressed key's face is ringed in the button-face colour.
@@ -149,8 +152,8 @@ void FrmEuro::lblDevise_MouseMove(qint16, qint16, float, float)
 {
     // The code's full list text, e.g. "FRF - Franc Français".
     const QString code = ui.lblDevise->text();
-    for (int i = 0; i < ui.lstPays->count(); ++i) {
-        const QString entry = ui.lstPays->item(i)->text();
+    const QStringList entries = Euro::sortedListTexts(); // the country list's texts
+    for (const QString &entry : entries) {
         if (entry.left(3) == code) {
             ui.lblDevise->setToolTip(entry);
             return;

@@ -1,4 +1,4 @@
-#include "tape/tapeprinter.h"
+#include "ui/print/tapeprinter.h"
 
 #include "engine/msgbox.h"
 #include "platform/printdialog.h"

@@ -1,0 +1,19 @@
+#include "app/resources.h"
+
+#include <QImageReader>
+
+// Q_INIT_RESOURCE names a function of the global namespace.
+static void initPecunioResources() { Q_INIT_RESOURCE(resources); }
+
+namespace Euro {
+
+void registerResources() { initPecunioResources(); }
+
+QPixmap pngPixmap(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace Euro
