@@ -3,6 +3,7 @@
 #include "app/twips.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace Euro {
 
@@ -13,8 +14,16 @@ void SetTopMost(QWidget *window, bool onTop)
     const QPoint at = twipsPoint(pixelsToTwips(window->x()), pixelsToTwips(window->y()));
     const bool wasVisible = window->isVisible();
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
-        // Changing a top-level window's flags hides it; show it again where it was.
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+        if (QWindow *handle = window->windowHandle()) {
+            // A window already on screen asks the window manager to change its stacking: it
+            // stays mapped and keeps the keyboard, where recreating it would hide it and
+            // show it again without the focus.
+            window->overrideWindowFlags(flags);
+            handle->setFlags(flags);
+        } else {
+            window->setWindowFlags(flags);
+        }
     }
     window->move(at);
     if (wasVisible && !window->isVisible())
