@@ -12,15 +12,13 @@
 #include "ui/print/tapeprinter.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
-#include "ui/main/windowplacement.h"
+#include "ui/windowkit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QSessionManager>
 #include <QTextCursor>
 #include <QTimer>
@@ -83,15 +81,7 @@ void FrmEuro::Form_Load()
     setHeight(4065);
     setWidth(2970);
 
-    // Centred on the screen the window opens on; on a desktop of several screens that
-    // screen need not start at the desktop's origin.
-    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect screenPixels = where ? where->geometry() : QRect(QPoint(), Euro::twipsSize(Width(), Height()));
-    const QPointF at = Euro::centredWindowPosition(float(Euro::pixelsToTwips(screenPixels.width())),
-                                                   float(Euro::pixelsToTwips(screenPixels.height())), float(Width()),
-                                                   float(Height()));
-    setTop(at.y() + Euro::pixelsToTwips(screenPixels.y()));
-    setLeft(at.x() + Euro::pixelsToTwips(screenPixels.x()));
+    Euro::centreOnScreen(this, FrameWidthTwips, FrameHeightTwips);
 
     state.KeepOnTop = -1;
     Euro::SetTopMost(this, state.KeepOnTop != 0);

@@ -9,6 +9,7 @@
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
+#include "ui/windowkit.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -24,15 +25,13 @@
 
 namespace {
 
+using Euro::makeLabel;
+using Euro::makeLine;
+using Euro::place;
+using Euro::setColours;
 using Euro::twipsRect;
 
-QFont tahoma(double points, bool bold)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
+QFont tahoma(double points, bool bold) { return Euro::designFont(QStringLiteral("Tahoma"), points, bold); }
 
 const QColor Yellow(255, 255, 0);
 const QColor Blue(0, 0, 255);
@@ -102,14 +101,6 @@ QString keyAccessibleName(const KeyDef &key)
     return QString::fromUtf16(key.hint);
 }
 
-template<typename W>
-W *place(W *widget, const QString &name, double left, double top, double width, double height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
 KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
                        double left, double top, double width, double height)
 {
@@ -118,39 +109,6 @@ KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &capt
     if (!hint.isEmpty())
         label->setToolTip(hint);
     return label;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top,
-                  double width, double height)
-{
-    auto *label = place(new QLabel(parent), name, left, top, width, height);
-    label->setText(caption);
-    return label;
-}
-
-// A one-pixel horizontal line from x1 to x2 at y (twips, either direction).
-QFrame *makeLine(QWidget *parent, const QString &name, double x1, double x2, double y, const QColor &color)
-{
-    const double left = std::min(x1, x2);
-    auto *line = new QFrame(parent);
-    line->setObjectName(name);
-    line->setGeometry(QRect(Euro::twipsPoint(left, y), QSize(Euro::twipsToPixels(std::abs(x2 - x1)) + 1, 1)));
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, color);
-    line->setPalette(palette);
-    return line;
-}
-
-void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor())
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
 }
 
 void setFlatBorder(QFrame *frame)
@@ -264,10 +222,7 @@ void FrmEuro::createCalculatorPanel()
     setColours(ui.lblDevise, Qt::black, Qt::white);
 
     ui.Label2 = makeKeyLabel(panel, QStringLiteral("Label2"), QStringLiteral("<"), QString(), 2385, 720, 240, 285);
-    QFont system(QStringLiteral("System"));
-    system.setPointSizeF(9.75);
-    system.setBold(true);
-    ui.Label2->setFont(system);
+    ui.Label2->setFont(Euro::designFont(QStringLiteral("System"), 9.75, true));
     ui.Label2->setAlignment(Qt::AlignCenter);
     setFlatBorder(ui.Label2);
     setColours(ui.Label2, Qt::black, Qt::white);
@@ -552,10 +507,7 @@ QPlainTextEdit *FrmEuro::tapeBox()
             place(new QPlainTextEdit(ui.fraPapier), QStringLiteral("txtOperations"), 120, 480, 1875, 2775);
         ui.txtOperations->setToolTip(QStringLiteral("Liste des opérations"));
         ui.txtOperations->setAccessibleName(QStringLiteral("Liste des opérations"));
-        QFont arial(QStringLiteral("Arial"));
-        arial.setPointSizeF(8.25);
-        arial.setBold(false);
-        ui.txtOperations->setFont(arial);
+        ui.txtOperations->setFont(Euro::designFont(QStringLiteral("Arial"), 8.25));
         ui.txtOperations->setStyleSheet(
             QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
         ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
