@@ -7,11 +7,11 @@
 #include "app/version.h"
 #include "engine/clock.h"
 #include "platform/topmost.h"
+#include "ui/windowkit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 // The card's outline: 2 pixels of black, inset on the white client area.
@@ -25,20 +25,12 @@ FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
     setObjectName(QStringLiteral("frmIntro"));
     setWindowTitle(QString());
     setFixedSize(Euro::twipsSize(4230, 1665));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    QFont defaultFont(QStringLiteral("MS Sans Serif"));
-    defaultFont.setPointSizeF(8.25);
-    setFont(defaultFont);
+    Euro::setColours(this, QColor(), Qt::white);
+    setFont(Euro::designFont(QStringLiteral("MS Sans Serif"), 8.25));
 
     Label1 = new QLabel(QStringLiteral("PECUNIO"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont title(QStringLiteral("Arial"));
-    title.setPointSizeF(14.25);
-    title.setBold(true);
-    Label1->setFont(title);
+    Label1->setFont(Euro::designFont(QStringLiteral("Arial"), 14.25, true));
     Label1->move(Euro::twipsPoint(840, 600));
     Label1->adjustSize();
 
@@ -55,8 +47,7 @@ FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
 
 void FrmIntro::centreOnScreen()
 {
-    if (const QScreen *screen = this->screen())
-        move(screen->geometry().center() - rect().center());
+    Euro::centreOnScreen(this); // the card has no frame
 }
 
 void FrmIntro::Form_Load()

@@ -7,15 +7,14 @@
 #include "engine/msgbox.h"
 #include "platform/programstarter.h"
 #include "platform/systeminfo.h"
-#include "ui/main/windowplacement.h"
 #include "platform/topmost.h"
+#include "ui/main/windowplacement.h"
+#include "ui/windowkit.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -30,43 +29,19 @@ constexpr QRgb EtchGrey = 0x808080, EtchWhite = 0xFFFFFF;
 
 constexpr quint32 KeyBufferSize = 1024;
 
-// MS Sans Serif comes as a bitmap font with a few sizes and no bold: where it cannot give
-// the size or weight asked for, a scalable sans serif with Arial's metrics stands in.
-QFont designFont(const QString &family, double points, bool bold = false)
+QFont sansSerif(double points, bool bold = false)
 {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const double wantedPixels = points * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
-    const QFontInfo actual(font);
-    if (actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels) {
-        font.setFamily(QStringLiteral("Arial"));
-        font.setStyleHint(QFont::SansSerif);
-    }
-    return font;
+    return Euro::designFont(QStringLiteral("MS Sans Serif"), points, bold, Euro::FontStandIn::ArialWhenUnfit);
 }
 
+// Captions of the dialog: black, from their top left corner.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
                   double height)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(Euro::twipsRect(left, top, width, height));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
+    QLabel *label = Euro::makeLabel(parent, QString::fromLatin1(name), caption, left, top, width, height,
+                                    Qt::AlignLeft | Qt::AlignTop);
+    Euro::setColours(label, Qt::black);
     return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
-                        double width, double height)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(Euro::twipsRect(left, top, width, height));
-    return button;
 }
 
 // A number value comes as its bytes, least significant first: its text is that unsigned
@@ -89,7 +64,7 @@ FrmAbout::FrmAbout(QWidget *owner) : QDialog(owner)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
     setFixedSize(Euro::twipsSize(FormWidth, FormHeight));
-    setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(sansSerif(8.25));
     createControls();
     Form_Load();
 }
@@ -102,7 +77,7 @@ void FrmAbout::createControls()
     picIcon->setPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
 
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Titre de l'application"), 1020, 240, 2850, 360);
-    lblTitle->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+    lblTitle->setFont(sansSerif(13.5, true));
 
     lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), 1050, 720, 525, 195);
 
@@ -111,7 +86,7 @@ void FrmAbout::createControls()
     lblDescription[1] = makeLabel(this, "lblDescription(1)",
                                   QStringLiteral("Calculez et convertissez en Euro toutes les monnaies européennes"),
                                   1080, 1440, 3705, 495);
-    lblDescription[1]->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    lblDescription[1]->setFont(sansSerif(9.75));
     lblDescription[1]->setWordWrap(true);
 
     lblAvertissement[0] = makeLabel(this, "lblAvertissement(0)", QStringLiteral("Avertissement:"), 240, 2220, 1035, 195);
@@ -120,14 +95,15 @@ void FrmAbout::createControls()
         QStringLiteral("Pecunio est distribué gratuitement, tel quel et sans aucune garantie. Seuls les taux "
                        "officiels de conversion font foi : vérifiez les montants importants."),
         240, 2460, 3855, 675);
-    QFont smallPrint = designFont(QStringLiteral("MS Serif"), 6.75);
+    QFont smallPrint = Euro::designFont(QStringLiteral("MS Serif"), 6.75, false, Euro::FontStandIn::ArialWhenUnfit);
     smallPrint.setStyleHint(QFont::Serif);
     lblAvertissement[1]->setFont(smallPrint);
     lblAvertissement[1]->setWordWrap(true);
 
-    cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), 4245, 2265, 1260, 345);
+    cmdOK = Euro::place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"), 4245, 2265, 1260, 345);
     cmdOK->setDefault(true); // Enter; Esc closes the dialog the same way
-    cmdSysInfo = makeButton(this, "cmdSysInfo", QStringLiteral("&Infos système..."), 4260, 2715, 1245, 345);
+    cmdSysInfo = Euro::place(new QPushButton(QStringLiteral("&Infos système..."), this), QStringLiteral("cmdSysInfo"),
+                             4260, 2715, 1245, 345);
     cmdSysInfo->setAutoDefault(false);
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
@@ -142,16 +118,8 @@ void FrmAbout::Form_Load()
     lblVersion->adjustSize(); // the label grows with its text
     lblTitle->setText(Euro::appTitle());
 
-    // Centred on the screen by its outer size, frame included, as the calculator window is;
-    // computed in twips like the rest of the layout.
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->geometry();
-        const QPointF at = Euro::centredWindowPosition(
-            float(Euro::pixelsToTwips(area.width())), float(Euro::pixelsToTwips(area.height())),
-            float(Euro::pixelsToTwips(width()) + Euro::FixedFrameWidthTwips),
-            float(Euro::pixelsToTwips(height()) + Euro::FixedFrameHeightTwips));
-        move(area.topLeft() + Euro::twipsPoint(at.x(), at.y()));
-    }
+    // Centred on the screen by its outer size, frame included, as the calculator window is.
+    Euro::centreOnScreen(this, Euro::FixedFrameWidthTwips, Euro::FixedFrameHeightTwips);
     Euro::SetTopMost(this, true);
 }
 

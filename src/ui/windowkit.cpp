@@ -1,0 +1,80 @@
+#include "ui/windowkit.h"
+
+#include "ui/main/windowplacement.h"
+
+#include <QFontInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+namespace Euro {
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top,
+                  double width, double height, Qt::Alignment alignment)
+{
+    auto *label = place(new QLabel(parent), name, left, top, width, height);
+    label->setText(caption);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QFrame *makeLine(QWidget *parent, const QString &name, double x1, double x2, double y, const QColor &color)
+{
+    const double left = std::min(x1, x2);
+    auto *line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setGeometry(QRect(twipsPoint(left, y), QSize(twipsToPixels(std::abs(x2 - x1)) + 1, 1)));
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, color);
+    line->setPalette(palette);
+    return line;
+}
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    if (text.isValid())
+        palette.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QFont designFont(const QString &family, double points, bool bold, FontStandIn standIn)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    if (standIn == FontStandIn::ArialWhenUnfit) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const double wantedPixels = points * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
+        const QFontInfo actual(font);
+        if (actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels) {
+            font.setFamily(QStringLiteral("Arial"));
+            font.setStyleHint(QFont::SansSerif);
+        }
+    }
+    return font;
+}
+
+void centreOnScreen(QWidget *window, double frameWidthTwips, double frameHeightTwips)
+{
+    // On a desktop of several screens, the window's own screen need not start at the
+    // desktop's origin.
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QPointF at = centredWindowPosition(float(pixelsToTwips(area.width())), float(pixelsToTwips(area.height())),
+                                             float(pixelsToTwips(window->width()) + frameWidthTwips),
+                                             float(pixelsToTwips(window->height()) + frameHeightTwips));
+    window->move(twipsToPixels(at.x() + pixelsToTwips(area.x())), twipsToPixels(at.y() + pixelsToTwips(area.y())));
+}
+
+} // namespace Euro

@@ -1,0 +1,54 @@
+#pragma once
+// The small kit every window is built with: controls named and placed in twips, captions,
+// one-pixel lines, colours, the design's fonts, and centring on the screen. The windows
+// were drawn on a 15-twips-to-the-pixel grid; everything here goes through twips.h.
+
+#include "app/twips.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+
+namespace Euro {
+
+// Names a control and gives it its place, in twips in its parent.
+template<typename W>
+W *place(W *widget, const QString &name, double left, double top, double width, double height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+// A caption, named and placed.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top,
+                  double width, double height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A one-pixel horizontal line from x1 to x2 at y (twips, either direction).
+QFrame *makeLine(QWidget *parent, const QString &name, double x1, double x2, double y, const QColor &color);
+
+// Text and background colours; an invalid colour leaves that one as it is. A background
+// is painted by the widget itself.
+void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
+
+// What to do when the machine cannot give a design font as drawn.
+enum class FontStandIn {
+    None,
+    // MS Sans Serif and MS Serif come as bitmap fonts with a few sizes and no bold: where
+    // the family cannot give the size or weight asked for, a scalable sans serif with
+    // Arial's metrics stands in.
+    ArialWhenUnfit,
+};
+
+QFont designFont(const QString &family, double points, bool bold = false, FontStandIn standIn = FontStandIn::None);
+
+// Moves a window so that its outer size, the client area plus the frame allowance (twips),
+// is centred on the screen it opens on. The position is worked out in twips, the screen's
+// origin included, and rounded to pixels once.
+void centreOnScreen(QWidget *window, double frameWidthTwips = 0, double frameHeightTwips = 0);
+
+} // namespace Euro
