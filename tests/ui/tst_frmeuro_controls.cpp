@@ -262,7 +262,8 @@ void TestFrmEuroControls::controlsLieInside()
         out << TestSupport::outsideContainer(m_loaded->control(QLatin1String(panel)));
     QVERIFY2(out.isEmpty(), qPrintable(out.join(QStringLiteral("; "))));
     // On the window itself, a control shows whole in the narrow window or not at all; the
-    // wide window shows them all whole. The parameters panel waits out of sight.
+    // wide window shows them all whole, none over another. The parameters panel waits out of
+    // sight.
     FrmEuro *frm = m_loaded->window.get();
     const QRect narrow = frm->rect();
     frm->lblFermer_Click(3);
@@ -270,12 +271,18 @@ void TestFrmEuroControls::controlsLieInside()
     frm->lblFermer_Click(3);
     QCOMPARE(frm->rect(), narrow);
     QVERIFY(wide.width() > narrow.width());
+    QList<const QWidget *> shown;
     for (const QWidget *child : frm->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow() || child->objectName() == QLatin1String("fraParametres"))
             continue;
         const QRect at = child->geometry();
         QVERIFY2(narrow.contains(at) || !narrow.intersects(at), qPrintable(child->objectName()));
         QVERIFY2(wide.contains(at), qPrintable(child->objectName()));
+        for (const QWidget *other : std::as_const(shown))
+            QVERIFY2(!child->isVisible() || !at.intersects(other->geometry()),
+                     qPrintable(child->objectName() + QStringLiteral(" / ") + other->objectName()));
+        if (child->isVisible())
+            shown << child;
     }
     QVERIFY(!wide.intersects(m_loaded->control(QStringLiteral("fraParametres"))->geometry()));
 }
