@@ -128,11 +128,6 @@ void TestFrmEuroLifecycle::loadSizesPlacesAndKeepsOnTop()
     QVERIFY2(std::abs(middle.y() - screen.center().y()) <= 1, qPrintable(QString::number(middle.y())));
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(window->calculator().state().KeepOnTop, qint16(-1));
-    // Widths set in twips read back exactly.
-    window->setWidth(5190);
-    QCOMPARE(window->Width(), 5190.0);
-    window->setWidth(2970);
-    QCOMPARE(window->Width(), 2970.0);
 }
 
 void TestFrmEuroLifecycle::loadRunsOnceAtFirstShow()
