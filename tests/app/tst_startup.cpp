@@ -1,15 +1,17 @@
 // Start-up: the card window, its hand-over to the main window, the single-instance guard,
 // and the program started for real on a fresh account.
 
+#include "app/fonts.h"
 #include "app/frmintro.h"
 #include "app/instanceguard.h"
 #include "app/settings.h"
 #include "app/startup.h"
-#include "app/twips.h"
+#include "support/layoutchecks.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,21 +50,27 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(!binaryDir().isEmpty()); }
+    void initTestCase()
+    {
+        QVERIFY(!binaryDir().isEmpty());
+        Euro::registerFonts(); // as the program does at start
+    }
 
     void cardLooksAsDesigned()
     {
         ThrowAwaySettings store;
         FrmIntro intro({});
-        QCOMPARE(intro.size(), Euro::twipsSize(4230, 1665));
         QCOMPARE(intro.Label1->text(), QStringLiteral("PECUNIO"));
-        QCOMPARE(intro.Label1->font().pointSizeF(), 14.25);
-        QVERIFY(intro.Label1->font().bold());
-        QCOMPARE(intro.Label1->pos(), Euro::twipsPoint(840, 600));
         QCOMPARE(intro.lblVersion->toolTip(), QStringLiteral("Numéro de version"));
         QVERIFY(intro.lblVersion->alignment() & Qt::AlignRight);
         QVERIFY(!intro.Timer1.isActive());
         QCOMPARE(intro.Timer1.interval(), 1000);
+        // The name prints large and bold, above and left of the version.
+        const QFontInfo name(intro.Label1->font());
+        QVERIFY(name.bold());
+        QVERIFY(name.pixelSize() > QFontInfo(intro.lblVersion->font()).pixelSize() + 3);
+        QVERIFY(intro.Label1->geometry().bottom() < intro.lblVersion->y());
+        QVERIFY(intro.Label1->x() < intro.lblVersion->x());
 
         const int right = intro.lblVersion->geometry().right();
         intro.Form_Load();
@@ -70,6 +78,26 @@ private Q_SLOTS:
         QCOMPARE(intro.lblVersion->geometry().right(), right); // grows to the left
         QVERIFY(intro.Timer1.isActive());
         QVERIFY(intro.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // With the version in, nothing is cut off or sticks out, and the fonts are the program's.
+        for (const QStringList &faults : {TestSupport::captionsCutOff(&intro), TestSupport::outsideContainer(&intro),
+                                          TestSupport::fontsFallenBack(&intro)})
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    // The card has no frame: its own size is centred on the screen, to the rounding pixel.
+    void cardIsCentred()
+    {
+        ThrowAwaySettings store;
+        FrmIntro intro({});
+        intro.centreOnScreen();
+        const QRect screen = intro.screen()->geometry();
+        const int leftGap = intro.x() - screen.x();
+        const int rightGap = screen.right() - intro.geometry().right();
+        const int topGap = intro.y() - screen.y();
+        const int bottomGap = screen.bottom() - intro.geometry().bottom();
+        QVERIFY(leftGap > 0 && topGap > 0);
+        QVERIFY2(qAbs(leftGap - rightGap) <= 1, qPrintable(QStringLiteral("%1 / %2").arg(leftGap).arg(rightGap)));
+        QVERIFY2(qAbs(topGap - bottomGap) <= 1, qPrintable(QStringLiteral("%1 / %2").arg(topGap).arg(bottomGap)));
     }
 
     // A fixed single-line border: a black line all round the edge, the white card inside.

@@ -25,6 +25,8 @@ void TestCurrencies::sortedOrder()
         codes << t.left(3);
     QCOMPARE(codes, (QStringList{"ATS", "BEF", "DEM", "ESP", "FIM", "FRF", "GRD", "IEP", "ITL", "LUF", "NLG", "PTE"}));
     QCOMPARE(texts.first(), QStringLiteral("ATS - Schilling Autrichien"));
+    QCOMPARE(texts.at(5), QStringLiteral("FRF - Franc Français"));
+    QCOMPARE(texts.last(), QStringLiteral("PTE - Escudo Portugais"));
     // The program's own order starts with the franc and holds each currency once.
     QCOMPARE(Euro::CurrencyTable.front().code, u"FRF");
     QCOMPARE(QSet<QString>(codes.begin(), codes.end()).size(), Euro::CurrencyCount);

@@ -1,10 +1,11 @@
-// The About window: its texts, layout, centring and keys, and the system-information
-// button with an empty registry.
+// The About window: its texts, the layout's invariants, centring and keys, and the
+// system-information button with an empty registry.
 
 #include "app/fonts.h"
 #include "app/resources.h"
 #include "app/twips.h"
 #include "platform/memoryregistry.h"
+#include "support/layoutchecks.h"
 #include "support/testsupport.h"
 #include "ui/about/frmabout.h"
 #include "ui/main/windowplacement.h"
@@ -54,9 +55,15 @@ private Q_SLOTS:
             QCOMPARE(label->text(), text);
         else
             QCOMPARE(qobject_cast<QPushButton *>(widget)->text(), text);
-        // Nothing is cut off: the text fits the control.
-        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap())
-            QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->width());
+    }
+
+    // Nothing is cut off, nothing sticks out of the dialog, every font is the program's own.
+    void layoutHolds()
+    {
+        FrmAbout about;
+        for (const QStringList &faults : {TestSupport::captionsCutOff(&about), TestSupport::outsideContainer(&about),
+                                          TestSupport::fontsFallenBack(&about)})
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     void captionAndFrame()
@@ -64,7 +71,6 @@ private Q_SLOTS:
         FrmAbout about;
         QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
         QCOMPARE(about.windowTitle(), QStringLiteral("À propos de Pecunio"));
-        QCOMPARE(about.size(), Euro::twipsSize(5730, 3195));
         QCOMPARE(about.minimumSize(), about.maximumSize());
         QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -109,21 +115,33 @@ private Q_SLOTS:
         QVERIFY(leftGap > 0 && topGap > 0);
     }
 
+    // An etched line between the description and the notice: one grey row with white under it,
+    // across the text and short of the dialog's edges.
     void etchedSeparator()
     {
         FrmAbout about;
         const QImage image = about.grab().toImage();
-        const int grey = Euro::twipsToPixels(2085);
-        const int white = Euro::twipsToPixels(2100);
-        QCOMPARE(white, grey + 1);
-        for (int x : {Euro::twipsToPixels(200), about.width() / 2, Euro::twipsToPixels(5600)}) {
-            QCOMPARE(image.pixelColor(x, grey), QColor(0x80, 0x80, 0x80));
-            QCOMPARE(image.pixelColor(x, white), QColor(Qt::white));
-            QCOMPARE(image.pixelColor(x, white + 1), QColor(Qt::white));
-            QVERIFY(image.pixelColor(x, grey - 2) != QColor(0x80, 0x80, 0x80));
+        const QColor grey(0x80, 0x80, 0x80);
+        const int middle = about.width() / 2;
+        QList<int> greyRows;
+        for (int y = about.lblDescription[1]->geometry().bottom() + 1; y < about.lblAvertissement[0]->y(); ++y) {
+            if (image.pixelColor(middle, y) == grey)
+                greyRows << y;
         }
-        // Past the right end the dialog's background shows again.
-        QVERIFY(image.pixelColor(Euro::twipsToPixels(5654) + 2, grey) != QColor(0x80, 0x80, 0x80));
+        QCOMPARE(greyRows.size(), 1);
+        const int line = greyRows.first();
+        QCOMPARE(image.pixelColor(middle, line + 1), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(middle, line + 2), QColor(Qt::white));
+        QVERIFY(image.pixelColor(middle, line - 1) != QColor(Qt::white));
+        int left = middle, right = middle;
+        while (left > 0 && image.pixelColor(left - 1, line) == grey)
+            --left;
+        while (right < image.width() - 1 && image.pixelColor(right + 1, line) == grey)
+            ++right;
+        QVERIFY(left > 0 && right < image.width() - 1);
+        QVERIFY(left <= about.lblAvertissement[0]->x() && left <= about.lblDescription[1]->x());
+        QVERIFY(right >= about.lblDescription[1]->geometry().right());
+        QVERIFY(right >= about.cmdOK->geometry().right() - 1);
     }
 
     void closing_data()

@@ -1,6 +1,7 @@
 // The small parts the window is built from: the key label's mouse reports, the face under
 // it, a list's clicks, and the key codes handed to the window's key routine.
 
+#include "engine/keymap.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
@@ -226,28 +227,28 @@ void TestKeyParts::virtualKeyCode_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("keypad");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("code"); // as the engine's key map knows keys
 
-    QTest::newRow("keypad 0") << int(Qt::Key_0) << true << 96;
-    QTest::newRow("keypad 7") << int(Qt::Key_7) << true << 103;
-    QTest::newRow("keypad +") << int(Qt::Key_Plus) << true << 107;
-    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << 106;
-    QTest::newRow("keypad -") << int(Qt::Key_Minus) << true << 109;
-    QTest::newRow("main-block full stop has no code") << int(Qt::Key_Period) << false << 0;
-    QTest::newRow("F2") << int(Qt::Key_F2) << false << 113;
-    QTest::newRow("keypad decimal as a period") << int(Qt::Key_Period) << true << 110;
-    QTest::newRow("keypad decimal as a comma") << int(Qt::Key_Comma) << true << 110;
-    QTest::newRow("keypad /") << int(Qt::Key_Slash) << true << 111;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 13;
-    QTest::newRow("main Enter") << int(Qt::Key_Return) << false << 13;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << false << 8;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << false << 46;
-    QTest::newRow("keypad Delete without Num Lock") << int(Qt::Key_Delete) << true << 46;
-    QTest::newRow("F1") << int(Qt::Key_F1) << false << 112;
-    QTest::newRow("main-block 5 is not keypad 5") << int(Qt::Key_5) << false << 53;
-    QTest::newRow("main-block + has no code") << int(Qt::Key_Plus) << false << 0;
-    QTest::newRow("letter A") << int(Qt::Key_A) << false << 65;
-    QTest::newRow("an accented letter has no code") << int(Qt::Key_Eacute) << false << 0;
+    QTest::newRow("keypad 0") << int(Qt::Key_0) << true << int(Euro::VkNumpad0);
+    QTest::newRow("keypad 7") << int(Qt::Key_7) << true << int(Euro::VkNumpad0 + 7);
+    QTest::newRow("keypad +") << int(Qt::Key_Plus) << true << int(Euro::VkAdd);
+    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << int(Euro::VkMultiply);
+    QTest::newRow("keypad -") << int(Qt::Key_Minus) << true << int(Euro::VkSubtract);
+    QTest::newRow("main-block full stop has no code") << int(Qt::Key_Period) << false << int(Euro::VkNone);
+    QTest::newRow("F2") << int(Qt::Key_F2) << false << int(Euro::VkF2);
+    QTest::newRow("keypad decimal as a period") << int(Qt::Key_Period) << true << int(Euro::VkDecimal);
+    QTest::newRow("keypad decimal as a comma") << int(Qt::Key_Comma) << true << int(Euro::VkDecimal);
+    QTest::newRow("keypad /") << int(Qt::Key_Slash) << true << int(Euro::VkDivide);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << int(Euro::VkReturn);
+    QTest::newRow("main Enter") << int(Qt::Key_Return) << false << int(Euro::VkReturn);
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << false << int(Euro::VkBack);
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << false << int(Euro::VkDelete);
+    QTest::newRow("keypad Delete without Num Lock") << int(Qt::Key_Delete) << true << int(Euro::VkDelete);
+    QTest::newRow("F1") << int(Qt::Key_F1) << false << int(Euro::VkF1);
+    QTest::newRow("main-block 5 is not keypad 5") << int(Qt::Key_5) << false << int(Euro::Vk0 + 5);
+    QTest::newRow("main-block + has no code") << int(Qt::Key_Plus) << false << int(Euro::VkNone);
+    QTest::newRow("letter A") << int(Qt::Key_A) << false << int(Euro::VkA);
+    QTest::newRow("an accented letter has no code") << int(Qt::Key_Eacute) << false << int(Euro::VkNone);
 }
 
 void TestKeyParts::virtualKeyCode()

@@ -59,7 +59,6 @@ private Q_SLOTS:
 
     void digitHints_data();
     void digitHints();
-    void currencyHint_data();
     void currencyHint();
     void roundingHint();
 };
@@ -115,10 +114,9 @@ void TestPanels::layouts()
         QCOMPARE(shownArea.contains(w.control(QLatin1String(name))->geometry()), layout == Layout::Wide);
     for (const char *name : {"cmdPlan", "Label3(0)"})
         QVERIFY(shownArea.contains(w.control(QLatin1String(name))->geometry()));
+    // Open, the parameters panel takes the calculator panel's place.
     if (layout == Layout::Parameters)
         QCOMPARE(parameters->geometry(), calculator->geometry());
-    else if (!clicks.contains(QLatin1Char('2')))
-        QCOMPARE(parameters->pos(), Euro::twipsPoint(60, 3780));
 }
 
 void TestPanels::widthReadsBackAsSet_data()
@@ -283,33 +281,24 @@ void TestPanels::digitHints()
     QCOMPARE(label->toolTip(), QStringLiteral("Chiffre: %1").arg(digit));
 }
 
-void TestPanels::currencyHint_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("hint");
-
-    QTest::newRow("start currency") << "FRF" << QStringLiteral("FRF - Franc Français");
-    QTest::newRow("DEM") << "DEM" << QStringLiteral("DEM - Mark Allemand");
-    QTest::newRow("first in the list") << "ATS" << QStringLiteral("ATS - Schilling Autrichien");
-    QTest::newRow("last in the list") << "PTE" << QStringLiteral("PTE - Escudo Portugais");
-}
-
 void TestPanels::currencyHint()
 {
-    QFETCH(QString, code);
-    QFETCH(QString, hint);
     LoadedWindow w;
     auto *devise = w.control<KeyLabel>(QStringLiteral("lblDevise"));
     QCOMPARE(devise->toolTip(), QStringLiteral("devise sélectionnée"));
     auto *list = w.control<QListWidget>(QStringLiteral("lstListe"));
-    list->setCurrentItem(list->findItems(code, Qt::MatchExactly).first());
-    QCOMPARE(devise->text(), code);
-    hover(devise);
-    QCOMPARE(devise->toolTip(), hint);
-    // A caption that names no currency leaves the hint as it was; codes are case-sensitive.
-    devise->setText(code.toLower());
-    hover(devise);
-    QCOMPARE(devise->toolTip(), hint);
+    // Each currency's hint is its own line of the country list (the engine's texts).
+    for (const QString &entry : Euro::sortedListTexts()) {
+        const QString code = entry.left(3);
+        list->setCurrentItem(list->findItems(code, Qt::MatchExactly).first());
+        QCOMPARE(devise->text(), code);
+        hover(devise);
+        QCOMPARE(devise->toolTip(), entry);
+        // A caption that names no currency leaves the hint as it was; codes are case-sensitive.
+        devise->setText(code.toLower());
+        hover(devise);
+        QCOMPARE(devise->toolTip(), entry);
+    }
 }
 
 void TestPanels::roundingHint()
