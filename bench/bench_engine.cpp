@@ -35,10 +35,13 @@ void BM_DigitKey(benchmark::State &state)
 }
 BENCHMARK(BM_DigitKey);
 
-// One operator key after an amount: the pending addition runs, the result is written and
+// One operator key after an amount: the pending operation runs, the result is written and
 // converted, and the operand and operator lines go on the tape. The digit key before it
 // is timed too; the tape is emptied every 100000 pairs so memory stays bounded.
-void BM_DigitThenOperator(benchmark::State &state)
+// "7 +" again and again is the everyday sum; "7 /" again and again is a chain of
+// divisions, whose running value's precision is bounded, so the thousandth division costs
+// what the tenth does.
+void BM_DigitThenOperator(benchmark::State &state, Operator op)
 {
     Tape tape;
     Calculator calc(tape);
@@ -47,7 +50,7 @@ void BM_DigitThenOperator(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         calc.lblBouton_Click(7);
-        calc.Operator_Click(1);
+        calc.Operator_Click(qint16(op));
         if (++n == 100000) {
             n = 0;
             tape.clearTape(calc.modeLine());
@@ -55,7 +58,8 @@ void BM_DigitThenOperator(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
-BENCHMARK(BM_DigitThenOperator);
+BENCHMARK_CAPTURE(BM_DigitThenOperator, sum, Operator::Add);
+BENCHMARK_CAPTURE(BM_DigitThenOperator, divisionChain, Operator::Divide);
 
 // One operator key alone ("+" again and again): operand line and operator line on the tape.
 void BM_OperatorKey(benchmark::State &state)
@@ -77,29 +81,6 @@ void BM_OperatorKey(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_OperatorKey);
-
-// A chain of divisions ("/ 7" again and again): the running value's precision is
-// bounded, so the thousandth division costs what the tenth does.
-void BM_DivisionChain(benchmark::State &state)
-{
-    Tape tape;
-    Calculator calc(tape);
-    calc.start(Frf);
-    tape.startHeader();
-    calc.lblBouton_Click(1);
-    calc.Operator_Click(0);
-    int n = 0;
-    for (auto _ : state) {
-        calc.lblBouton_Click(7);
-        calc.Operator_Click(0);
-        if (++n == 100000) {
-            n = 0;
-            tape.clearTape(calc.modeLine());
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * 2);
-}
-BENCHMARK(BM_DivisionChain);
 
 // A run of mixed keys from a fresh calculator and tape: digits, decimal, operators,
 // clear all, clear entry, in the proportions of ordinary use. With the second argument 1
