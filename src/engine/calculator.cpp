@@ -73,6 +73,8 @@ void Calculator::setReadOut(int index, const QString &text)
     if (index < 0 || index > 1)
         return;
     QString &current = m_readOut.at(size_t(index));
+    if (index == m_lastResult.display)
+        m_lastResult.display = -1; // any later write to it, even the same text, is keyed
     if (current == text)
         return;
     current = text;
@@ -102,6 +104,9 @@ void Calculator::lblBouton_Click(qint16 Index)
 {
     const int input = m_state.InputDisplay;
     const QChar digit = QChar(u'0' + (Index % 10 + 10) % 10);
+    // A full display takes no more digits, as on a pocket calculator.
+    if (isText(m_state.LastInputKind, Nums) && ReadOut(input).size() >= Euro::NumberText::MaxTextLength)
+        return;
     if (!isText(m_state.LastInputKind, Nums)) {
         setReadOut(input, QStringLiteral(","));
         m_state.DecimalTyped = 0;
@@ -165,7 +170,10 @@ void Calculator::Operator_Click(qint16 Index)
         }
         break;
     case 1:
-        m_state.Operand1 = t;
+        // The result still shown as written keeps its exact value; anything keyed since
+        // counts as its text.
+        if (!showsLastResult())
+            m_state.Operand1 = t;
         if (op == Operator::Subtract && !isText(m_state.LastInputKind, Nums)
             && !isText(m_state.PendingOperator, Equals)) {
             setReadOut(input, Minus);
@@ -176,6 +184,7 @@ void Calculator::Operator_Click(qint16 Index)
         m_state.Operand2 = m_state.EntryText;
         runPendingOperation();
         setReadOut(input, displayText(m_state.Operand1));
+        m_lastResult = {input, ReadOut(input)};
         m_state.OperandCount = 1;
         break;
     }
@@ -189,6 +198,12 @@ void Calculator::Operator_Click(qint16 Index)
         m_tape.appendOperatorLine(caption);
     else
         m_tape.appendTotalBlock(ReadOut(input));
+}
+
+bool Calculator::showsLastResult() const
+{
+    return m_lastResult.display == m_state.InputDisplay && std::holds_alternative<Amount>(m_state.Operand1)
+           && ReadOut(m_lastResult.display) == m_lastResult.text;
 }
 
 void Calculator::runPendingOperation()
@@ -252,23 +267,27 @@ void Calculator::ReadOut_Change(qint16 Index)
         last.rate = m_state.CurrentRate;
         last.result = convert(sourceText, fromCurrency);
     }
-    // A conversion that fails leaves the converted display as it was, without a message.
+    // An entry without digits yet ("-", ",") leaves the converted display as it was; a
+    // conversion beyond the largest magnitude empties it, without a message, rather than
+    // keep an amount that belongs to another input.
     if (last.result)
         setReadOut(target, *last.result);
 }
 
 std::optional<QString> Calculator::convert(const QString &sourceText, bool fromCurrency)
 {
-    const std::optional<Amount> amount = Euro::NumberText::read(sourceText);
-    if (!amount)
+    const Euro::NumberText::ReadResult amount = Euro::NumberText::parse(sourceText);
+    if (amount.status == ReadStatus::OutOfRange)
+        return QString();
+    if (amount.status != ReadStatus::Number)
         return std::nullopt;
     const std::optional<Amount> &rate = currentRateValue();
     if (!rate || (fromCurrency && sgn(*rate) == 0))
         return std::nullopt;
     // Computed once on the exact amount and rate, rounded once.
-    const Amount converted = fromCurrency ? Amount(*amount / *rate) : Amount(*amount * *rate);
+    const Amount converted = fromCurrency ? Amount(amount.value / *rate) : Amount(amount.value * *rate);
     if (Euro::Amounts::overflows(converted))
-        return std::nullopt;
+        return QString();
     return Euro::NumberText::format(Euro::roundAmount(converted, m_state.DecimalPlaces));
 }
 

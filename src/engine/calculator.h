@@ -81,7 +81,11 @@ private:
     // No amount, no operand counted, no operator pending, "0," in both displays.
     void resetEntry();
     void runPendingOperation();
+    // The input display still shows, unchanged, the text written for the last result.
+    bool showsLastResult() const;
     void reportOverflow();
+    // The converted text: empty beyond the largest magnitude, none while the source has
+    // no digits yet.
     std::optional<QString> convert(const QString &sourceText, bool fromCurrency);
     // CurrentRate read as a number, read again only when it changes.
     const std::optional<Amount> &currentRateValue();
@@ -101,6 +105,14 @@ private:
         std::optional<QString> result; // none when the conversion failed
     };
     Conversion m_lastConversion;
+
+    // The display and text of the last result written; the display is -1 once anything
+    // else was written to it.
+    struct ResultWrite {
+        int display = -1;
+        QString text;
+    };
+    ResultWrite m_lastResult;
 
     struct RateReading {
         bool known = false;

@@ -1,7 +1,8 @@
 #pragma once
-// Whether a text can be a conversion rate. A rate is read as every amount is read, and it
-// must be above zero: every conversion divides or multiplies by it. The rate button and
-// the rates read back from the settings store both ask here.
+// Whether a text can be a conversion rate: a plain decimal number (digits with at most one
+// decimal comma, no sign, no exponent) above zero, since every conversion divides or
+// multiplies by it. The rate button and the rates read back from the settings store both
+// ask here.
 
 #include <QStringView>
 

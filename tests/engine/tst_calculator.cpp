@@ -180,19 +180,44 @@ void TestCalculator::keys_data()
     QTest::newRow("divide by decimal alone") << Frf << 1 << 2 << "8 / , =" << "8," << "1,22"
         << operand("8") + line("/") + operand("") + total("8") << QStringList{DivZero};
 
-    // Results a double cannot hold never reach a display.
-    const QString big = QStringLiteral("1") + QString(300, u'0');
-    QTest::newRow("overflow of a product") << Frf << 1 << 2 << big + " X " + big + " =" << big + ","
-        << "1,5244901723741E+299"
-        << operand(big) + line("X") + operand(big) + total(big) << QStringList{Overflow};
-    const QString huge = QString(320, u'9');
-    QTest::newRow("operand too large for a double") << Frf << 1 << 2 << "2 + " + huge + " =" << "2," << "0,3"
-        << operand("2") + line("+") + operand(huge) + total("2") << QStringList{Overflow};
-    QTest::newRow("overflow then calculation goes on") << Frf << 1 << 2 << big + " X " + big + " = C 3 + 4 ="
-        << "7" << "1,07"
-        << operand(big) + line("X") + operand(big) + total(big)
-           + QStringLiteral("\n-+-+-+-+-+-\n\nCalcul en FRF\n") + operand("3") + line("+") + operand("4") + total("7")
+    // Results a double cannot hold never reach a display. A keyed amount stops at 22
+    // characters, so the largest one keyed is 1E+20: sixteen of them multiplied overflow.
+    const QString big = QStringLiteral("1") + QString(20, u'0');
+    const QString bigChain = (big + QStringLiteral(" X ")).repeated(15) + big + QStringLiteral(" =");
+    const QString bigTape = (operand(big) + line("X")).repeated(15) + operand(big) + total("1E+300");
+    QTest::newRow("overflow of a product") << Frf << 1 << 2 << bigChain << "1E+300" << "1,5244901723741E+299"
+        << bigTape << QStringList{Overflow};
+    QTest::newRow("overflow then calculation goes on") << Frf << 1 << 2 << bigChain + " C 3 + 4 =" << "7" << "1,07"
+        << bigTape + QStringLiteral("\n-+-+-+-+-+-\n\nCalcul en FRF\n") + operand("3") + line("+") + operand("4")
+           + total("7")
         << QStringList{Overflow};
+    const QString huge = QString(320, u'9');
+    const QString nines = QString(21, u'9');
+    QTest::newRow("a full display takes no more digits") << Frf << 1 << 2 << "2 + " + huge + " =" << "1E+21"
+        << "1,5244901723741E+20" << operand("2") + line("+") + operand(nines) + total("1E+21") << none;
+    QTest::newRow("a full display after a sign") << Frf << 1 << 2 << "- 1234567890123456789012" << "-12345678901234567890,"
+        << "-1,88208661562184E+18" << operand("0") + line("-") << none;
+    QTest::newRow("a full display with decimals") << Frf << 1 << 2 << "1,23456789012345678901234" << "1,23456789012345678901"
+        << "0,19" << "" << none;
+    // A conversion beyond the largest magnitude empties the converted display.
+    QTest::newRow("conversion overflow") << "1E-308" << 1 << 2 << "1 + 2 =" << "3" << ""
+        << operand("1") + line("+") + operand("2") + total("3") << none;
+
+    // The result shown as written keeps its exact value; a keyed amount is its text.
+    const QString third = QStringLiteral("0,333333333333333");
+    QTest::newRow("operator after = takes the exact result") << Frf << 1 << 2 << "1 / 3 = X 3 =" << "1" << "0,15"
+        << operand("1") + line("/") + operand("3") + total(third) + operand(third) + line("X") + operand("3")
+           + total("1") << none;
+    QTest::newRow("replaced operator takes the exact result") << Frf << 1 << 2 << "1 / 3 + X 3 =" << "1" << "0,15"
+        << operand("1") + line("/") + operand("3") + line("+") + operand(third) + line("X") + operand("3")
+           + total("1") << none;
+    QTest::newRow("ten thirds times three") << Frf << 1 << 2 << "1 0 / 3 = X 3 =" << "10" << "1,52"
+        << operand("10") + line("/") + operand("3") + total("3,33333333333333") + operand("3,33333333333333")
+           + line("X") + operand("3") + total("10") << none;
+    QTest::newRow("the result keyed again is its text") << Frf << 1 << 2 << "1 / 3 = " + third + " X 3 ="
+        << "0,999999999999999" << "0,15"
+        << operand("1") + line("/") + operand("3") + total(third) + operand(third) + line("X") + operand("3")
+           + total("0,999999999999999") << none;
 }
 
 void TestCalculator::keys()

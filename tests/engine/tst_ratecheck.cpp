@@ -34,7 +34,9 @@ private Q_SLOTS:
         QTest::newRow("whole number") << "7" << RateCheck::Ok;
         QTest::newRow("trailing comma") << "7," << RateCheck::Ok;
         QTest::newRow("leading comma") << ",5" << RateCheck::Ok;
-        QTest::newRow("exponent") << "6,6E1" << RateCheck::Ok;
+        QTest::newRow("exponent") << "6,6E1" << RateCheck::NotNumeric;
+        QTest::newRow("small exponent") << "1e-99" << RateCheck::NotNumeric;
+        QTest::newRow("plus sign") << "+7" << RateCheck::NotNumeric;
         QTest::newRow("trailing zero kept") << "340,750" << RateCheck::Ok;
     }
     void checkRate()

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void loadReadsRatesFromTheStore_data();
     void loadReadsRatesFromTheStore();
     void loadStartsTheTape();
+    void displaysShowTheWholeText_data();
+    void displaysShowTheWholeText();
     void clickingKeys_data();
     void clickingKeys();
     void facesOutsideTheirLabelsTakeNoClick();
@@ -239,6 +241,46 @@ void TestFrmEuroLifecycle::loadGivesStartValues()
 // Rates read back from the store, which people edit by hand. "key=text" sets a key of the
 // rates section ("taux" is the start rate), "key" alone removes it; the others keep their
 // default texts.
+void TestFrmEuroLifecycle::displaysShowTheWholeText_data()
+{
+    QTest::addColumn<int>("display");
+    QTest::addColumn<QString>("text");
+    for (int display : {0, 1}) {
+        const QByteArray name = display == 0 ? "euros: " : "currency: ";
+        QTest::newRow(name + "a third") << display << "33,3333333333333";
+        QTest::newRow(name + "the longest text") << display << "-1,79769313486232E+308";
+        QTest::newRow(name + "a full keyed amount") << display << "-12345678901234567890,";
+    }
+}
+
+// A long text shrinks the font, same face and weight, until the whole text fits; a short
+// one brings the design size back.
+void TestFrmEuroLifecycle::displaysShowTheWholeText()
+{
+    QFETCH(int, display);
+    QFETCH(QString, text);
+    LoadedWindow w;
+    auto *edit = w.control<QLineEdit>(QStringLiteral("ReadOut(%1)").arg(display));
+    const QFont design = edit->font();
+    w.window->calculator().state().InputDisplay = qint16(display); // the other one converts
+    w.window->calculator().setReadOut(display, text);
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(edit->font().family(), design.family());
+    QCOMPARE(edit->font().bold(), design.bold());
+    QVERIFY(edit->font().pointSizeF() < design.pointSizeF());
+    // The whole text lies inside the box: the cursor at its start is still in sight.
+    const auto cursorAt = [edit](int position) {
+        edit->setCursorPosition(position);
+        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    const int start = cursorAt(0);
+    const int end = cursorAt(int(text.size()));
+    QVERIFY2(start >= 0 && end <= edit->width(), qPrintable(QStringLiteral("%1 %2").arg(start).arg(end)));
+    QCOMPARE(end - start, QFontMetrics(edit->font()).horizontalAdvance(text));
+    w.window->calculator().setReadOut(display, QStringLiteral("7,"));
+    QCOMPARE(edit->font(), design);
+}
+
 void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
 {
     QTest::addColumn<QStringList>("stored");
@@ -256,6 +298,7 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
     QTest::newRow("empty") << QStringList{"BEF="} << QStringList{"BEF=40,3399"} << setAside("BEF");
     QTest::newRow("missing key") << QStringList{"PTE"} << QStringList{"PTE=200,482"} << setAside("PTE");
     QTest::newRow("letters") << QStringList{"ITL=abc"} << QStringList{"ITL=1936,27"} << setAside("ITL");
+    QTest::newRow("exponent form") << QStringList{"ESP=1e3"} << QStringList{"ESP=166,386"} << setAside("ESP");
     QTest::newRow("zero") << QStringList{"IEP=0"} << QStringList{"IEP=0,787564"} << setAside("IEP");
     QTest::newRow("negative") << QStringList{"DEM=-1,95583"} << QStringList{"DEM=1,95583"} << setAside("DEM");
     QTest::newRow("a hundred thousand digits")

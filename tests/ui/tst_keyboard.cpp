@@ -59,7 +59,8 @@ KeyStroke stroke(QString token)
         {QStringLiteral("F2"), Qt::Key_F2},            {QStringLiteral("Tab"), Qt::Key_Tab},
         {QStringLiteral("Backtab"), Qt::Key_Backtab},  {QStringLiteral("Up"), Qt::Key_Up},
         {QStringLiteral("Down"), Qt::Key_Down},        {QStringLiteral("Left"), Qt::Key_Left},
-        {QStringLiteral("Right"), Qt::Key_Right},
+        {QStringLiteral("Right"), Qt::Key_Right},      {QStringLiteral("End"), Qt::Key_End},
+        {QStringLiteral("Escape"), Qt::Key_Escape},
     };
     return {names.value(name, Qt::Key_unknown), modifiers};
 }
@@ -290,8 +291,9 @@ void TestKeyboard::parametersPanelKeepsItsKeys()
     rate->setFocus();
     rate->selectAll();
     type(QStringLiteral("KP_7 KP_Decimal Comma KP_2 KP_5 Backspace Enter KP_Enter Delete KP_Add"));
-    // Keys edit the rate box only ("7.,2" then Backspace; Delete at the end deletes nothing).
-    QCOMPARE(rate->text(), QStringLiteral("7.,2+"));
+    // Keys edit the rate box only ("7,,2" then Backspace; Delete at the end deletes nothing);
+    // the keypad's decimal key types the comma rates are written with.
+    QCOMPARE(rate->text(), QStringLiteral("7,,2+"));
     QCOMPARE(QApplication::focusWidget(), rate);
     QCOMPARE(w.window->tape().text(), tapeBefore);
     QCOMPARE(w.window->calculator().ReadOut(1), QStringLiteral("1,"));
@@ -467,8 +469,14 @@ void TestKeyboard::focusedControlKeys_data()
                                                          << "keep on top" << "-1";
     QTest::newRow("an arrow on a button goes to the display") << "narrow" << "cmdPlan" << "Down" << "ReadOut(1)"
                                                               << "keep on top" << "-1";
-    QTest::newRow("Down on the shown currency list picks the next") << "narrow+list" << "lstListe" << "Down"
-                                                                    << "cmdPlan" << "currency" << "BEF";
+    QTest::newRow("Down on the shown currency list only moves") << "narrow+list" << "lstListe" << "Down End Up"
+                                                                << "lstListe" << "currency" << "FRF";
+    QTest::newRow("Down then Enter picks the next currency") << "narrow+list" << "lstListe" << "Down Return"
+                                                             << "ReadOut(1)" << "currency" << "GRD";
+    QTest::newRow("Space picks the highlighted currency once") << "narrow+list" << "lstListe" << "Up Space"
+                                                               << "ReadOut(1)" << "heading" << "Calcul en FIM";
+    QTest::newRow("Escape closes the list with no change") << "narrow+list" << "lstListe" << "Down Escape"
+                                                           << "ReadOut(1)" << "currency" << "FRF";
     QTest::newRow("a letter on the shown currency list picks none") << "narrow+list" << "lstListe" << "A"
                                                                     << "ReadOut(1)" << "currency" << "FRF";
     QTest::newRow("Up on the tape stays there") << "wide" << "txtOperations" << "Up" << "txtOperations"

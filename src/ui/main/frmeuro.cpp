@@ -10,6 +10,7 @@
 #include "engine/ratecheck.h"
 #include "platform/topmost.h"
 #include "ui/print/tapeprinter.h"
+#include "ui/main/displayfit.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
 #include "ui/windowkit.h"
@@ -232,7 +233,12 @@ void FrmEuro::showDisplay(int index, const QString &text)
     if (index < 0 || index >= int(ui.ReadOut.size()))
         return;
     // The line edit announces the new amount to assistive technology itself.
-    ui.ReadOut[size_t(index)]->setText(text);
+    QLineEdit *display = ui.ReadOut[size_t(index)];
+    std::optional<QFont> &design = m_displayFonts[size_t(index)];
+    if (!design)
+        design = display->font();
+    display->setText(text);
+    Euro::fitDisplayFont(display, *design);
 }
 
 void FrmEuro::clearTapeBox()

@@ -11,9 +11,11 @@
 #include "ui/main/windowplacement.h"
 #include "ui/main/keyfaces.h"
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class FaceShape;
 class KeyLabel;
@@ -190,6 +192,11 @@ private:
     void deferredControlBuilt();
 
     void showDisplay(int index, const QString &text);
+    // The focus back on the display keyed into, where it can be.
+    void focusInputDisplay();
+    // The drop list's own keys: the arrows move the highlight, Enter or Space picks it,
+    // Escape closes the list. True when the key was one of them.
+    bool dropListKey(const QKeyEvent &key);
     void appendToTapeBox(const QString &piece);
     void clearTapeBox();
     void onCommitDataRequest(QSessionManager &manager);
@@ -207,4 +214,5 @@ private:
     bool m_loaded = false;
     bool m_ending = false;
     double m_widthTwips = -1; // the outer width last set, read back as set
+    std::array<std::optional<QFont>, 2> m_displayFonts; // the displays' design fonts
 };

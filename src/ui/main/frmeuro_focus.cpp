@@ -23,7 +23,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -111,8 +113,18 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
         return KeyOwner::Control; // the walk above runs as the key reaches the control
     if (auto *button = qobject_cast<QAbstractButton *>(focused); button && k == Qt::Key_Space)
         return KeyOwner::Control; // pressed on the key, clicked on its release
+    if (focused == ui.lstListe && dropListKey(key))
+        return KeyOwner::Done;
     if (qobject_cast<QListWidget *>(focused) && (movesInList(k) || k == Qt::Key_Space))
         return KeyOwner::Control;
+    // The rate box takes the keypad's decimal key as the comma rates are written with,
+    // whatever the keyboard layout types for it.
+    if (focused == ui.txtTaux && (key.modifiers() & Qt::KeypadModifier)
+        && Euro::keyAction(Euro::virtualKeyCode(key)).command == Euro::KeyCommand::Decimal) {
+        if (!ui.txtTaux->isReadOnly())
+            ui.txtTaux->insert(QStringLiteral(","));
+        return KeyOwner::Done;
+    }
     // The tape is read with the keyboard: moved through, selected and copied.
     if (qobject_cast<QPlainTextEdit *>(focused)
         && (movesInList(k) || key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)))
@@ -139,6 +151,44 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
         }
     }
     return KeyOwner::Calculator;
+}
+
+bool FrmEuro::dropListKey(const QKeyEvent &key)
+{
+    QListWidget *list = ui.lstListe;
+    const int k = key.key();
+    if (movesInList(k)) {
+        // The list moves its highlight as it always does, but a row it lands on is no pick.
+        const std::unique_ptr<QEvent> copy(key.clone());
+        const QSignalBlocker quiet(list);
+        m_forwardingKey = true;
+        QCoreApplication::sendEvent(list, copy.get());
+        m_forwardingKey = false;
+        list->viewport()->update();
+        return true;
+    }
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) {
+        // One pick, as a click on the highlighted row.
+        if (QListWidgetItem *item = list->currentItem()) {
+            const QSignalBlocker quiet(list);
+            item->setSelected(true);
+        }
+        lstListe_Click();
+        return true;
+    }
+    if (k == Qt::Key_Escape) {
+        list->hide();
+        focusInputDisplay();
+        return true;
+    }
+    return false;
+}
+
+void FrmEuro::focusInputDisplay()
+{
+    const qint16 input = m_calculator.state().InputDisplay;
+    if (input >= 0 && input < qint16(ui.ReadOut.size()) && ui.ReadOut[size_t(input)]->isVisibleTo(this))
+        ui.ReadOut[size_t(input)]->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmEuro::showFocusRing(bool shown)

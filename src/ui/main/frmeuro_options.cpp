@@ -38,10 +38,12 @@ void FrmEuro::lstListe_Click()
     // The code already in use: the list just closes, the calculation goes on.
     if (picked == state.CurrencyCode) {
         currencyList()->hide();
+        focusInputDisplay();
         return;
     }
     state.CurrencyCode = picked;
     currencyList()->hide();
+    focusInputDisplay();
     ui.lblDevise->setText(state.CurrencyCode);
 
     const int entry = Euro::findRate(state.CurrencyCode);
@@ -108,6 +110,15 @@ void FrmEuro::cmdTaux_Click()
         return;
     Euro::RateTable[size_t(entry)] = Euro::RateCode + typed;
     Euro::SaveSetting(Euro::AppName(), Euro::SectionTaux, Euro::RateCode, typed);
+    // The start currency starts the next run at its own start rate: it follows, so the next
+    // start converts at the rate the panel shows (and a start rate set aside is mended).
+    if (Euro::RateCode == Euro::StartCurrencyCode)
+        Euro::SaveSetting(Euro::AppName(), Euro::SectionTaux, Euro::KeyStartRate, typed);
+    // The rate of the currency in use takes effect at once, from the next change of the
+    // input display.
+    CalculatorState &state = m_calculator.state();
+    if (Euro::RateCode == state.CurrencyCode)
+        state.CurrentRate = typed;
 }
 
 void FrmEuro::optCalcul_Click(qint16 Index)

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -68,9 +69,18 @@ void FrmEuro::Label2_Click()
 {
     QListWidget *list = currencyList();
     const bool show = list->isHidden();
+    if (show) {
+        // It opens on the currency in use, highlighted; showing it picks nothing.
+        const QList<QListWidgetItem *> inUse = list->findItems(m_calculator.state().CurrencyCode, Qt::MatchExactly);
+        const QSignalBlocker quiet(list);
+        list->setCurrentItem(inUse.isEmpty() ? nullptr : inUse.first());
+    }
+    const bool hadFocus = list->hasFocus();
     list->setVisible(show);
     if (show)
         list->raise();
+    else if (hadFocus)
+        focusInputDisplay();
 }
 
 // ---- Press and release: the pressed key's face is ringed in the button-face colour.
