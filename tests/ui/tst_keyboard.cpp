@@ -387,23 +387,32 @@ void TestKeyboard::focusWalk_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("narrow: Tab from the last display goes round to the chosen option")
-        << "narrow" << "ReadOut(1)" << "Tab" << "optCalcul(1)";
-    QTest::newRow("narrow: the options are one stop, then keep-on-top")
-        << "narrow" << "ReadOut(1)" << "Tab Tab" << "cmdPlan";
+    // In the order a reader meets them: row by row in the panel shown, the tape beside it,
+    // then the window's bottom row; hidden controls and those cut off are skipped.
+    QTest::newRow("narrow: the drop list's button follows the currency display")
+        << "narrow" << "ReadOut(1)" << "Tab" << "Label2";
+    QTest::newRow("narrow: then the tape's switch") << "narrow" << "Label2" << "Tab" << "lblFermer(3)";
+    QTest::newRow("narrow: then the parameters' switch") << "narrow" << "lblFermer(3)" << "Tab" << "lblFermer(2)";
+    QTest::newRow("narrow: then keep-on-top") << "narrow" << "lblFermer(2)" << "Tab" << "cmdPlan";
     QTest::newRow("narrow: Tab skips the print button cut off") << "narrow" << "cmdPlan" << "Tab" << "ReadOut(0)";
     QTest::newRow("narrow: Shift+Tab skips it too") << "narrow" << "ReadOut(0)" << "Shift+Backtab" << "cmdPlan";
-    QTest::newRow("narrow: Shift+Tab goes round backwards") << "narrow" << "optCalcul(1)" << "Shift+Backtab"
-                                                            << "ReadOut(1)";
+    QTest::newRow("narrow: the options are one stop, at the chosen one")
+        << "narrow" << "ReadOut(0)" << "Tab" << "optCalcul(1)";
+    QTest::newRow("narrow: Shift+Tab goes backwards") << "narrow" << "optCalcul(1)" << "Shift+Backtab"
+                                                      << "ReadOut(0)";
     QTest::newRow("narrow: Tab with Shift goes backwards") << "narrow" << "ReadOut(1)" << "Shift+Tab"
-                                                           << "ReadOut(0)";
-    QTest::newRow("narrow: the shown currency list follows the options")
-        << "narrow+list" << "optCalcul(1)" << "Tab" << "lstListe";
-    QTest::newRow("wide: Tab reaches the tape") << "wide" << "ReadOut(1)" << "Tab Tab" << "txtOperations";
-    QTest::newRow("parameters: the panel, then keep-on-top") << "parameters" << "txtTaux" << "Tab Tab Tab"
+                                                           << "optCalcul(1)";
+    QTest::newRow("narrow: the shown currency list follows its button")
+        << "narrow+list" << "Label2" << "Tab" << "lstListe";
+    QTest::newRow("wide: the tape's close box, then the tape") << "wide" << "lblFermer(2)" << "Tab Tab"
+                                                               << "txtOperations";
+    QTest::newRow("wide: the bottom row to the print button") << "wide" << "cmdPlan" << "Tab Tab" << "cmdImprimer";
+    QTest::newRow("parameters: the panel, then keep-on-top") << "parameters" << "txtTaux" << "Tab Tab"
                                                              << "cmdPlan";
+    QTest::newRow("parameters: round to the panel's close box") << "parameters" << "cmdPlan" << "Tab"
+                                                                << "lblFermer(0)";
     QTest::newRow("parameters: the disabled Taux button is skipped")
-        << "parameters" << "txtTaux" << "Shift+Backtab" << "cmdPlan";
+        << "parameters" << "txtTaux" << "Shift+Backtab" << "lstPays";
 }
 
 void TestKeyboard::focusWalk()
@@ -479,6 +488,14 @@ void TestKeyboard::focusedControlKeys_data()
                                                            << "ReadOut(1)" << "currency" << "FRF";
     QTest::newRow("a letter on the shown currency list picks none") << "narrow+list" << "lstListe" << "A"
                                                                     << "ReadOut(1)" << "currency" << "FRF";
+    QTest::newRow("Space on paramètres opens the panel on its list") << "narrow" << "lblFermer(2)" << "Space"
+                                                                     << "lstPays" << "parameters" << "1";
+    QTest::newRow("Space on the panel's close box: back to the display") << "parameters" << "lblFermer(0)"
+                                                                         << "Space" << "ReadOut(1)" << "parameters"
+                                                                         << "0";
+    QTest::newRow("Space on O P E R A T I O N S shows the tape") << "narrow" << "lblFermer(3)" << "Space"
+                                                                 << "lblFermer(3)" << "width" << "5190";
+    QTest::newRow("Space on < drops the list, to be browsed") << "narrow" << "Label2" << "Space" << "lstListe" << "list" << "1";
     QTest::newRow("Up on the tape stays there") << "wide" << "txtOperations" << "Up" << "txtOperations"
                                                 << "display" << "12,";
 }
@@ -513,6 +530,9 @@ void TestKeyboard::focusedControlKeys()
         {QStringLiteral("tape has +"), QString::fromLatin1(tape.contains(QLatin1String("\n+")) ? "yes" : "no")},
         {QStringLiteral("display"), window.calculator().ReadOut(1)},
         {QStringLiteral("currency"), state.CurrencyCode},
+        {QStringLiteral("parameters"), QString::number(w.control(QStringLiteral("fraParametres"))->isVisible())},
+        {QStringLiteral("width"), QString::number(window.Width())},
+        {QStringLiteral("list"), QString::number(w.control(QStringLiteral("lstListe"))->isVisible())},
     };
     QVERIFY2(seen.contains(what), qPrintable(what));
     QCOMPARE(seen.value(what), value);

@@ -409,10 +409,17 @@ void FrmEuro::createWindowControls()
 
 void FrmEuro::setFocusOrder()
 {
-    QList<QWidget *> order{ui.cmdTaux,      ui.txtTaux,      ui.lstPays,    ui.optDecimal[0], ui.optDecimal[1],
-                           ui.optCalcul[0], ui.optCalcul[1], ui.lstListe,   ui.cmdPlan,       ui.cmdImprimer,
-                           ui.ReadOut[0],   ui.ReadOut[1],   ui.cmdEffacer, ui.txtOperations};
+    // The order a reader meets the controls on screen: the calculator panel row by row (or
+    // the parameters panel in its place), the tape panel beside it, then the window's
+    // bottom row. The panel switches and the drop list's button are stops too: without
+    // them nobody could change the currency or open a panel from the keyboard.
+    QList<QWidget *> order{ui.optCalcul[0],  ui.ReadOut[0],     ui.optCalcul[1], ui.ReadOut[1],     ui.Label2,
+                           ui.lstListe,      ui.lblFermer[3],   ui.lblFermer[2], ui.lblFermer[0],   ui.lstPays,
+                           ui.cmdTaux,       ui.txtTaux,        ui.optDecimal[0], ui.optDecimal[1], ui.lblFermer[1],
+                           ui.txtOperations, ui.cmdPlan,        ui.cmdEffacer,   ui.cmdImprimer};
     order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
+    for (KeyLabel *stop : {ui.Label2, ui.lblFermer[0], ui.lblFermer[1], ui.lblFermer[2], ui.lblFermer[3]})
+        stop->setFocusPolicy(Qt::TabFocus);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }

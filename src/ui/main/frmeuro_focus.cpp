@@ -7,12 +7,15 @@
 // selection with the arrows and picks with Space, the tape is read with the arrows and
 // copied. An option group is a single stop, at the chosen option. Those keys never reach
 // the key routine (Form_KeyDown), which would take the focus away to the display first.
+// The panel switches and the drop list's button are stops of the walk too: Space presses
+// them as a click does.
 // A ring marks the focus once a key that is not the calculator's has been pressed, until
 // the next mouse press: keying amounts on the keypad leaves the window as it looks.
 
 #include "ui/main/frmeuro.h"
 
 #include "engine/keymap.h"
+#include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
 
 #include <QAbstractButton>
@@ -113,6 +116,10 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
         return KeyOwner::Control; // the walk above runs as the key reaches the control
     if (auto *button = qobject_cast<QAbstractButton *>(focused); button && k == Qt::Key_Space)
         return KeyOwner::Control; // pressed on the key, clicked on its release
+    if (auto *label = qobject_cast<KeyLabel *>(focused); label && k == Qt::Key_Space) {
+        label->click(); // as the mouse clicks it
+        return KeyOwner::Done;
+    }
     if (focused == ui.lstListe && dropListKey(key))
         return KeyOwner::Done;
     if (qobject_cast<QListWidget *>(focused) && (movesInList(k) || k == Qt::Key_Space))

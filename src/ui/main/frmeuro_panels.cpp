@@ -38,18 +38,25 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         countryList()->setCurrentRow(-1);
         countryList()->clearSelection();
         closeRateEditor();
+        focusInputDisplay();
         break;
     case 1: // hide the tape
         setWidth(NarrowWidth);
         break;
-    case 2: // open the parameters in the calculator's place; a shown tape goes
+    case 2: { // open the parameters in the calculator's place; a shown tape goes
         ui.fraParametres->move(ui.fraParametres->x(), ui.Frame1->y());
         ui.fraParametres->move(ui.Frame1->x(), ui.fraParametres->y());
         countryList();
+        // The keys go on in the panel, from its list of countries, when the focus was on
+        // a control the panel covers.
+        const bool focusCovered = !focusWidget() || ui.Frame1->isAncestorOf(focusWidget());
         ui.fraParametres->show();
         setWidth(NarrowWidth);
         ui.Frame1->hide();
+        if (focusCovered)
+            countryList()->setFocus(Qt::OtherFocusReason);
         break;
+    }
     case 3: // show or hide the tape: anything but exactly wide counts as narrow
         setWidth(Width() == WideWidth ? NarrowWidth : WideWidth);
         break;
@@ -77,10 +84,12 @@ void FrmEuro::Label2_Click()
     }
     const bool hadFocus = list->hasFocus();
     list->setVisible(show);
-    if (show)
+    if (show) {
         list->raise();
-    else if (hadFocus)
+        list->setFocus(Qt::OtherFocusReason); // the arrows browse it at once
+    } else if (hadFocus) {
         focusInputDisplay();
+    }
 }
 
 // ---- Press and release: the pressed key's face is ringed in the button-face colour.
