@@ -142,6 +142,8 @@ private Q_SLOTS:
         // It starts the installed link and shows the installed icon.
         QCOMPARE(entry.value(QStringLiteral("Exec")).toString(), QStringLiteral("pecunio"));
         QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), AppId);
+        // Started through the link, the window's class is the link's name: docks match it.
+        QCOMPARE(entry.value(QStringLiteral("StartupWMClass")).toString(), entry.value(QStringLiteral("Exec")).toString());
     }
 
     void metainfo()

@@ -12,6 +12,7 @@
 #include "ui/windowkit.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
@@ -202,6 +203,14 @@ void FrmEuro::createCalculatorPanel()
     ui.Label1 = makeLabel(panel, QStringLiteral("Label1"), QStringLiteral("€"), 2415, 285, 165, 375);
     ui.Label1->setFont(tahoma(15.75, false));
     setColours(ui.Label1, Yellow);
+    {
+        // The sign's ink reaches a pixel or two past its designed box: the box grows by
+        // that much, with margins that keep the sign exactly where the design puts it.
+        const QRect ink = QFontMetrics(ui.Label1->font()).tightBoundingRect(ui.Label1->text());
+        const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, ink.right() + 1 - ui.Label1->width()), 0);
+        ui.Label1->setGeometry(ui.Label1->geometry().marginsAdded(overhang));
+        ui.Label1->setContentsMargins(overhang);
+    }
     ui.Label1->setAccessibleName(QStringLiteral("euros"));
 
     const char16_t *calculHints[] = {u"Saisie en €uro", u"Saisie dans la devise sélectionnée"};
