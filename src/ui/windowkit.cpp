@@ -55,9 +55,11 @@ QFont designFont(const QString &family, double points, bool bold, FontStandIn st
         const QScreen *screen = QGuiApplication::primaryScreen();
         const double wantedPixels = points * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
         const QFontInfo actual(font);
-        if (actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels) {
-            font.setFamily(QStringLiteral("Arial"));
-            font.setStyleHint(QFont::SansSerif);
+        if (actual.family() != family || actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels) {
+            // A serif design keeps a serif: Liberation Serif has Times New Roman's metrics.
+            const bool serif = family == QLatin1String("MS Serif");
+            font.setFamily(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Arial"));
+            font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
         }
     }
     return font;

@@ -38,9 +38,10 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background = 
 // What to do when the machine cannot give a design font as drawn.
 enum class FontStandIn {
     None,
-    // MS Sans Serif and MS Serif come as bitmap fonts with a few sizes and no bold: where
-    // the family cannot give the size or weight asked for, a scalable sans serif with
-    // Arial's metrics stands in.
+    // MS Sans Serif and MS Serif come as bitmap fonts with a few sizes and no bold, when
+    // they come at all: where the machine lacks the family or it cannot give the size or
+    // weight asked for, a scalable font of close metrics stands in (Arial's for the sans
+    // serif, Liberation Serif for the serif).
     ArialWhenUnfit,
 };
 

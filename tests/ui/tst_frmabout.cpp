@@ -80,6 +80,10 @@ private Q_SLOTS:
         QVERIFY(about.lblAvertissement[1]->text().size() > 40);
         QVERIFY(about.lblAvertissement[1]->wordWrap());
         QVERIFY(about.lblAvertissement[1]->font().pointSizeF() < about.font().pointSizeF());
+        // It prints in the serif stand-in Debian has, and the whole of it fits its box.
+        QCOMPARE(QFontInfo(about.lblAvertissement[1]->font()).family(), QStringLiteral("Liberation Serif"));
+        QVERIFY(about.lblAvertissement[1]->heightForWidth(about.lblAvertissement[1]->width())
+                <= about.lblAvertissement[1]->height());
         // The title really prints larger and bold, whatever fonts the machine has.
         const QFontInfo title(about.lblTitle->font());
         QVERIFY(title.bold());
