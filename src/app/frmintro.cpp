@@ -26,7 +26,7 @@ FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
     setWindowTitle(QString());
     setFixedSize(Euro::twipsSize(4230, 1665));
     Euro::setColours(this, QColor(), Qt::white);
-    setFont(Euro::designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(Euro::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, Euro::FontStandIn::ArialWhenUnfit));
 
     Label1 = new QLabel(QStringLiteral("PECUNIO"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

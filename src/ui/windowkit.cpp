@@ -2,6 +2,7 @@
 
 #include "ui/main/windowplacement.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -55,11 +56,24 @@ QFont designFont(const QString &family, double points, bool bold, FontStandIn st
         const QScreen *screen = QGuiApplication::primaryScreen();
         const double wantedPixels = points * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
         const QFontInfo actual(font);
-        if (actual.family() != family || actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels) {
+        // A bitmap family has no glyphs for a scaled screen: drawn there, its letters keep
+        // their small size while their places grow ("V e r s i o n").
+        const bool scaledBitmap = (screen ? screen->devicePixelRatio() : 1.0) > 1.0
+                                  && !QFontDatabase::isSmoothlyScalable(family);
+        const bool unfit =
+            actual.family() != family || actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels;
+        if (unfit || scaledBitmap) {
             // A serif design keeps a serif: Liberation Serif has Times New Roman's metrics.
             const bool serif = family == QLatin1String("MS Serif");
             font.setFamily(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Arial"));
             font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+            if (!unfit) {
+                // Texts were fitted to the bitmap's widths, which run up to 8 % narrower
+                // than Arial's at the same size: the stand-in takes no more room.
+                constexpr double BitmapToArialWidth = 0.92;
+                if (!serif)
+                    font.setPointSizeF(points * BitmapToArialWidth);
+            }
         }
     }
     return font;
