@@ -25,7 +25,8 @@ FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
     setObjectName(QStringLiteral("frmIntro"));
     setWindowTitle(QString());
     setFixedSize(Euro::twipsSize(4230, 1665));
-    Euro::setColours(this, QColor(), Qt::white);
+    Euro::useDesignPalette(this);
+    Euro::setColours(this, Qt::black, Qt::white);
     setFont(Euro::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, Euro::FontStandIn::ArialWhenUnfit));
 
     Label1 = new QLabel(QStringLiteral("PECUNIO"), this);

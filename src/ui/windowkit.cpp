@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -45,6 +46,11 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
+}
+
+void useDesignPalette(QWidget *window)
+{
+    window->setPalette(window->style()->standardPalette());
 }
 
 QFont designFont(const QString &family, double points, bool bold, FontStandIn standIn)

@@ -5,6 +5,7 @@
 
 #include "app/twips.h"
 #include "engine/msgbox.h"
+#include "ui/about/frmabout.h"
 #include "ui/main/windowplacement.h"
 
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QTextDocument>
 #include <QtTest>
+#include <cmath>
 
 using TestSupport::LoadedWindow;
 
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void loadReadsRatesFromTheStore_data();
     void loadReadsRatesFromTheStore();
     void loadStartsTheTape();
+    void readableInADarkTheme();
     void displaysShowTheWholeText_data();
     void displaysShowTheWholeText();
     void clickingKeys_data();
@@ -241,6 +244,48 @@ void TestFrmEuroLifecycle::loadGivesStartValues()
 // Rates read back from the store, which people edit by hand. "key=text" sets a key of the
 // rates section ("taux" is the start rate), "key" alone removes it; the others keep their
 // default texts.
+// Under a dark desktop palette, every control a user can see draws its text in a colour
+// that stands out from its own background (contrast ratio of at least 3, as for large text).
+void TestFrmEuroLifecycle::readableInADarkTheme()
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53)); // a dark window colour; the other roles follow it
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    {
+        LoadedWindow w;
+        w.window->lblFermer_Click(2); // the parameters' list and options too
+        w.window->Label2_Click();
+        FrmAbout about(w.window.get());
+        about.show();
+        for (QWidget *top : {static_cast<QWidget *>(w.window.get()), static_cast<QWidget *>(&about)}) {
+            for (QWidget *control : top->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(control);
+                const bool drawsText = label ? !label->text().isEmpty()
+                                             : control->inherits("QAbstractButton") || control->inherits("QLineEdit")
+                                                   || control->inherits("QAbstractScrollArea");
+                // A disabled control's dimmed text is meant to read as such.
+                if (!drawsText || !control->isVisible() || !control->isEnabled())
+                    continue;
+                control->ensurePolished();
+                const QPalette &p = control->palette();
+                const double a = luminance(p.color(control->foregroundRole()));
+                const double b = luminance(p.color(control->backgroundRole()));
+                const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+                QVERIFY2(ratio >= 3.0, qPrintable(control->objectName() + QStringLiteral(": ") + QString::number(ratio)));
+            }
+        }
+    }
+    QApplication::setPalette(desktop);
+}
+
 void TestFrmEuroLifecycle::displaysShowTheWholeText_data()
 {
     QTest::addColumn<int>("display");

@@ -59,6 +59,7 @@ QString numberValueText(const QByteArray &bytes)
 FrmAbout::FrmAbout(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    Euro::useDesignPalette(this);
     // A fixed-size dialog frame: no minimize and no maximize box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -125,7 +125,7 @@ void setUpList(QListWidget *list)
 {
     list->setAccessibleName(list->toolTip()); // no caption: it says its hint
     list->setFont(tahoma(8.25, false));
-    list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; }"));
+    list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; color: black; }"));
 }
 
 QFrame *makePanel(QWidget *parent, const QString &name, double left, double top, double width, double height)
@@ -143,6 +143,7 @@ FrmEuro::FrmEuro(QWidget *parent)
     , m_calculator(m_tape)
 {
     setObjectName(QStringLiteral("frmEuro"));
+    Euro::useDesignPalette(this);
     setWindowTitle(QStringLiteral("Pecunio"));
     QIcon coins;
     coins.addPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
