@@ -1,7 +1,9 @@
 #include "app/instanceguard.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -44,6 +46,34 @@ bool InstanceGuard::tryAcquire()
         return true;
     }
     return errno != EWOULDBLOCK;
+}
+
+namespace {
+QString raisePath(const QString &lockPath) { return lockPath + QStringLiteral(".raise"); }
+} // namespace
+
+void InstanceGuard::requestRaise() const
+{
+    QFile request(raisePath(m_path));
+    if (request.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        request.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch())); // a change to watch
+}
+
+void InstanceGuard::onRaiseRequest(QObject *context, std::function<void()> onRequest) const
+{
+    if (!m_held)
+        return;
+    const QString path = raisePath(m_path);
+    QFile request(path);
+    if (!request.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return; // no request can come: the program runs without
+    request.close();
+    auto *watcher = new QFileSystemWatcher({path}, context);
+    QObject::connect(watcher, &QFileSystemWatcher::fileChanged, context, [watcher, path, onRequest] {
+        if (!watcher->files().contains(path))
+            watcher->addPath(path); // a file written anew may drop the watch
+        onRequest();
+    });
 }
 
 } // namespace Euro

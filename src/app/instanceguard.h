@@ -7,6 +7,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 namespace Euro {
 
 class InstanceGuard
@@ -23,6 +27,12 @@ public:
     bool tryAcquire();
 
     QString lockFilePath() const { return m_path; }
+
+    // A refused copy asks the running one to come to the front: it writes a file beside the
+    // lock, which the holder of the guard watches.
+    void requestRaise() const;
+    // While context lives, runs onRequest each time a refused copy asks (holder only).
+    void onRaiseRequest(QObject *context, std::function<void()> onRequest) const;
 
 private:
     QString m_path;

@@ -34,6 +34,16 @@ int main(int argc, char *argv[])
     Euro::InstanceGuard guard(Euro::AppName());
     if (!Euro::ensureSingleInstance(guard))
         return 0;
+    // A refused second start brings the running window to the front, restored if minimised.
+    guard.onRaiseRequest(&app, [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->raise();
+            window->activateWindow();
+        }
+    });
 
     auto *intro = new FrmIntro([] {
         auto *main = new FrmEuro;

@@ -168,6 +168,9 @@ private Q_SLOTS:
         const QString name = QStringLiteral("PecunioTestGuard");
         Euro::InstanceGuard first(name);
         QVERIFY(first.tryAcquire());
+        QObject running;
+        int raised = 0;
+        first.onRaiseRequest(&running, [&raised] { ++raised; });
 
         MessageCapture messages;
         Euro::InstanceGuard second(name);
@@ -177,6 +180,7 @@ private Q_SLOTS:
         QCOMPARE(messages.shown().first().title, QStringLiteral("Pecunio"));
         QCOMPARE(messages.shown().first().style, 64);
         QVERIFY(!QFile::exists(Euro::settingsFilePath(Euro::AppName())));
+        QTRY_VERIFY(raised >= 1); // the running copy was asked to come to the front
 
         Euro::InstanceGuard other(QStringLiteral("AutreProgramme"));
         QVERIFY(Euro::ensureSingleInstance(other)); // another executable name is another program
