@@ -2,6 +2,8 @@
 
 #include "engine/rounding.h"
 
+#include <climits>
+
 #include <QVarLengthArray>
 
 #include <charconv>
@@ -11,6 +13,8 @@ namespace Euro::NumberText {
 namespace {
 
 constexpr int TextDigits = 15;
+// The everyday amount's digits gather in an unsigned long: 18 digits need 64 bits.
+static_assert(sizeof(unsigned long) * CHAR_BIT >= 64, "18 decimal digits need a 64-bit unsigned long");
 constexpr long LargestExponent = 308; // of the largest magnitude's leading digit
 constexpr long SmallestExponent = -308;
 
@@ -26,7 +30,10 @@ QString format(const Amount &value)
     if (sgn(value) == 0)
         return QStringLiteral("0");
     const Euro::Significant s = Euro::significantDigits(value, TextDigits);
-    char digits[TextDigits + 2];
+    // GMP asks for mpz_sizeinbase + 2 bytes, and sizeinbase may count one digit too many:
+    // a significand of exactly TextDigits digits needs TextDigits + 3.
+    char digits[TextDigits + 3];
+    Q_ASSERT(mpz_sizeinbase(s.significand.get_mpz_t(), 10) + 2 <= sizeof(digits));
     mpz_get_str(digits, 10, s.significand.get_mpz_t());
     int count = TextDigits;
     while (count > 1 && digits[count - 1] == '0')

@@ -2,8 +2,9 @@
 // The one place where amounts become text and text becomes amounts.
 //
 // Displays, operands and the tape carry amounts as text with a decimal comma, never
-// grouped, never depending on the system locale: at most 15 significant digits, and the
-// exponent form ("1E+15", "1E-05") outside 1E-4 to 1E15. Reading is exact: "0,1" is one
+// grouped, never depending on the system locale. A result or a conversion is written with
+// at most 15 significant digits, in the exponent form ("1E+15", "1E-05") outside 1E-4 to
+// 1E15; a keyed amount keeps every digit keyed, up to MaxTextLength characters. Reading is exact: "0,1" is one
 // tenth, not the binary number nearest to it.
 
 #include "engine/amount.h"

@@ -1,7 +1,5 @@
 #include "platform/topmost.h"
 
-#include "app/twips.h"
-
 #include <QWidget>
 #include <QWindow>
 
@@ -9,9 +7,8 @@ namespace Euro {
 
 void SetTopMost(QWidget *window, bool onTop)
 {
-    // The window is re-placed at its own position, converted from twips at 15 to the pixel,
-    // and keeps its size.
-    const QPoint at = twipsPoint(pixelsToTwips(window->x()), pixelsToTwips(window->y()));
+    // The window keeps its position and size through the change of flags.
+    const QPoint at = window->pos();
     const bool wasVisible = window->isVisible();
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
         const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);

@@ -73,11 +73,8 @@ void Tape::empty()
 
 void Tape::append(const QString &piece)
 {
-    // Grow by doubling through reserve, which lets the allocator extend the block in
-    // place instead of copying the whole tape into a new one.
-    const qsizetype needed = m_text.size() + piece.size();
-    if (needed > m_text.capacity())
-        m_text.reserve(qMax(needed, 2 * m_text.capacity()) + 256);
+    // QString grows its block geometrically on its own: appending stays cheap however
+    // long the tape is.
     m_text.append(piece);
     Q_EMIT appended(piece);
 }

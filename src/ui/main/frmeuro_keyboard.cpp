@@ -14,6 +14,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <new>
 
 namespace {
 
@@ -40,9 +41,10 @@ void FrmEuro::Form_KeyDown(int KeyCode, int /*Shift*/)
     if (input >= 0 && input < qint16(ui.ReadOut.size()) && ui.ReadOut[size_t(input)]->isVisibleTo(this))
         ui.ReadOut[size_t(input)]->setFocus();
 
-    // The routines report their own failures in their own messages. An exception would
-    // have to cross Qt's event loop, which cannot carry it: should one come, the key's
-    // action stops there and the window goes on.
+    // The routines report their own failures in their own messages. The one exception
+    // that can come is Qt's std::bad_alloc when memory runs out: it cannot cross Qt's event
+    // loop, so the key's action stops there and the window goes on. Anything else is a
+    // fault of the program and ends it.
     try {
         switch (action.command) {
         case Euro::KeyCommand::Digit: lblBouton_Click(action.index); break;
@@ -54,6 +56,6 @@ void FrmEuro::Form_KeyDown(int KeyCode, int /*Shift*/)
         case Euro::KeyCommand::Help: Euro::ShowHelpFile(this, QStringLiteral("aide.htm")); break;
         case Euro::KeyCommand::None: break;
         }
-    } catch (...) {
+    } catch (const std::bad_alloc &) {
     }
 }
