@@ -3,6 +3,7 @@
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/numbertext.h"
+#include "engine/pastedamount.h"
 #include "engine/rounding.h"
 #include "tape/tape.h"
 
@@ -104,8 +105,10 @@ void Calculator::lblBouton_Click(qint16 Index)
 {
     const int input = m_state.InputDisplay;
     const QChar digit = QChar(u'0' + (Index % 10 + 10) % 10);
-    // A full display takes no more digits, as on a pocket calculator.
-    if (isText(m_state.LastInputKind, Nums) && ReadOut(input).size() >= Euro::NumberText::MaxTextLength)
+    // A full display takes no more digits, as on a pocket calculator; nor does an amount
+    // entered in the exponent form.
+    if (isText(m_state.LastInputKind, Nums)
+        && (ReadOut(input).size() >= Euro::NumberText::MaxTextLength || ReadOut(input).contains(u'E')))
         return;
     if (!isText(m_state.LastInputKind, Nums)) {
         setReadOut(input, QStringLiteral(","));
@@ -131,6 +134,29 @@ void Calculator::Decimal_Click()
         setReadOut(m_state.InputDisplay, QStringLiteral(","));
     m_state.DecimalTyped = -1;
     m_state.LastInputKind = Nums;
+}
+
+bool Calculator::enterAmount(QStringView pasted)
+{
+    std::optional<QString> keyed = Euro::NumberText::readPasted(pasted, inputUnitCode());
+    if (!keyed)
+        return false;
+    QString text = std::move(*keyed);
+    if (isText(m_state.LastInputKind, Neg) && text != ZeroEntry)
+        text = text.startsWith(Minus) ? text.sliced(1) : Minus + text;
+    if (text.size() > Euro::NumberText::MaxTextLength)
+        return false;
+    // Further digits go where keying them would: after the comma once decimals are there.
+    const qsizetype comma = text.indexOf(u',');
+    m_state.DecimalTyped = comma >= 0 && comma + 1 < text.size() ? -1 : 0;
+    setReadOut(m_state.InputDisplay, text);
+    m_state.LastInputKind = Nums;
+    return true;
+}
+
+QString Calculator::inputUnitCode() const
+{
+    return m_state.InputDisplay == 0 ? QStringLiteral("EUR") : m_state.CurrencyCode;
 }
 
 void Calculator::Cancel_Click()

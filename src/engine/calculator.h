@@ -65,6 +65,13 @@ public:
     void CancelEntry_Click();
     void Operator_Click(qint16 Index);    // an Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="
     void ReadOut_Change(qint16 Index);    // conversion of the non-input display
+    // An amount from elsewhere (pasted, dropped), read as NumberText::readPasted reads it for
+    // the input display's unit: it replaces the entry being keyed, or starts one, and counts
+    // as a keyed operand; a sign keyed just before it applies to it. False, with nothing
+    // changed, when the text is not such an amount.
+    bool enterAmount(QStringView text);
+    // The code of the input display's unit: "EUR" or CurrencyCode.
+    QString inputUnitCode() const;
 
     // "Calcul en Euros", or "Calcul en " followed by CurrencyCode.
     QString modeLine() const;

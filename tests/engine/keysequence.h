@@ -2,7 +2,8 @@
 // Drives a calculator with a key sequence written as on the keypad, so that the tables of
 // the tests read like a calculation: "1 0 0 + 5 0 =", "0,1 + 0,2 =", "12 + 5 CE 3 =".
 // Tokens are separated by spaces; "C", "CE" and the operators "/ + X - =" are keys of
-// their own, any other token is a run of digit keys and decimal keys (",").
+// their own, "{text}" pastes text (without spaces), any other token is a run of digit keys
+// and decimal keys (",").
 
 #include "engine/calculator.h"
 
@@ -20,6 +21,8 @@ inline bool press(Calculator &calc, const QString &keys, QString *bad = nullptr)
             calc.Cancel_Click();
         } else if (token == QLatin1String("CE")) {
             calc.CancelEntry_Click();
+        } else if (token.startsWith(u'{') && token.endsWith(u'}')) {
+            calc.enterAmount(QStringView(token).sliced(1, token.size() - 2)); // refused: nothing changes
         } else if (token.size() == 1 && QStringLiteral("/+X-=").contains(token)) {
             calc.Operator_Click(qint16(QStringLiteral("/+X-=").indexOf(token)));
         } else {

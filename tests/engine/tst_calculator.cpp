@@ -199,6 +199,18 @@ void TestCalculator::keys_data()
         << "-1,88208661562184E+18" << operand("0") + line("-") << none;
     QTest::newRow("a full display with decimals") << Frf << 1 << 2 << "1,23456789012345678901234" << "1,23456789012345678901"
         << "0,19" << "" << none;
+    // A pasted amount counts as keyed; a refused one changes nothing.
+    QTest::newRow("paste with a pending operator") << Frf << 1 << 2 << "1 0 0 + {1.234,5} =" << "1334,5" << "203,44"
+        << operand("100") + line("+") + operand("1234,5") + total("1334,5") << none;
+    QTest::newRow("paste replaces the entry") << Frf << 1 << 2 << "9 9 {12}" << "12," << "1,83" << "" << none;
+    QTest::newRow("digits after a pasted integer") << Frf << 1 << 2 << "{12} 3" << "123," << "18,75" << "" << none;
+    QTest::newRow("digits after pasted decimals") << Frf << 1 << 2 << "{12,5} 3" << "12,53" << "1,91" << "" << none;
+    QTest::newRow("sign keyed before a paste") << Frf << 1 << 2 << "- {5}" << "-5," << "-0,76"
+        << operand("0") + line("-") << none;
+    QTest::newRow("refused paste changes nothing") << Frf << 1 << 2 << "1 2 {abc}" << "12," << "1,83" << "" << none;
+    QTest::newRow("pasted exponent form takes no digits") << Frf << 1 << 2 << "{1,5E+20} 3" << "1,5E+20"
+        << "2,28673525856116E+19" << "" << none;
+    QTest::newRow("paste in euros with the euro sign") << Frf << 0 << 2 << "{12€}" << "12," << "78,71" << "" << none;
     // A conversion beyond the largest magnitude empties the converted display.
     QTest::newRow("conversion overflow") << "1E-308" << 1 << 2 << "1 + 2 =" << "3" << ""
         << operand("1") + line("+") + operand("2") + total("3") << none;
