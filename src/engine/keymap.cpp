@@ -34,6 +34,28 @@ KeyAction keyAction(int keyCode)
     }
 }
 
+KeyAction keyAction(int keyCode, QStringView typed)
+{
+    const KeyAction byCode = keyAction(keyCode);
+    if (byCode.command != KeyCommand::None || typed.size() != 1)
+        return byCode;
+    const char16_t c = typed[0].unicode();
+    if (c >= u'0' && c <= u'9')
+        return {KeyCommand::Digit, qint16(c - u'0')};
+    switch (c) {
+    case u'+': return {KeyCommand::Operator, OperatorAdd};
+    case u'-': return {KeyCommand::Operator, OperatorSubtract};
+    case u'*':
+    case u'x':
+    case u'X': return {KeyCommand::Operator, OperatorMultiply};
+    case u'/': return {KeyCommand::Operator, OperatorDivide};
+    case u'=': return {KeyCommand::Operator, OperatorEquals};
+    case u',':
+    case u'.': return {KeyCommand::Decimal};
+    default: return {};
+    }
+}
+
 bool actsOverParameters(const KeyAction &action)
 {
     return action.command == KeyCommand::Help || action.command == KeyCommand::About;

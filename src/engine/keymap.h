@@ -2,9 +2,11 @@
 // The calculator's keyboard map. Keys are known by their classic virtual-key codes
 // (Windows numbering: keypad 0 is 96, Enter 13, F1 112), whatever the desktop's own key
 // numbering; the window turns a key press into such a code and asks keyAction what it
-// does. Only the numeric keypad drives the calculator: the typing block's digits and
-// symbols have no action.
+// does. The numeric keypad drives the calculator by its codes; the typing block by the
+// characters its keys type, so that every keyboard layout works (a French layout types
+// digits with Shift).
 
+#include <QStringView>
 #include <QtGlobal>
 
 namespace Euro {
@@ -59,6 +61,10 @@ struct KeyAction {
 };
 
 KeyAction keyAction(int keyCode);
+// What a key does, by its code first, then by the one character it types (typed; empty for
+// a key typed with Ctrl or Alt): the digits, "+", "-", "*" or "x", "/", "=", and "," or "."
+// for the decimal key.
+KeyAction keyAction(int keyCode, QStringView typed);
 
 // While the parameters panel is open its controls keep their keys: only help and About
 // still act.

@@ -10,6 +10,9 @@
 #include "ui/main/virtualkey.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QApplication>
 #include <QFocusFrame>
 #include <QFrame>
@@ -60,7 +63,9 @@ KeyStroke stroke(QString token)
         {QStringLiteral("Backtab"), Qt::Key_Backtab},  {QStringLiteral("Up"), Qt::Key_Up},
         {QStringLiteral("Down"), Qt::Key_Down},        {QStringLiteral("Left"), Qt::Key_Left},
         {QStringLiteral("Right"), Qt::Key_Right},      {QStringLiteral("End"), Qt::Key_End},
-        {QStringLiteral("Escape"), Qt::Key_Escape},
+        {QStringLiteral("Escape"), Qt::Key_Escape},    {QStringLiteral("C"), Qt::Key_C},
+        {QStringLiteral("V"), Qt::Key_V},              {QStringLiteral("X"), Qt::Key_X},
+        {QStringLiteral("Insert"), Qt::Key_Insert},    {QStringLiteral("Equal"), Qt::Key_Equal},
     };
     return {names.value(name, Qt::Key_unknown), modifiers};
 }
@@ -175,6 +180,8 @@ private Q_SLOTS:
     void focusedControlKeys();
     void pressAction_data();
     void pressAction();
+    void amountsInAndOut_data();
+    void amountsInAndOut();
 };
 
 void TestKeyboard::keysDoWhatClicksDo_data()
@@ -190,6 +197,17 @@ void TestKeyboard::keysDoWhatClicksDo_data()
     QTest::newRow("Backspace clears the entry only") << "KP_1 KP_2 KP_Add KP_7 Backspace KP_3 KP_Enter"
                                                      << "1 2 + 7 CE 3 =" << "15" << "2,29";
     QTest::newRow("Delete clears everything") << "KP_1 KP_2 KP_Add KP_7 Delete" << "1 2 + 7 C" << "0," << "0";
+    // The typing block keys what it types: "Add" is the typing block's "+", "Decimal" its ".",
+    // "Shift+1" a digit on a French layout.
+    QTest::newRow("typing block digits and operators") << "1 2 Add 3 Return" << "1 2 + 3 =" << "15" << "2,29";
+    QTest::newRow("typing block mixed with the keypad") << "KP_1 KP_2 Add KP_3 KP_Enter" << "1 2 + 3 =" << "15"
+                                                        << "2,29";
+    QTest::newRow("typing block dot, slash and equals") << "9 Decimal 5 Divide 2 Equal" << "9 , 5 / 2 =" << "4,75"
+                                                        << "0,72";
+    QTest::newRow("x and * multiply, comma is decimal") << "2 X 3 Multiply 1 Comma 5 Return" << "2 X 3 X 1 , 5 ="
+                                                        << "9" << "1,37";
+    QTest::newRow("French layout: digits with Shift") << "Shift+1 Shift+2 Subtract Shift+5 Return" << "1 2 - 5 ="
+                                                      << "7" << "1,07";
     QTest::newRow("modifiers held change nothing") << "Shift+KP_4 Ctrl+KP_Add Shift+KP_2 Ctrl+Return"
                                                    << "4 + 2 =" << "6" << "0,91";
 }
@@ -487,7 +505,9 @@ void TestKeyboard::focusedControlKeys_data()
     QTest::newRow("Escape closes the list with no change") << "narrow+list" << "lstListe" << "Down Escape"
                                                            << "ReadOut(1)" << "currency" << "FRF";
     QTest::newRow("a letter on the shown currency list picks none") << "narrow+list" << "lstListe" << "A"
-                                                                    << "ReadOut(1)" << "currency" << "FRF";
+                                                                    << "lstListe" << "currency" << "FRF";
+    QTest::newRow("a letter then Enter picks the code it found") << "narrow+list" << "lstListe" << "A Return"
+                                                                 << "ReadOut(1)" << "currency" << "ATS";
     QTest::newRow("Space on paramètres opens the panel on its list") << "narrow" << "lblFermer(2)" << "Space"
                                                                      << "lstPays" << "parameters" << "1";
     QTest::newRow("Space on the panel's close box: back to the display") << "parameters" << "lblFermer(0)"
@@ -586,6 +606,135 @@ void TestKeyboard::pressAction()
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(looks(byAction), looks(byMouse));
     QVERIFY(looks(byAction) != before);
+}
+
+void TestKeyboard::amountsInAndOut_data()
+{
+    QTest::addColumn<QString>("clipboard"); // before
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("focus");
+    // "keys:..." typed; "select:from:length" in the focused display; "dblclick" on it;
+    // "menu:display:entry" and "tapemenu:entry" chosen in a right-click menu; "drop:display:text".
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("copied"); // the clipboard after; "<tape>" for the tape's text
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("message");
+
+    const QString none;
+    const QString refused = QStringLiteral("Le presse-papiers ne contient pas un montant : « %1 ».");
+    QTest::newRow("Ctrl+C: the focused display, without its comma")
+        << "" << "1 2" << "ReadOut(1)" << QStringList{"keys:Ctrl+C"} << "12" << "12," << none;
+    QTest::newRow("Ctrl+Insert: the converted display")
+        << "" << "1 0 0" << "ReadOut(0)" << QStringList{"keys:Ctrl+Insert"} << "15,24" << "100," << none;
+    QTest::newRow("a selection is copied as it is")
+        << "" << "1 0 0" << "ReadOut(0)" << QStringList{"select:0:2", "keys:Ctrl+C"} << "15" << "100," << none;
+    QTest::newRow("Ctrl+A selects the focused display")
+        << "" << "1 0 0" << "ReadOut(0)" << QStringList{"keys:Ctrl+A", "keys:Ctrl+C"} << "15,24" << "100," << none;
+    QTest::newRow("a double click selects the whole amount") << "" << "1 2 3 4 , 5 6" << "ReadOut(1)"
+        << QStringList{"dblclick", "keys:Ctrl+C"} << "1234,56" << "1234,56" << none;
+    QTest::newRow("focus elsewhere: the input amount")
+        << "" << "1 0 0 ," << "cmdPlan" << QStringList{"keys:Ctrl+C"} << "100" << "100," << none;
+    QTest::newRow("Ctrl+V with a pending operator") << "1 234,5" << "1 0 0 +" << "ReadOut(1)"
+        << QStringList{"keys:Ctrl+V", "keys:Return"} << "1 234,5" << "1334,5" << none;
+    QTest::newRow("Shift+Insert pastes") << "\t2 000 F\n" << "9" << "ReadOut(0)" << QStringList{"keys:Shift+Insert"}
+                                         << "\t2 000 F\n" << "2000," << none;
+    QTest::newRow("a refused paste changes nothing")
+        << "abc" << "1 2" << "ReadOut(1)" << QStringList{"keys:Ctrl+V"} << "abc" << "12," << refused.arg("abc");
+    QTest::newRow("a refusal quotes 40 characters") << QString(50, u'a') << "1 2" << "ReadOut(1)"
+        << QStringList{"keys:Ctrl+V"} << QString(50, u'a') << "12," << refused.arg(QString(40, u'a') + u'…');
+    QTest::newRow("menu: Copier les deux montants") << "" << "1 0 0" << "ReadOut(1)"
+        << QStringList{"menu:0:Copier les deux montants"} << "100 FRF = 15,24 EUR" << "100," << none;
+    QTest::newRow("menu: Copier") << "" << "1 0 0" << "ReadOut(1)" << QStringList{"menu:0:Copier"} << "15,24"
+                                  << "100," << none;
+    QTest::newRow("menu: Coller") << "7" << "1 0 0" << "ReadOut(1)" << QStringList{"menu:1:Coller"} << "7" << "7,"
+                                  << none;
+    QTest::newRow("tape menu: Copier toute la bande") << "" << "1 +" << "ReadOut(1)"
+        << QStringList{"tapemenu:Copier toute la bande"} << "<tape>" << "1," << none;
+    QTest::newRow("a drop on the euro display") << "" << "9" << "ReadOut(1)" << QStringList{"drop:0:3 FF"} << ""
+                                                << "3," << none;
+    QTest::newRow("a refused drop") << "" << "9" << "ReadOut(1)" << QStringList{"drop:0:12 $"} << "" << "9,"
+                                    << "Le texte déposé ne contient pas un montant : « 12 $ ».";
+}
+
+void TestKeyboard::amountsInAndOut()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, clicks);
+    QFETCH(QString, focus);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, copied);
+    QFETCH(QString, currency);
+    QFETCH(QString, message);
+
+    LoadedWindow w;
+    FrmEuro &window = *w.window;
+    activate(window);
+    setView(window, QStringLiteral("wide"));
+    QGuiApplication::clipboard()->setText(clipboard);
+    click(window, clicks);
+    w.control(focus)->setFocus();
+    const auto display = [&](const QString &index) { return w.control<QLineEdit>("ReadOut(" + index + ")"); };
+
+    QStringList menuEntries;
+    for (const QString &step : steps) {
+        const QString kind = step.section(u':', 0, 0);
+        const QString arg = step.section(u':', 1, 1);
+        const QString rest = step.section(u':', 2);
+        if (kind == QLatin1String("keys")) {
+            type(arg);
+        } else if (kind == QLatin1String("select")) {
+            qobject_cast<QLineEdit *>(QApplication::focusWidget())->setSelection(arg.toInt(), rest.toInt());
+        } else if (kind == QLatin1String("dblclick")) {
+            QTest::mouseDClick(QApplication::focusWidget(), Qt::LeftButton);
+        } else if (kind == QLatin1String("menu") || kind == QLatin1String("tapemenu")) {
+            const QString entry = kind == QLatin1String("menu") ? rest : arg;
+            QWidget *target = kind == QLatin1String("menu")
+                                  ? static_cast<QWidget *>(display(arg))
+                                  : w.control<QPlainTextEdit>(QStringLiteral("txtOperations"))->viewport();
+            QTimer::singleShot(0, &window, [&menuEntries, entry] {
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                QAction *chosen = nullptr;
+                for (QAction *action : menu->actions()) {
+                    menuEntries << action->text();
+                    if (action->text() == entry)
+                        chosen = action;
+                }
+                menu->close();
+                QVERIFY2(chosen, qPrintable(entry));
+                chosen->trigger();
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(target, &event);
+        } else if (kind == QLatin1String("drop")) {
+            QMimeData data;
+            data.setText(rest);
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(display(arg), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(display(arg), &drop);
+        } else {
+            QFAIL(qPrintable(step));
+        }
+    }
+    if (steps.first().startsWith(QLatin1String("menu:")))
+        QCOMPARE(menuEntries, (QStringList{"Copier", "Coller", "Copier les deux montants"}));
+    if (copied == QLatin1String("<tape>")) {
+        QVERIFY(menuEntries.contains(QStringLiteral("Copier toute la bande")));
+        copied = window.tape().text().remove(u'\r');
+    }
+    if (!steps.first().startsWith(QLatin1String("drop:")))
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(window.calculator().ReadOut(1), currency);
+    QCOMPARE(display("1")->text(), currency);
+    QStringList shown;
+    for (const TestSupport::ShownMessage &m : w.messages.shown()) {
+        QCOMPARE(m.style, 48);
+        QCOMPARE(m.title, QStringLiteral("Pecunio"));
+        shown << m.text;
+    }
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -178,6 +178,8 @@ void FrmEuro::endProgram()
 
 bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
+    if (const int display = displayIndex(watched); display >= 0 && displayMouseOrDrop(display, event))
+        return true;
     if ((event->type() != QEvent::KeyPress && event->type() != QEvent::MouseButtonPress) || !isVisible())
         return QWidget::eventFilter(watched, event);
     auto *target = qobject_cast<QWidget *>(watched);
@@ -201,7 +203,7 @@ bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
         if (owner == KeyOwner::Done)
             return true;
         if (owner == KeyOwner::Calculator) {
-            Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()));
+            Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()), key->text());
             // The key goes on to the control that has the focus now, normally the display:
             // the one it was pressed on has lost the focus and must not act on it.
             QWidget *focused = QApplication::focusWidget();

@@ -7,6 +7,7 @@
 // event routines use; members of a control array are named like "lblBouton(7)".
 
 #include "engine/calculator.h"
+#include "engine/keymap.h"
 #include "tape/tape.h"
 #include "ui/main/windowplacement.h"
 #include "ui/main/keyfaces.h"
@@ -110,9 +111,10 @@ public:
     void lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
 
-    // Keyboard: every key pressed in the window comes here first (virtual-key code and
-    // Shift/Ctrl/Alt mask), then goes on to the control that has the focus.
-    void Form_KeyDown(int KeyCode, int Shift);
+    // Keyboard: every key pressed in the window comes here first (virtual-key code,
+    // Shift/Ctrl/Alt mask and the character the key types, if any), then goes on to the
+    // control that has the focus.
+    void Form_KeyDown(int KeyCode, int Shift, QStringView typed = {});
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -182,6 +184,8 @@ private:
     // control alone, or nobody else (the press was handled by the focus itself).
     enum class KeyOwner { Calculator, Control, Done };
     KeyOwner takeFocusKey(QWidget *focused, const QKeyEvent &key);
+    // What a key press does to the calculator, by its code and the character it types.
+    static Euro::KeyAction keyActionOf(const QKeyEvent &key);
     void showFocusRing(bool shown);
     void followFocus(QWidget *now);
     // The deferred controls, built on first call.
@@ -190,6 +194,28 @@ private:
     QPlainTextEdit *tapeBox();
     void fillLists();
     void deferredControlBuilt();
+
+    // Runs what a key does.
+    void runKeyAction(const Euro::KeyAction &action);
+
+    // Amounts in and out (frmeuro_clipboard.cpp).
+    enum class ClipboardKey { None, Copy, Paste, SelectAll };
+    static ClipboardKey clipboardKey(const QKeyEvent &key);
+    enum class AmountSource { Clipboard, Drop };
+    // The index of the display object is, or -1.
+    int displayIndex(const QObject *object) const;
+    // What copying gives: a display's selection, else the amount of display (the input
+    // display's when -1), without a trailing comma.
+    QString amountToCopy(int display) const;
+    void copyAmount(int display);
+    // "100 FRF = 15,24 EUR": the input amount, then the converted one, with their codes.
+    QString bothAmounts() const;
+    void pasteAmount(const QString &text, AmountSource source);
+    void pasteFromClipboard();
+    void showDisplayMenu(int display, const QPoint &at);
+    void showTapeMenu(const QPoint &at);
+    // A display's double click and drops; true when the event was taken.
+    bool displayMouseOrDrop(int display, QEvent *event);
 
     void showDisplay(int index, const QString &text);
     // The focus back on the display keyed into, where it can be.

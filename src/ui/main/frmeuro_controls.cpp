@@ -479,6 +479,12 @@ void FrmEuro::createFixedConnections()
     connect(ui.lblDevise, &KeyLabel::mouseMove, this, &FrmEuro::lblDevise_MouseMove);
     connect(ui.lblInfo, &KeyLabel::mouseMove, this, &FrmEuro::lblInfo_MouseMove);
 
+    for (int i = 0; i < int(ui.ReadOut.size()); ++i) {
+        ui.ReadOut[size_t(i)]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(ui.ReadOut[size_t(i)], &QWidget::customContextMenuRequested, this,
+                [this, i](const QPoint &at) { showDisplayMenu(i, at); });
+    }
+
     connect(ui.cmdEffacer, &QPushButton::clicked, this, &FrmEuro::cmdEffacer_Click);
     connect(ui.cmdImprimer, &QPushButton::clicked, this, &FrmEuro::cmdImprimer_Click);
 
@@ -534,6 +540,8 @@ QPlainTextEdit *FrmEuro::tapeBox()
         // not typed into.
         ui.txtOperations->setReadOnly(true);
         ui.txtOperations->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        ui.txtOperations->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(ui.txtOperations, &QWidget::customContextMenuRequested, this, &FrmEuro::showTapeMenu);
         ui.txtOperations->show(); // shown with its panel
         deferredControlBuilt();
         // The tape kept so far; from now on the box follows it piece by piece.

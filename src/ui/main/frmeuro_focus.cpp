@@ -58,7 +58,19 @@ bool isTabStop(const QWidget *w)
     return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
 }
 
+bool typesLetter(const QKeyEvent &key)
+{
+    return !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && key.text().size() == 1
+           && key.text()[0].isLetter();
+}
+
 } // namespace
+
+Euro::KeyAction FrmEuro::keyActionOf(const QKeyEvent &key)
+{
+    const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    return Euro::keyAction(Euro::virtualKeyCode(key), shortcut ? QString() : key.text());
+}
 
 void FrmEuro::setUpKeyboardFocus()
 {
@@ -110,7 +122,7 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
     // A key that is not the calculator's shows where the focus is: the user is finding
     // their way with the keyboard. The lock keys only change what the others type.
     const bool lock = k == Qt::Key_NumLock || k == Qt::Key_CapsLock || k == Qt::Key_ScrollLock;
-    if (!lock && Euro::keyAction(Euro::virtualKeyCode(key)).command == Euro::KeyCommand::None)
+    if (!lock && keyActionOf(key).command == Euro::KeyCommand::None)
         showFocusRing(true);
     if (k == Qt::Key_Tab || k == Qt::Key_Backtab)
         return KeyOwner::Control; // the walk above runs as the key reaches the control
@@ -122,6 +134,22 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
     }
     if (focused == ui.lstListe && dropListKey(key))
         return KeyOwner::Done;
+    // Amounts in and out, wherever the focus is but in the rate box and the tape, which
+    // copy and paste their own text.
+    if (const ClipboardKey clip = clipboardKey(key);
+        clip != ClipboardKey::None && focused != ui.txtTaux && !qobject_cast<QPlainTextEdit *>(focused)) {
+        const int display = displayIndex(focused);
+        switch (clip) {
+        case ClipboardKey::Copy: copyAmount(display); return KeyOwner::Done;
+        case ClipboardKey::Paste: pasteFromClipboard(); return KeyOwner::Done;
+        case ClipboardKey::SelectAll:
+            if (display < 0)
+                return KeyOwner::Control;
+            ui.ReadOut[size_t(display)]->selectAll();
+            return KeyOwner::Done;
+        case ClipboardKey::None: break;
+        }
+    }
     if (qobject_cast<QListWidget *>(focused) && (movesInList(k) || k == Qt::Key_Space))
         return KeyOwner::Control;
     // The rate box takes the keypad's decimal key as the comma rates are written with,
@@ -164,8 +192,9 @@ bool FrmEuro::dropListKey(const QKeyEvent &key)
 {
     QListWidget *list = ui.lstListe;
     const int k = key.key();
-    if (movesInList(k)) {
-        // The list moves its highlight as it always does, but a row it lands on is no pick.
+    if (movesInList(k) || typesLetter(key)) {
+        // The list moves its highlight as it always does (a letter to the next code it
+        // starts), but a row it lands on is no pick.
         const std::unique_ptr<QEvent> copy(key.clone());
         const QSignalBlocker quiet(list);
         m_forwardingKey = true;

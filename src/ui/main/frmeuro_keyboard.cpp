@@ -1,8 +1,8 @@
 // The keyboard of the calculator window.
 //
-// Keys come as classic virtual-key codes (see virtualkey.h) and mean what the key map
-// (engine/keymap.h) says: the numeric keypad drives the calculator, the typing block's
-// digits and symbols do not. The routine never consumes a key: after it the key goes on to
+// Keys come as classic virtual-key codes (see virtualkey.h) with the character they type,
+// and mean what the key map (engine/keymap.h) says: the numeric keypad drives the
+// calculator by its codes, the typing block by its digits and symbols. The routine never consumes a key: after it the key goes on to
 // the focused control, which for the locked displays changes nothing. Tab, Shift+Tab and
 // the focused control's own keys never come here (frmeuro_focus.cpp).
 
@@ -27,9 +27,11 @@ void showAbout(QWidget *owner)
 
 } // namespace
 
-void FrmEuro::Form_KeyDown(int KeyCode, int /*Shift*/)
+void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
 {
-    const Euro::KeyAction action = Euro::keyAction(KeyCode);
+    // Ctrl and Alt make a key a shortcut, whatever it types.
+    const bool shortcut = (Shift & 6) != 0;
+    const Euro::KeyAction action = Euro::keyAction(KeyCode, shortcut ? QStringView() : typed);
 
     // The parameters panel keeps its keys (the rate box edits them); only help and About act.
     if (!ui.fraParametres->isHidden() && !Euro::actsOverParameters(action))
@@ -40,7 +42,11 @@ void FrmEuro::Form_KeyDown(int KeyCode, int /*Shift*/)
     const qint16 input = m_calculator.state().InputDisplay;
     if (input >= 0 && input < qint16(ui.ReadOut.size()) && ui.ReadOut[size_t(input)]->isVisibleTo(this))
         ui.ReadOut[size_t(input)]->setFocus();
+    runKeyAction(action);
+}
 
+void FrmEuro::runKeyAction(const Euro::KeyAction &action)
+{
     // The routines report their own failures in their own messages. The one exception
     // that can come is Qt's std::bad_alloc when memory runs out: it cannot cross Qt's event
     // loop, so the key's action stops there and the window goes on. Anything else is a

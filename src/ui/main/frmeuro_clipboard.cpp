@@ -1,0 +1,166 @@
+// Amounts in and out of the calculator window: copy, paste, drop and the displays' menus.
+//
+// Copying gives the amount as a display shows it, without a trailing decimal comma. Pasting
+// and dropping hand the text to the calculator, which reads it as a keyed amount or refuses
+// it; a refusal changes nothing and says so once.
+
+#include "ui/main/frmeuro.h"
+
+#include "engine/msgbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <memory>
+
+namespace {
+
+// How much of a refused text the message quotes.
+constexpr qsizetype QuotedLength = 40;
+
+QKeyCombination withoutKeypad(const QKeyEvent &key)
+{
+    return QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));
+}
+
+// An amount as copied: "12," gives "12", "-5," gives "-5".
+QString copiedAmount(QString text)
+{
+    if (text.endsWith(u','))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+FrmEuro::ClipboardKey FrmEuro::clipboardKey(const QKeyEvent &key)
+{
+    const QKeyCombination k = withoutKeypad(key);
+    if (key.matches(QKeySequence::Copy) || k == (Qt::CTRL | Qt::Key_C) || k == (Qt::CTRL | Qt::Key_Insert))
+        return ClipboardKey::Copy;
+    if (key.matches(QKeySequence::Paste) || k == (Qt::CTRL | Qt::Key_V) || k == (Qt::SHIFT | Qt::Key_Insert))
+        return ClipboardKey::Paste;
+    if (key.matches(QKeySequence::SelectAll) || k == (Qt::CTRL | Qt::Key_A))
+        return ClipboardKey::SelectAll;
+    return ClipboardKey::None;
+}
+
+int FrmEuro::displayIndex(const QObject *object) const
+{
+    for (size_t i = 0; i < ui.ReadOut.size(); ++i) {
+        if (object && object == ui.ReadOut[i])
+            return int(i);
+    }
+    return -1;
+}
+
+QString FrmEuro::amountToCopy(int display) const
+{
+    // A selection first, the focused display's one before the other's; a selection of the
+    // whole text is the amount.
+    std::array<int, 2> order{0, 1};
+    if (display == 1)
+        order = {1, 0};
+    for (const int i : order) {
+        const QLineEdit *box = ui.ReadOut[size_t(i)];
+        if (box->hasSelectedText())
+            return box->selectedText() == box->text() ? copiedAmount(box->text()) : box->selectedText();
+    }
+    if (display < 0)
+        display = m_calculator.state().InputDisplay;
+    return copiedAmount(m_calculator.ReadOut(display));
+}
+
+void FrmEuro::copyAmount(int display)
+{
+    const QString amount = amountToCopy(display);
+    if (!amount.isEmpty()) // an emptied display has nothing to give
+        QGuiApplication::clipboard()->setText(amount);
+}
+
+QString FrmEuro::bothAmounts() const
+{
+    const CalculatorState &s = m_calculator.state();
+    const int input = s.InputDisplay;
+    const QString inputCode = m_calculator.inputUnitCode();
+    const QString otherCode = input == 0 ? s.CurrencyCode : QStringLiteral("EUR");
+    return copiedAmount(m_calculator.ReadOut(input)) + u' ' + inputCode + QStringLiteral(" = ")
+           + copiedAmount(m_calculator.ReadOut(1 - input)) + u' ' + otherCode;
+}
+
+void FrmEuro::pasteAmount(const QString &text, AmountSource source)
+{
+    if (m_calculator.enterAmount(text))
+        return;
+    const QString from = source == AmountSource::Clipboard ? QStringLiteral("Le presse-papiers")
+                                                           : QStringLiteral("Le texte déposé");
+    const QString found = text.simplified();
+    QString message = from + QStringLiteral(" ne contient pas un montant");
+    if (!found.isEmpty()) {
+        const QString quoted = found.size() > QuotedLength ? found.first(QuotedLength) + u'…' : found;
+        message += QStringLiteral(" : « ") + quoted + QStringLiteral(" »");
+    }
+    Euro::MsgBox(message + u'.', Euro::vbExclamation, Euro::appTitle());
+}
+
+void FrmEuro::pasteFromClipboard()
+{
+    // The parameters panel keeps its keys, as it does the others.
+    if (ui.fraParametres->isHidden())
+        pasteAmount(QGuiApplication::clipboard()->text(), AmountSource::Clipboard);
+}
+
+void FrmEuro::showDisplayMenu(int display, const QPoint &at)
+{
+    QMenu menu(this);
+    QAction *copy = menu.addAction(QStringLiteral("Copier"), this, [this, display] { copyAmount(display); });
+    copy->setEnabled(!amountToCopy(display).isEmpty());
+    QAction *paste = menu.addAction(QStringLiteral("Coller"), this, &FrmEuro::pasteFromClipboard);
+    paste->setEnabled(ui.fraParametres->isHidden());
+    QAction *both = menu.addAction(QStringLiteral("Copier les deux montants"), this,
+                                   [this] { QGuiApplication::clipboard()->setText(bothAmounts()); });
+    both->setEnabled(!m_calculator.ReadOut(0).isEmpty() && !m_calculator.ReadOut(1).isEmpty());
+    menu.exec(ui.ReadOut[size_t(display)]->mapToGlobal(at));
+}
+
+void FrmEuro::showTapeMenu(const QPoint &at)
+{
+    const std::unique_ptr<QMenu> menu(ui.txtOperations->createStandardContextMenu(at));
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Copier toute la bande"), this,
+                    [this] { QGuiApplication::clipboard()->setText(ui.txtOperations->toPlainText()); });
+    menu->exec(ui.txtOperations->viewport()->mapToGlobal(at)); // the tape's menu points come from its viewport
+}
+
+bool FrmEuro::displayMouseOrDrop(int display, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        ui.ReadOut[size_t(display)]->selectAll(); // the whole amount, not the digits after the comma
+        return true;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDropEvent *>(event);
+        if (!drag->mimeData()->hasText())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (!drop->mimeData()->hasText())
+            return false;
+        drop->acceptProposedAction();
+        if (ui.fraParametres->isHidden())
+            pasteAmount(drop->mimeData()->text(), AmountSource::Drop);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
