@@ -40,13 +40,17 @@ int findRate(const QString &code)
 
 QString rateText(int i) { return RateTable.at(i).mid(3); }
 
+const Currency *currencyOf(QStringView code)
+{
+    const auto at = std::find_if(CurrencyTable.begin(), CurrencyTable.end(),
+                                 [code](const Currency &c) { return c.code == code; });
+    return at == CurrencyTable.end() ? nullptr : &*at;
+}
+
 QString defaultRate(QStringView code)
 {
-    for (const Currency &c : CurrencyTable) {
-        if (c.code == code)
-            return c.defaultRate.toString();
-    }
-    return {};
+    const Currency *c = currencyOf(code);
+    return c ? c->defaultRate.toString() : QString();
 }
 
 } // namespace Euro

@@ -61,6 +61,9 @@ int findRate(const QString &code);
 // The rate text of entry i: the entry without its first three characters.
 QString rateText(int i);
 
+// The table's entry for a code, or none.
+const Currency *currencyOf(QStringView code);
+
 // The legal rate text of a code from the table ("6,55957" for "FRF"); empty when unknown.
 QString defaultRate(QStringView code);
 

@@ -76,16 +76,12 @@ void FrmEuro::Form_Load()
     if (m_loaded)
         return;
     m_loaded = true;
-    CalculatorState &state = m_calculator.state();
 
     // Only the calculator part of the design shows; the side panels open later.
     setHeight(4065);
     setWidth(2970);
 
     Euro::centreOnScreen(this, FrameWidthTwips, FrameHeightTwips);
-
-    state.KeepOnTop = -1;
-    Euro::SetTopMost(this, state.KeepOnTop != 0);
 
     fillLists();
     // The store is a text file people edit: a rate that is not one is set aside for this run
@@ -98,15 +94,14 @@ void FrmEuro::Form_Load()
         setAside.append(shownAs);
         return Euro::defaultRate(code);
     };
-    Euro::buildRateTable([&state, &storedRate](const QString &code) {
-        state.CurrencyCode = code;
-        return storedRate(code, code, code);
-    });
+    Euro::buildRateTable([&storedRate](const QString &code) { return storedRate(code, code, code); });
 
     const QString startCode = Euro::StartCurrencyCode.toString();
     ui.lblDevise->setText(startCode);
     // The start values of the calculator, then "0," into both displays.
     m_calculator.start(storedRate(Euro::KeyStartRate, startCode, startCode + QStringLiteral(" (taux de départ)")));
+    // The calculator starts kept on top.
+    Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
 
     m_tape.startHeader();
 

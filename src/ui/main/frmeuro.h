@@ -97,16 +97,8 @@ public:
     void lblFermer_Click(qint16 Index);
     void cmdPlan_Click();
     void Label2_Click();
-    void lblBouton_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
-    void lblBouton_MouseUp(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
-    void Operator_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
-    void Operator_MouseUp(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
-    void Decimal_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    void Decimal_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
-    void Cancel_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    void Cancel_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
-    void CancelEntry_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    void CancelEntry_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    // A key's face shows it pressed while the mouse holds it (face: its index in shaBouton).
+    void showKeyPressed(int face, bool pressed);
     void lblBouton_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
@@ -191,6 +183,10 @@ private:
     // The deferred controls, built on first call.
     QListWidget *countryList();
     QListWidget *currencyList();
+    // Builds a list on first use: where, its hint, its click routine; a drop list lies hidden
+    // over the window, the other shows with its panel.
+    QListWidget *deferredList(QListWidget *&list, QWidget *parent, const QString &name, const QRectF &twips,
+                              const QString &hint, void (FrmEuro::*clicked)(), bool dropList);
     QPlainTextEdit *tapeBox();
     void fillLists();
     void deferredControlBuilt();

@@ -79,6 +79,19 @@ constexpr KeyDef Keys[] = {
     {KeyKind::Operator, 4, KeyFaces::Equals, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
 };
 
+// What clicking a key does: the routine of its kind, with its digit or operator index.
+Euro::KeyAction keyAction(const KeyDef &key)
+{
+    switch (key.kind) {
+    case KeyKind::Digit: return {Euro::KeyCommand::Digit, key.index};
+    case KeyKind::Operator: return {Euro::KeyCommand::Operator, key.index};
+    case KeyKind::Decimal: return {Euro::KeyCommand::Decimal};
+    case KeyKind::Cancel: return {Euro::KeyCommand::ClearAll};
+    case KeyKind::CancelEntry: return {Euro::KeyCommand::ClearEntry};
+    }
+    return {};
+}
+
 QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
 QString keyName(const KeyDef &key)
@@ -284,41 +297,20 @@ void FrmEuro::createKeys()
         switch (key.kind) {
         case KeyKind::Digit:
             ui.lblBouton[size_t(i)] = label;
-            connect(label, &KeyLabel::clicked, this, [this, i] { lblBouton_Click(i); });
-            connect(label, &KeyLabel::mouseDown, this,
-                    [this, i](qint16 b, qint16 s, float x, float y) { lblBouton_MouseDown(i, b, s, x, y); });
-            connect(label, &KeyLabel::mouseUp, this,
-                    [this, i](qint16 b, qint16 s, float x, float y) { lblBouton_MouseUp(i, b, s, x, y); });
             connect(label, &KeyLabel::mouseMove, this,
                     [this, i](qint16 b, qint16 s, float x, float y) { lblBouton_MouseMove(i, b, s, x, y); });
             break;
-        case KeyKind::Operator:
-            ui.Operator[size_t(i)] = label;
-            connect(label, &KeyLabel::clicked, this, [this, i] { Operator_Click(i); });
-            connect(label, &KeyLabel::mouseDown, this,
-                    [this, i](qint16 b, qint16 s, float x, float y) { Operator_MouseDown(i, b, s, x, y); });
-            connect(label, &KeyLabel::mouseUp, this,
-                    [this, i](qint16 b, qint16 s, float x, float y) { Operator_MouseUp(i, b, s, x, y); });
-            break;
-        case KeyKind::Decimal:
-            ui.Decimal = label;
-            connect(label, &KeyLabel::clicked, this, &FrmEuro::Decimal_Click);
-            connect(label, &KeyLabel::mouseDown, this, &FrmEuro::Decimal_MouseDown);
-            connect(label, &KeyLabel::mouseUp, this, &FrmEuro::Decimal_MouseUp);
-            break;
-        case KeyKind::Cancel:
-            ui.Cancel = label;
-            connect(label, &KeyLabel::clicked, this, &FrmEuro::Cancel_Click);
-            connect(label, &KeyLabel::mouseDown, this, &FrmEuro::Cancel_MouseDown);
-            connect(label, &KeyLabel::mouseUp, this, &FrmEuro::Cancel_MouseUp);
-            break;
-        case KeyKind::CancelEntry:
-            ui.CancelEntry = label;
-            connect(label, &KeyLabel::clicked, this, &FrmEuro::CancelEntry_Click);
-            connect(label, &KeyLabel::mouseDown, this, &FrmEuro::CancelEntry_MouseDown);
-            connect(label, &KeyLabel::mouseUp, this, &FrmEuro::CancelEntry_MouseUp);
-            break;
+        case KeyKind::Operator: ui.Operator[size_t(i)] = label; break;
+        case KeyKind::Decimal: ui.Decimal = label; break;
+        case KeyKind::Cancel: ui.Cancel = label; break;
+        case KeyKind::CancelEntry: ui.CancelEntry = label; break;
         }
+        // A click runs the key's routine, as its keyboard key does; the face shows the press.
+        const Euro::KeyAction action = keyAction(key);
+        const int faceIndex = key.face;
+        connect(label, &KeyLabel::clicked, this, [this, action] { runKeyAction(action); });
+        connect(label, &KeyLabel::mouseDown, this, [this, faceIndex] { showKeyPressed(faceIndex, true); });
+        connect(label, &KeyLabel::mouseUp, this, [this, faceIndex] { showKeyPressed(faceIndex, false); });
     }
     // The panel switch stands over the keypad's right edge.
     ui.lblFermer[3]->raise();
@@ -495,32 +487,36 @@ void FrmEuro::createFixedConnections()
 
 // ---- Controls built on first use
 
-QListWidget *FrmEuro::countryList()
+QListWidget *FrmEuro::deferredList(QListWidget *&list, QWidget *parent, const QString &name, const QRectF &twips,
+                                   const QString &hint, void (FrmEuro::*clicked)(), bool dropList)
 {
-    if (!ui.lstPays) {
-        ui.lstPays = place(new QListWidget(ui.fraParametres), QStringLiteral("lstPays"), 135, 495, 2490, 1980);
-        ui.lstPays->setToolTip(QStringLiteral("Liste des pays de la zone €uro"));
-        setUpList(ui.lstPays);
-        connect(new ListClicks(ui.lstPays), &ListClicks::clicked, this, &FrmEuro::lstPays_Click);
-        ui.lstPays->show(); // shown with its panel
+    if (!list) {
+        list = place(new QListWidget(parent), name, twips.left(), twips.top(), twips.width(), twips.height());
+        list->setToolTip(hint);
+        setUpList(list);
+        connect(new ListClicks(list), &ListClicks::clicked, this, clicked);
+        if (dropList) {
+            list->hide();
+            list->raise();
+        } else {
+            list->show(); // shown with its panel
+        }
         deferredControlBuilt();
     }
-    return ui.lstPays;
+    return list;
+}
+
+QListWidget *FrmEuro::countryList()
+{
+    return deferredList(ui.lstPays, ui.fraParametres, QStringLiteral("lstPays"), QRectF(135, 495, 2490, 1980),
+                        QStringLiteral("Liste des pays de la zone €uro"), &FrmEuro::lstPays_Click, false);
 }
 
 QListWidget *FrmEuro::currencyList()
 {
-    if (!ui.lstListe) {
-        // The drop list belongs to the window, so that it lies over the calculator panel.
-        ui.lstListe = place(new QListWidget(this), QStringLiteral("lstListe"), 1980, 995, 465, 2370);
-        ui.lstListe->setToolTip(QStringLiteral("Liste des devises"));
-        setUpList(ui.lstListe);
-        connect(new ListClicks(ui.lstListe), &ListClicks::clicked, this, &FrmEuro::lstListe_Click);
-        ui.lstListe->hide();
-        ui.lstListe->raise();
-        deferredControlBuilt();
-    }
-    return ui.lstListe;
+    // The drop list belongs to the window, so that it lies over the calculator panel.
+    return deferredList(ui.lstListe, this, QStringLiteral("lstListe"), QRectF(1980, 995, 465, 2370),
+                        QStringLiteral("Liste des devises"), &FrmEuro::lstListe_Click, true);
 }
 
 QPlainTextEdit *FrmEuro::tapeBox()

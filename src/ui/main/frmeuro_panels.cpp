@@ -105,58 +105,9 @@ void ringFace(const std::array<FaceShape *, KeyFaces::Count> &faces, int face, b
 
 } // namespace
 
-void FrmEuro::lblBouton_MouseDown(qint16 Index, qint16, qint16, float, float)
+void FrmEuro::showKeyPressed(int face, bool pressed)
 {
-    if (Index >= 0 && Index < KeyFaces::FirstOperator)
-        ringFace(ui.shaBouton, Index, true, palette().color(QPalette::Button));
-}
-
-void FrmEuro::lblBouton_MouseUp(qint16 Index, qint16, qint16, float, float)
-{
-    if (Index >= 0 && Index < KeyFaces::FirstOperator)
-        ringFace(ui.shaBouton, Index, false, palette().color(QPalette::Button));
-}
-
-void FrmEuro::Operator_MouseDown(qint16 Index, qint16, qint16, float, float)
-{
-    if (Index >= 0 && Index < qint16(ui.Operator.size()))
-        ringFace(ui.shaBouton, qint16(Index + KeyFaces::FirstOperator), true, palette().color(QPalette::Button));
-}
-
-void FrmEuro::Operator_MouseUp(qint16 Index, qint16, qint16, float, float)
-{
-    if (Index >= 0 && Index < qint16(ui.Operator.size()))
-        ringFace(ui.shaBouton, qint16(Index + KeyFaces::FirstOperator), false, palette().color(QPalette::Button));
-}
-
-void FrmEuro::Decimal_MouseDown(qint16, qint16, float, float)
-{
-    ringFace(ui.shaBouton, KeyFaces::Decimal, true, palette().color(QPalette::Button));
-}
-
-void FrmEuro::Decimal_MouseUp(qint16, qint16, float, float)
-{
-    ringFace(ui.shaBouton, KeyFaces::Decimal, false, palette().color(QPalette::Button));
-}
-
-void FrmEuro::Cancel_MouseDown(qint16, qint16, float, float)
-{
-    ringFace(ui.shaBouton, KeyFaces::Cancel, true, palette().color(QPalette::Button));
-}
-
-void FrmEuro::Cancel_MouseUp(qint16, qint16, float, float)
-{
-    ringFace(ui.shaBouton, KeyFaces::Cancel, false, palette().color(QPalette::Button));
-}
-
-void FrmEuro::CancelEntry_MouseDown(qint16, qint16, float, float)
-{
-    ringFace(ui.shaBouton, KeyFaces::CancelEntry, true, palette().color(QPalette::Button));
-}
-
-void FrmEuro::CancelEntry_MouseUp(qint16, qint16, float, float)
-{
-    ringFace(ui.shaBouton, KeyFaces::CancelEntry, false, palette().color(QPalette::Button));
+    ringFace(ui.shaBouton, face, pressed, palette().color(QPalette::Button));
 }
 
 // ---- Hover hints computed as the pointer moves; none is ever cleared.
@@ -170,14 +121,8 @@ void FrmEuro::lblBouton_MouseMove(qint16 Index, qint16, qint16, float, float)
 void FrmEuro::lblDevise_MouseMove(qint16, qint16, float, float)
 {
     // The code's full list text, e.g. "FRF - Franc Français".
-    const QString code = ui.lblDevise->text();
-    const QStringList entries = Euro::sortedListTexts(); // the country list's texts
-    for (const QString &entry : entries) {
-        if (entry.left(3) == code) {
-            ui.lblDevise->setToolTip(entry);
-            return;
-        }
-    }
+    if (const Euro::Currency *currency = Euro::currencyOf(ui.lblDevise->text()))
+        ui.lblDevise->setToolTip(currency->listText.toString());
 }
 
 void FrmEuro::lblInfo_MouseMove(qint16, qint16, float, float)
