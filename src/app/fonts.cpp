@@ -6,7 +6,7 @@ namespace Euro {
 
 QString wineFontFolder() { return QStringLiteral("/usr/share/wine/fonts"); }
 
-QStringList registerFonts(const QString &folder)
+QStringList registerFonts(const QString &folder, const QStringList &families)
 {
     struct FontFile {
         const char *family;
@@ -22,6 +22,8 @@ QStringList registerFonts(const QString &folder)
     QStringList added;
     for (const FontFile &f : files) {
         const QString family = QString::fromLatin1(f.family);
+        if (!families.isEmpty() && !families.contains(family))
+            continue;
         const bool known = QFontDatabase::families().contains(family)
             && (!f.bold || QFontDatabase::styles(family).contains(QStringLiteral("Bold")));
         if (known)

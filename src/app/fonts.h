@@ -11,8 +11,9 @@ namespace Euro {
 // Folder where fonts-wine installs its fonts.
 QString wineFontFolder();
 
-// Registers Tahoma, Tahoma Bold and MS Sans Serif for this process when missing.
+// Registers Tahoma, Tahoma Bold and MS Sans Serif for this process when missing, or only
+// those of families when given (the start-up card needs MS Sans Serif alone).
 // Returns the families that were added (empty when all were known or none was found).
-QStringList registerFonts(const QString &folder = wineFontFolder());
+QStringList registerFonts(const QString &folder = wineFontFolder(), const QStringList &families = {});
 
 } // namespace Euro

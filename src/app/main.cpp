@@ -25,9 +25,9 @@ int main(int argc, char *argv[])
     // Ties the running windows to the installed desktop entry (menu name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(PECUNIO_APP_ID));
 
-    Euro::installQtFrench();
-
-    Euro::registerFonts();
+    // Only what the start-up card needs comes before it: its font, the single-instance check.
+    // Qt's French texts and the calculator's fonts follow once it is on screen.
+    Euro::registerFonts(Euro::wineFontFolder(), {QStringLiteral("MS Sans Serif")});
     Euro::registerResources();
     Euro::installWidgetMessageBoxes();
 
@@ -46,6 +46,8 @@ int main(int argc, char *argv[])
     });
 
     auto *intro = new FrmIntro([] {
+        Euro::installQtFrench();
+        Euro::registerFonts();
         auto *main = new FrmEuro;
         main->setAttribute(Qt::WA_DeleteOnClose);
         main->show();

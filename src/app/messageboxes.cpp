@@ -3,6 +3,9 @@
 #include "engine/msgbox.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 
 namespace Euro {
@@ -21,6 +24,7 @@ QMessageBox::Icon iconFor(int style)
 
 int showMessageBox(const QString &text, const QString &title, int style)
 {
+    installQtFrench(); // "Oui", "Non"
     const std::unique_ptr<QMessageBox> box = makeMessageBox(text, title, style, QApplication::activeWindow());
     const int button = box->exec();
     if ((style & 0x7) == vbYesNo)
@@ -45,5 +49,17 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString &text, const QString &
 }
 
 void installWidgetMessageBoxes() { installMessageBoxHandler(showMessageBox); }
+
+bool installQtFrench()
+{
+    static const bool installed = [] {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        static QTranslator qtFrench; // lives as long as the program
+        return qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+               && QCoreApplication::installTranslator(&qtFrench);
+    }();
+    return installed;
+}
 
 } // namespace Euro

@@ -6,21 +6,8 @@
 #include "engine/msgbox.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace Euro {
-
-bool installQtFrench()
-{
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    static QTranslator qtFrench; // lives as long as the program
-    if (!qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QCoreApplication::installTranslator(&qtFrench);
-}
 
 bool ensureSingleInstance(InstanceGuard &guard)
 {
@@ -62,10 +49,11 @@ bool initialiseSettings(const QString &application, const QDate &today, const QS
             section = v.section;
             batch.append({v.key, v.value});
         }
-        flush();
+        flush(); // the run state is among the values
+        return true;
     }
     SaveSetting(application, SectionParametres, KeyRunState, RunStateActive);
-    return firstRun;
+    return false;
 }
 
 } // namespace Euro

@@ -1,6 +1,6 @@
 #pragma once
-// What the program does as it starts, before any window: it refuses a second instance,
-// loads Qt's French texts, and seeds the settings store on the first run before marking
+// What the program does as it starts, before any window: it refuses a second instance
+// and seeds the settings store on the first run before marking
 // the program as running.
 
 #include <QDate>
@@ -21,9 +21,6 @@ struct SettingValue {
     QString value;
 };
 
-// Loads Qt's own French texts (message-box buttons, the print dialog) whatever the
-// system locale. Returns false when the translation file is not installed.
-bool installQtFrench();
 
 // The sixteen values of a first run, in the order they are written: the first-run date,
 // the application folder, the run state, the start rate, then the twelve default rates.
