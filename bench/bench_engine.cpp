@@ -46,7 +46,7 @@ void BM_DigitThenOperator(benchmark::State &state, Operator op)
     Tape tape;
     Calculator calc(tape);
     calc.start(Frf);
-    tape.startHeader();
+    tape.startHeader(QStringLiteral("Calcul en FRF"));
     int n = 0;
     for (auto _ : state) {
         calc.lblBouton_Click(7);
@@ -67,7 +67,7 @@ void BM_OperatorKey(benchmark::State &state)
     Tape tape;
     Calculator calc(tape);
     calc.start(Frf);
-    tape.startHeader();
+    tape.startHeader(QStringLiteral("Calcul en FRF"));
     calc.lblBouton_Click(4);
     calc.lblBouton_Click(2);
     int n = 0;
@@ -119,7 +119,7 @@ void BM_MixedKeys(benchmark::State &state)
         Tape tape;
         Calculator calc(tape);
         calc.start(Frf);
-        tape.startHeader();
+        tape.startHeader(QStringLiteral("Calcul en FRF"));
         qsizetype k = 0;
         for (const Press &p : keys) {
             if (state.range(1) && ++k % 100000 == 0)

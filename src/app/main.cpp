@@ -1,12 +1,12 @@
 // Pecunio: a French desktop euro calculator.
 
 #include "app/commandline.h"
-#include "app/fonts.h"
-#include "app/frmintro.h"
+#include "ui/kit/fonts.h"
+#include "ui/intro/frmintro.h"
 #include "app/instanceguard.h"
-#include "app/messageboxes.h"
-#include "app/resources.h"
-#include "app/settings.h"
+#include "ui/kit/messageboxes.h"
+#include "ui/kit/resources.h"
+#include "ui/kit/settings.h"
 #include "app/startup.h"
 #include "engine/msgbox.h"
 #include "ui/main/frmeuro.h"

@@ -1,11 +1,8 @@
 #pragma once
-// What the program does as it starts, before any window: it refuses a second instance
-// and seeds the settings store on the first run before marking
-// the program as running.
+// What the program does as it starts, before any window: it refuses a second instance.
+// (The start-up card then seeds the settings store: initialiseSettings, ui/kit/settings.h.)
 
-#include <QDate>
-#include <QList>
-#include <QString>
+#include "ui/kit/settings.h"
 
 namespace Euro {
 
@@ -14,20 +11,5 @@ class InstanceGuard;
 // True when this process may run; otherwise says so ("Programme déja en cours
 // d'utilisation...") and returns false, having written nothing.
 bool ensureSingleInstance(InstanceGuard &guard);
-
-struct SettingValue {
-    QString section;
-    QString key;
-    QString value;
-};
-
-
-// The sixteen values of a first run, in the order they are written: the first-run date,
-// the application folder, the run state, the start rate, then the twelve default rates.
-QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder);
-
-// Seeds the store when "date de debut" is empty, then writes "etat" = "actif".
-// Returns true when it seeded.
-bool initialiseSettings(const QString &application, const QDate &today, const QString &appFolder);
 
 } // namespace Euro

@@ -1,7 +1,6 @@
 #include "tape/tape.h"
 
-#include "engine/clock.h"
-#include "engine/currencies.h"
+#include "platform/clock.h"
 
 #include <QLocale>
 #include <QStringBuilder>
@@ -23,10 +22,10 @@ QString Tape::text() const { return m_text; }
 
 qsizetype Tape::length() const { return m_text.size(); }
 
-void Tape::startHeader()
+void Tape::startHeader(const QString &modeLine)
 {
     empty();
-    append(dateTimeLine() % CrLf % DateRule % CrLf % QStringLiteral("Calcul en ") % Euro::StartCurrencyCode % CrLf);
+    append(dateTimeLine() % CrLf % DateRule % CrLf % modeLine % CrLf);
 }
 
 void Tape::clearTape(const QString &modeLine)

@@ -17,14 +17,14 @@ public:
     qsizetype length() const;
 
     // The blocks (modeLine is "Calcul en Euros" or "Calcul en " and a code).
-    void startHeader();                                // window start, on an emptied tape
+    void startHeader(const QString &modeLine);         // window start, on an emptied tape
     void clearTape(const QString &modeLine);           // cmdEffacer_Click: the cleared tape
     void appendClearBlock(const QString &modeLine);    // clear all
     void appendOperandLine(const QString &displayText);
     void appendOperatorLine(const QString &caption);
     void appendTotalBlock(const QString &displayText);
 
-    // "dd/mm/yyyy - hh:mm" of Euro::Now().
+    // "dd/mm/yyyy - hh:mm" of the program's clock (Euro::Now()).
     static QString dateTimeLine();
     // The display text without a final ",": "12," gives "12", "," gives "".
     static QString displayAmount(const QString &displayText);

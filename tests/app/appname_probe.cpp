@@ -1,8 +1,8 @@
 // Prints the settings' application name and the program's folder, as the program sees them
 // when started under its own name or through a link.
 
-#include "app/euro.h"
-#include "app/settings.h"
+#include "ui/kit/euro.h"
+#include "ui/kit/settings.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,10 +1,10 @@
 // The small shared routines: pixel rounding, application folder, file test, help file,
 // stay-on-top, message-box styles.
 
-#include "app/euro.h"
-#include "app/messageboxes.h"
+#include "ui/kit/euro.h"
+#include "ui/kit/messageboxes.h"
 #include "app/startup.h"
-#include "app/twips.h"
+#include "ui/kit/twips.h"
 #include "platform/topmost.h"
 #include "support/testsupport.h"
 

@@ -1,7 +1,7 @@
 // The help page: F1 finds it next to the executable in the build folder, and it covers the
 // program as it is (its sections, keys, currencies and rates, messages).
 
-#include "app/euro.h"
+#include "ui/kit/euro.h"
 #include "engine/currencies.h"
 #include "support/testsupport.h"
 

@@ -1,7 +1,7 @@
 // The program's pictures: each one is there once the resources are registered, and reading
 // them loads none of Qt's image plug-ins (each would stay in memory for the whole run).
 
-#include "app/resources.h"
+#include "ui/kit/resources.h"
 
 #include <QFile>
 #include <QtTest>

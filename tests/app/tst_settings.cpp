@@ -1,7 +1,7 @@
 // The settings store: values read back as written, hand-edited files, broken stores, and
 // what a start writes.
 
-#include "app/settings.h"
+#include "ui/kit/settings.h"
 #include "app/startup.h"
 #include "engine/currencies.h"
 #include "support/testsupport.h"

@@ -1,10 +1,10 @@
 // Start-up: the card window, its hand-over to the main window, the single-instance guard,
 // and the program started for real on a fresh account.
 
-#include "app/fonts.h"
-#include "app/frmintro.h"
+#include "ui/kit/fonts.h"
+#include "ui/intro/frmintro.h"
 #include "app/instanceguard.h"
-#include "app/settings.h"
+#include "ui/kit/settings.h"
 #include "app/startup.h"
 #include "support/layoutchecks.h"
 #include "support/testsupport.h"

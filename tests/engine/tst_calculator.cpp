@@ -427,7 +427,7 @@ void TestCalculator::clearOfTheTapeKeepsCalculation()
     Tape paper;
     Calculator calc(paper);
     calc.start(QStringLiteral("6,55957"));
-    paper.startHeader();
+    paper.startHeader(QStringLiteral("Calcul en FRF"));
     TestKeys::press(calc, QStringLiteral("1 2 +"));
     paper.clearTape(calc.modeLine());
     TestKeys::press(calc, QStringLiteral("3 ="));

@@ -66,7 +66,7 @@ void TestRandomKeys::millionKeys()
     Tape tape;
     Calculator calc(tape);
     calc.start(QStringLiteral("6,55957"));
-    tape.startHeader();
+    tape.startHeader(QStringLiteral("Calcul en FRF"));
     CalculatorState &s = calc.state();
 
     qsizetype tapeLength = tape.length();

@@ -55,7 +55,7 @@ void TestTape::blocks()
     TestSupport::FixedClock clock(Morning);
     Tape tape;
     if (block == QLatin1String("start"))
-        tape.startHeader();
+        tape.startHeader(QStringLiteral("Calcul en FRF"));
     else if (block == QLatin1String("cleared"))
         tape.clearTape(argument);
     else if (block == QLatin1String("clear"))
@@ -116,7 +116,7 @@ void TestTape::recordOfACalculation()
     Tape tape;
     Calculator calc(tape);
     calc.start(QStringLiteral("6,55957"));
-    tape.startHeader();
+    tape.startHeader(QStringLiteral("Calcul en FRF"));
     TestKeys::press(calc, QStringLiteral("1 0 0 + 5 0 = C"));
 
     QVERIFY(tape.text().endsWith(QStringLiteral("\r\n")));
@@ -153,7 +153,7 @@ void TestTape::signalsMirrorTheText()
     connect(&tape, &Tape::cleared, this, [&] { mirror.clear(); ++clears; });
     connect(&tape, &Tape::appended, this, [&](const QString &piece) { mirror += piece; });
 
-    tape.startHeader();
+    tape.startHeader(QStringLiteral("Calcul en FRF"));
     TestKeys::press(calc, QStringLiteral("1 2 + 3 X - 4 = C 8 / 0 ="));
     QCOMPARE(mirror, tape.text());
     tape.clearTape(calc.modeLine());

@@ -1,14 +1,14 @@
 // The About window: its texts, the layout's invariants, centring and keys, and the
 // system-information button with an empty registry.
 
-#include "app/fonts.h"
-#include "app/resources.h"
-#include "app/twips.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/resources.h"
+#include "ui/kit/twips.h"
 #include "platform/memoryregistry.h"
 #include "support/layoutchecks.h"
 #include "support/testsupport.h"
 #include "ui/about/frmabout.h"
-#include "ui/main/windowplacement.h"
+#include "ui/kit/windowplacement.h"
 
 #include <QLabel>
 #include <QPushButton>

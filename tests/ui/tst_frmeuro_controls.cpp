@@ -4,7 +4,7 @@
 
 #include "windowfixture.h"
 
-#include "app/fonts.h"
+#include "ui/kit/fonts.h"
 #include "support/layoutchecks.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keyfaces.h"

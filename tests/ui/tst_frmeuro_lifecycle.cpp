@@ -3,10 +3,10 @@
 
 #include "windowfixture.h"
 
-#include "app/twips.h"
+#include "ui/kit/twips.h"
 #include "engine/msgbox.h"
 #include "ui/about/frmabout.h"
-#include "ui/main/windowplacement.h"
+#include "ui/kit/windowplacement.h"
 
 #include <QLabel>
 #include <QLineEdit>

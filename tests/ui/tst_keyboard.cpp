@@ -5,7 +5,7 @@
 
 #include "windowfixture.h"
 
-#include "app/euro.h"
+#include "ui/kit/euro.h"
 #include "ui/about/frmabout.h"
 #include "ui/main/virtualkey.h"
 

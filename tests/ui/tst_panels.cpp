@@ -3,7 +3,7 @@
 
 #include "windowfixture.h"
 
-#include "app/twips.h"
+#include "ui/kit/twips.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 

@@ -10,7 +10,7 @@
 
 #include "windowfixture.h"
 
-#include "app/settings.h"
+#include "ui/kit/settings.h"
 #include "engine/currencies.h"
 #include "engine/numbertext.h"
 #include "platform/printdialog.h"

@@ -2,8 +2,8 @@
 // A calculator window loaded as at a normal start: a throw-away settings store seeded
 // with the default rates, a fixed clock, captured message boxes.
 
-#include "app/resources.h"
-#include "app/settings.h"
+#include "ui/kit/resources.h"
+#include "ui/kit/settings.h"
 #include "engine/currencies.h"
 #include "ui/main/frmeuro.h"
 #include "support/testsupport.h"

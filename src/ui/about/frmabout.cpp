@@ -1,15 +1,15 @@
 #include "ui/about/frmabout.h"
 
-#include "app/euro.h"
-#include "app/resources.h"
-#include "app/twips.h"
-#include "app/version.h"
+#include "ui/kit/euro.h"
+#include "ui/kit/resources.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/version.h"
 #include "engine/msgbox.h"
 #include "platform/programstarter.h"
 #include "platform/systeminfo.h"
 #include "platform/topmost.h"
-#include "ui/main/windowplacement.h"
-#include "ui/windowkit.h"
+#include "ui/kit/windowplacement.h"
+#include "ui/kit/windowkit.h"
 
 #include <QDir>
 #include <QLabel>

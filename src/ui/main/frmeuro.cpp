@@ -3,8 +3,8 @@
 
 #include "ui/main/frmeuro.h"
 
-#include "app/settings.h"
-#include "app/twips.h"
+#include "ui/kit/settings.h"
+#include "ui/kit/twips.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"
@@ -13,7 +13,7 @@
 #include "ui/main/displayfit.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
-#include "ui/windowkit.h"
+#include "ui/kit/windowkit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,7 +103,7 @@ void FrmEuro::Form_Load()
     // The calculator starts kept on top.
     Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
 
-    m_tape.startHeader();
+    m_tape.startHeader(m_calculator.modeLine());
 
     if (!setAside.isEmpty()) {
         const QString message = QStringLiteral("Taux illisible dans les paramètres pour : ")

@@ -9,7 +9,7 @@
 #include "engine/calculator.h"
 #include "engine/keymap.h"
 #include "tape/tape.h"
-#include "ui/main/windowplacement.h"
+#include "ui/kit/windowplacement.h"
 #include "ui/main/keyfaces.h"
 
 #include <QFont>

@@ -3,13 +3,13 @@
 
 #include "ui/main/frmeuro.h"
 
-#include "app/resources.h"
-#include "app/twips.h"
+#include "ui/kit/resources.h"
+#include "ui/kit/twips.h"
 #include "engine/currencies.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
-#include "ui/windowkit.h"
+#include "ui/kit/windowkit.h"
 
 #include <QApplication>
 #include <QFontMetrics>

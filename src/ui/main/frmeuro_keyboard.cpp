@@ -8,7 +8,7 @@
 
 #include "ui/main/frmeuro.h"
 
-#include "app/euro.h"
+#include "ui/kit/euro.h"
 #include "engine/keymap.h"
 #include "ui/about/frmabout.h"
 

@@ -6,7 +6,7 @@
 
 #include "ui/main/frmeuro.h"
 
-#include "app/settings.h"
+#include "ui/kit/settings.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"

@@ -1,6 +1,6 @@
 #include "ui/main/keylabel.h"
 
-#include "app/twips.h"
+#include "ui/kit/twips.h"
 #include "ui/main/virtualkey.h"
 
 #include <QAccessibleWidget>

@@ -4,6 +4,7 @@
 // is the executable's file name without extension, read at run time, so a renamed copy of
 // the program keeps its own set of values.
 
+#include <QDate>
 #include <QLatin1String>
 #include <QList>
 #include <QPair>
@@ -37,5 +38,20 @@ void SaveSettings(const QString &application, const QString &section, const QLis
 
 // The file that holds the values of an application.
 QString settingsFilePath(const QString &application);
+
+struct SettingValue {
+    QString section;
+    QString key;
+    QString value;
+};
+
+
+// The sixteen values of a first run, in the order they are written: the first-run date,
+// the application folder, the run state, the start rate, then the twelve default rates.
+QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder);
+
+// Seeds the store when "date de debut" is empty, then writes "etat" = "actif".
+// Returns true when it seeded.
+bool initialiseSettings(const QString &application, const QDate &today, const QString &appFolder);
 
 } // namespace Euro

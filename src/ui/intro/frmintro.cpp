@@ -1,13 +1,12 @@
-#include "app/frmintro.h"
+#include "ui/intro/frmintro.h"
 
-#include "app/euro.h"
-#include "app/settings.h"
-#include "app/startup.h"
-#include "app/twips.h"
-#include "app/version.h"
-#include "engine/clock.h"
+#include "ui/kit/euro.h"
+#include "ui/kit/settings.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/version.h"
+#include "platform/clock.h"
 #include "platform/topmost.h"
-#include "ui/windowkit.h"
+#include "ui/kit/windowkit.h"
 
 #include <QCloseEvent>
 #include <QLabel>

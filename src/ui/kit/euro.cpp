@@ -1,4 +1,4 @@
-#include "app/euro.h"
+#include "ui/kit/euro.h"
 
 #include "engine/msgbox.h"
 #include "platform/shellopen.h"

@@ -3,7 +3,7 @@
 // one-pixel lines, colours, the design's fonts, and centring on the screen. The windows
 // were drawn on a 15-twips-to-the-pixel grid; everything here goes through twips.h.
 
-#include "app/twips.h"
+#include "ui/kit/twips.h"
 
 #include <QColor>
 #include <QFont>

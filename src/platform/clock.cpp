@@ -1,4 +1,4 @@
-#include "engine/clock.h"
+#include "platform/clock.h"
 
 #include <utility>
 

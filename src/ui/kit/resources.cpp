@@ -1,4 +1,4 @@
-#include "app/resources.h"
+#include "ui/kit/resources.h"
 
 #include <QImageReader>
 

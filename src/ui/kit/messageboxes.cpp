@@ -1,4 +1,4 @@
-#include "app/messageboxes.h"
+#include "ui/kit/messageboxes.h"
 
 #include "engine/msgbox.h"
 

@@ -1,6 +1,6 @@
-#include "ui/windowkit.h"
+#include "ui/kit/windowkit.h"
 
-#include "ui/main/windowplacement.h"
+#include "ui/kit/windowplacement.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
