@@ -1,4 +1,5 @@
-// Cost of keys through the calculator, with the operations tape on.
+// Cost of keys through the calculator, with the operations tape on, and the GMP
+// allocations a key makes (counted through GMP's own memory hooks).
 
 #include "engine/calculator.h"
 #include "tape/tape.h"
@@ -6,9 +7,33 @@
 #include <benchmark/benchmark.h>
 
 #include <QRandomGenerator>
+#include <cstdlib>
 #include <vector>
 
 namespace {
+
+// GMP's allocations and reallocations since the program started.
+quint64 gmpAllocations = 0;
+
+void *countedAlloc(size_t size)
+{
+    ++gmpAllocations;
+    return std::malloc(size);
+}
+
+void *countedRealloc(void *block, size_t, size_t size)
+{
+    ++gmpAllocations;
+    return std::realloc(block, size);
+}
+
+void countedFree(void *block, size_t) { std::free(block); }
+
+// Allocations per iteration, as a benchmark counter.
+benchmark::Counter perIteration(quint64 allocations)
+{
+    return benchmark::Counter(double(allocations), benchmark::Counter::kAvgIterations);
+}
 
 const QString Frf = QStringLiteral("6,55957");
 
@@ -21,6 +46,7 @@ void BM_DigitKey(benchmark::State &state)
     calc.start(Frf);
     qint16 digit = 1;
     int n = 0;
+    const quint64 before = gmpAllocations;
     for (auto _ : state) {
         if (++n == 8) {
             n = 0;
@@ -32,8 +58,37 @@ void BM_DigitKey(benchmark::State &state)
         benchmark::DoNotOptimize(calc.state().LastInputKind);
     }
     state.SetItemsProcessed(state.iterations());
+    state.counters["gmp_allocs"] = perIteration(gmpAllocations - before);
 }
 BENCHMARK(BM_DigitKey);
+
+// "=" after "7 + 5": the sum runs, the result is written and converted, the total block
+// goes on the tape. Only "=" is counted and timed.
+void BM_EqualsKey(benchmark::State &state)
+{
+    Tape tape;
+    Calculator calc(tape);
+    calc.start(Frf);
+    tape.startHeader(QStringLiteral("Calcul en FRF"));
+    quint64 allocations = 0;
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        calc.lblBouton_Click(7);
+        calc.Operator_Click(qint16(Operator::Add));
+        calc.lblBouton_Click(5);
+        if (++n == 100000) {
+            n = 0;
+            tape.clearTape(calc.modeLine());
+        }
+        const quint64 before = gmpAllocations;
+        state.ResumeTiming();
+        calc.Operator_Click(qint16(Operator::Equals));
+        allocations += gmpAllocations - before;
+    }
+    state.counters["gmp_allocs"] = perIteration(allocations);
+}
+BENCHMARK(BM_EqualsKey);
 
 // One operator key after an amount: the pending operation runs, the result is written and
 // converted, and the operand and operator lines go on the tape. The digit key before it
@@ -141,4 +196,13 @@ BENCHMARK(BM_MixedKeys)->Args({100000, 0})->Args({1000000, 0})->Args({1000000, 1
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    mp_set_memory_functions(countedAlloc, countedRealloc, countedFree);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
