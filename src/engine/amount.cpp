@@ -2,7 +2,10 @@
 
 #include "engine/rounding.h"
 
+#include <QMutex>
+
 #include <array>
+#include <map>
 
 namespace Euro::Amounts {
 
@@ -47,12 +50,22 @@ bool overflows(const Amount &value)
     return cmp(abs(value), maxMagnitude()) > 0;
 }
 
-Amount bounded(const Amount &value)
+Amount bounded(Amount value)
 {
     if (sgn(value) == 0)
         return value;
-    if (abs(value) < minMagnitude())
+    // Sizes in bits settle all but the values near the smallest magnitude
+    // (2^-1024 < 1E-308 < 2^-1023): 2^(numBits-1-denBits) <= |value| < 2^(numBits-denBits+1).
+    const long numBits = long(mpz_sizeinbase(value.get_num_mpz_t(), 2));
+    const long denBits = long(mpz_sizeinbase(value.get_den_mpz_t(), 2));
+    if (numBits - denBits + 1 <= -1024)
         return Amount(0);
+    if (numBits - 1 - denBits < -1023) {
+        mpz_class scaled; // |value| < 1E-308 when |num| * 10^308 < den
+        mpz_mul(scaled.get_mpz_t(), value.get_num_mpz_t(), pow10(308).get_mpz_t());
+        if (mpz_cmpabs(scaled.get_mpz_t(), value.get_den_mpz_t()) < 0)
+            return Amount(0);
+    }
     const size_t bits = mpz_sizeinbase(value.get_num_mpz_t(), 2) + mpz_sizeinbase(value.get_den_mpz_t(), 2);
     if (bits <= size_t(MaxBits))
         return value;
@@ -76,21 +89,24 @@ const std::array<mpz_class, 48> &smallPowers()
 
 } // namespace
 
-mpz_class pow10(unsigned long n)
+const mpz_class &pow10(unsigned long n)
 {
     if (n < smallPowers().size())
         return smallPowers()[n];
-    mpz_class p;
-    mpz_ui_pow_ui(p.get_mpz_t(), 10, n);
+    // The large powers (near the ends of the range) are made the first time they are
+    // asked for; a map keeps each one where it was made.
+    static std::map<unsigned long, mpz_class> large;
+    static QMutex guard;
+    const QMutexLocker lock(&guard);
+    mpz_class &p = large[n];
+    if (sgn(p) == 0)
+        mpz_ui_pow_ui(p.get_mpz_t(), 10, n);
     return p;
 }
 
 void mulPow10(mpz_class &x, unsigned long n)
 {
-    if (n < smallPowers().size())
-        x *= smallPowers()[n];
-    else
-        x *= pow10(n);
+    x *= pow10(n);
 }
 
 } // namespace Euro::Amounts

@@ -28,10 +28,11 @@ bool overflows(const Amount &value);
 // value within the bounds above: zero below the smallest magnitude, rounded to
 // BoundedDigits significant digits when it has outgrown MaxBits, unchanged otherwise.
 // An overflowing value comes back unchanged: callers check overflows() first.
-Amount bounded(const Amount &value);
+// Taken by value: a result moved in comes back without a copy.
+Amount bounded(Amount value);
 
-// 10 to the power n, as an integer.
-mpz_class pow10(unsigned long n);
+// 10 to the power n, as an integer, made once and kept for the run.
+const mpz_class &pow10(unsigned long n);
 // x times 10 to the power n, in place.
 void mulPow10(mpz_class &x, unsigned long n);
 

@@ -267,7 +267,7 @@ void Calculator::runPendingOperation()
         reportOverflow();
         return;
     }
-    m_state.Operand1 = Euro::Amounts::bounded(result);
+    m_state.Operand1 = Euro::Amounts::bounded(std::move(result));
 }
 
 void Calculator::reportOverflow()
@@ -311,10 +311,14 @@ std::optional<QString> Calculator::convert(const QString &sourceText, bool fromC
     if (!rate || (fromCurrency && sgn(*rate) == 0))
         return std::nullopt;
     // Computed once on the exact amount and rate, rounded once.
-    const Amount converted = fromCurrency ? Amount(amount.value / *rate) : Amount(amount.value * *rate);
-    if (Euro::Amounts::overflows(converted))
+    if (fromCurrency)
+        mpq_div(m_exactConversion.get_mpq_t(), amount.value.get_mpq_t(), rate->get_mpq_t());
+    else
+        mpq_mul(m_exactConversion.get_mpq_t(), amount.value.get_mpq_t(), rate->get_mpq_t());
+    if (Euro::Amounts::overflows(m_exactConversion))
         return QString();
-    return Euro::NumberText::format(Euro::roundAmount(converted, m_state.DecimalPlaces));
+    Euro::roundAmount(m_exactConversion, m_state.DecimalPlaces, m_roundedConversion);
+    return Euro::NumberText::format(m_roundedConversion);
 }
 
 const std::optional<Amount> &Calculator::currentRateValue()

@@ -127,4 +127,9 @@ private:
         std::optional<Amount> value;
     };
     RateReading m_rateReading;
+
+    // The exact and the rounded conversion, kept from key to key so that their storage is
+    // reused rather than allocated again.
+    Amount m_exactConversion;
+    Amount m_roundedConversion;
 };

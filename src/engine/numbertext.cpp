@@ -6,7 +6,9 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <charconv>
+#include <numeric>
 
 namespace Euro::NumberText {
 
@@ -23,22 +25,56 @@ bool isAsciiDigit(QChar c)
     return c.unicode() >= u'0' && c.unicode() <= u'9';
 }
 
+// GMP asks for mpz_sizeinbase + 2 bytes, and sizeinbase may count one digit too many:
+// a significand of exactly TextDigits digits needs TextDigits + 3.
+using DigitBuffer = char[TextDigits + 3];
+
+// The digits of a decimal fraction of at most TextDigits significant digits whose
+// numerator and denominator fit in machine words (every converted amount, most results),
+// worked out there: TextDigits digits, zeros after the last, and the power of ten of the
+// first. False for any other value.
+bool machineDigits(const Amount &value, DigitBuffer &digits, long &exponent)
+{
+    if (!mpz_fits_slong_p(value.get_num_mpz_t()) || !mpz_fits_ulong_p(value.get_den_mpz_t()))
+        return false;
+    const unsigned long den = mpz_get_ui(value.get_den_mpz_t());
+    unsigned long power = 1; // the least 10^places that den divides
+    int places = 0;
+    while (power % den != 0) {
+        if (places == 19) // 10^19 is the largest power of ten a 64-bit word holds
+            return false;
+        power *= 10;
+        ++places;
+    }
+    const long num = mpz_get_si(value.get_num_mpz_t());
+    const unsigned long magnitude = num < 0 ? 0UL - (unsigned long)num : (unsigned long)num;
+    const unsigned __int128 scaled = (unsigned __int128)magnitude * (power / den);
+    if (scaled >= 1'000'000'000'000'000ULL) // more than TextDigits digits: rounding needed
+        return false;
+    const int length = int(std::to_chars(digits, digits + TextDigits, (unsigned long)scaled).ptr - digits);
+    std::fill(digits + length, digits + TextDigits, '0');
+    digits[TextDigits] = '\0';
+    exponent = long(length) - 1 - places;
+    return true;
+}
+
 } // namespace
 
 QString format(const Amount &value)
 {
     if (sgn(value) == 0)
         return QStringLiteral("0");
-    const Euro::Significant s = Euro::significantDigits(value, TextDigits);
-    // GMP asks for mpz_sizeinbase + 2 bytes, and sizeinbase may count one digit too many:
-    // a significand of exactly TextDigits digits needs TextDigits + 3.
-    char digits[TextDigits + 3];
-    Q_ASSERT(mpz_sizeinbase(s.significand.get_mpz_t(), 10) + 2 <= sizeof(digits));
-    mpz_get_str(digits, 10, s.significand.get_mpz_t());
+    DigitBuffer digits;
+    long e = 0;
+    if (!machineDigits(value, digits, e)) {
+        const Euro::Significant s = Euro::significantDigits(value, TextDigits);
+        Q_ASSERT(mpz_sizeinbase(s.significand.get_mpz_t(), 10) + 2 <= sizeof(digits));
+        mpz_get_str(digits, 10, s.significand.get_mpz_t());
+        e = s.exponent;
+    }
     int count = TextDigits;
     while (count > 1 && digits[count - 1] == '0')
         --count;
-    const long e = s.exponent;
 
     char out[TextDigits + 32];
     int len = 0;
@@ -138,41 +174,54 @@ ReadResult parse(QStringView text)
         return {ReadStatus::Number, Amount()}; // zero, however written
 
     // The power of ten of the leading digit decides the range before any big number is
-    // built, so "1E+999999999" costs nothing.
+    // built, so "1E+999999999" costs nothing: below 1E-308 is zero, and only a leading
+    // digit at the very top of the range needs the exact comparison.
     const long long leading = (long long)intDigits - 1 - firstSignificant + exponent;
     if (leading > LargestExponent)
         return {ReadStatus::OutOfRange, Amount()};
-    if (leading < SmallestExponent - 1)
+    if (leading < SmallestExponent)
         return {ReadStatus::Number, Amount()};
 
     // value = digits * 10^(exponent - fracDigits)
-    Amount value;
-    mpz_class mantissa;
+    ReadResult out{ReadStatus::Number, Amount()};
+    mpz_ptr num = out.value.get_num_mpz_t();
+    mpz_ptr den = out.value.get_den_mpz_t();
     const qsizetype significant = digits.size() - qsizetype(firstSignificant);
-    if (significant <= 18) { // the everyday amount: no text conversion inside GMP
+    const long long shift = exponent - (long long)fracDigits;
+    if (significant <= 18 && shift < 0 && shift >= -19) {
+        // The everyday amount: mantissa and power of ten in machine words, the fraction
+        // reduced there, so GMP only stores the two results.
         unsigned long m = 0;
         for (qsizetype k = qsizetype(firstSignificant); k < digits.size(); ++k)
             m = m * 10 + (unsigned long)(digits[k] - '0');
-        mantissa = m;
+        unsigned long p = 1;
+        for (long long k = shift; k < 0; ++k)
+            p *= 10;
+        const unsigned long g = std::gcd(m, p);
+        mpz_set_ui(num, m / g);
+        mpz_set_ui(den, p / g);
     } else {
-        digits.push_back('\0');
-        mantissa.set_str(digits.data() + firstSignificant, 10);
+        if (significant <= 18) {
+            unsigned long m = 0;
+            for (qsizetype k = qsizetype(firstSignificant); k < digits.size(); ++k)
+                m = m * 10 + (unsigned long)(digits[k] - '0');
+            mpz_set_ui(num, m);
+        } else {
+            digits.push_back('\0');
+            mpz_set_str(num, digits.data() + firstSignificant, 10);
+        }
+        if (shift >= 0) {
+            mpz_mul(num, num, Euro::Amounts::pow10((unsigned long)shift).get_mpz_t());
+        } else {
+            mpz_set(den, Euro::Amounts::pow10((unsigned long)-shift).get_mpz_t());
+            out.value.canonicalize();
+        }
+        if (leading == LargestExponent && Euro::Amounts::overflows(out.value))
+            return {ReadStatus::OutOfRange, Amount()};
     }
-    const long long shift = exponent - (long long)fracDigits;
-    if (shift >= 0) {
-        Euro::Amounts::mulPow10(mantissa, (unsigned long)shift);
-        value = Amount(mantissa);
-    } else {
-        value = Amount(mantissa, Euro::Amounts::pow10((unsigned long)-shift));
-        value.canonicalize();
-    }
-    if (Euro::Amounts::overflows(value))
-        return {ReadStatus::OutOfRange, Amount()};
-    if (value < Euro::Amounts::minMagnitude())
-        return {ReadStatus::Number, Amount()};
     if (negative)
-        value = -value;
-    return {ReadStatus::Number, value};
+        mpz_neg(num, num);
+    return out;
 }
 
 std::optional<Amount> read(QStringView text)

@@ -1,22 +1,13 @@
 #include "engine/rounding.h"
 
+#include <numeric>
+
 namespace Euro {
 
 namespace {
 
 using Euro::Amounts::mulPow10;
 using Euro::Amounts::pow10;
-
-// n / d rounded half up, for n >= 0, d > 0.
-mpz_class divideHalfUp(const mpz_class &n, const mpz_class &d)
-{
-    mpz_class q, r;
-    mpz_fdiv_qr(q.get_mpz_t(), r.get_mpz_t(), n.get_mpz_t(), d.get_mpz_t());
-    r *= 2;
-    if (cmp(r, d) >= 0)
-        ++q;
-    return q;
-}
 
 // The decimal digits of n > 0.
 long digitCount(const mpz_class &n)
@@ -29,17 +20,43 @@ long digitCount(const mpz_class &n)
 
 Amount roundAmount(const Amount &value, int decimals)
 {
-    if (sgn(value) == 0)
-        return value;
-    const unsigned long places = (unsigned long)(decimals < 0 ? 0 : decimals);
-    mpz_class n = abs(value.get_num());
-    mulPow10(n, places);
-    mpz_class r = divideHalfUp(n, value.get_den());
-    if (sgn(value) < 0)
-        r = -r;
-    Amount out(r, pow10(places));
-    out.canonicalize();
+    Amount out;
+    roundAmount(value, decimals, out);
     return out;
+}
+
+void roundAmount(const Amount &value, int decimals, Amount &out)
+{
+    if (sgn(value) == 0) {
+        out = 0;
+        return;
+    }
+    const unsigned long places = (unsigned long)(decimals < 0 ? 0 : decimals);
+    // r = |num| * 10^places / den, half up: floor(floor((2a + den) / den) / 2) with
+    // a = |num| * 10^places, all in the result's own numerator.
+    mpz_ptr r = out.get_num_mpz_t();
+    mpz_ptr d = out.get_den_mpz_t();
+    mpz_mul(r, value.get_num_mpz_t(), pow10(places).get_mpz_t());
+    mpz_abs(r, r);
+    mpz_mul_2exp(r, r, 1);
+    mpz_add(r, r, value.get_den_mpz_t());
+    mpz_fdiv_q(r, r, value.get_den_mpz_t());
+    mpz_fdiv_q_2exp(r, r, 1);
+    if (places <= 19 && mpz_fits_ulong_p(r)) {
+        // The everyday result: reduced by 10^places in machine words.
+        unsigned long p = 1;
+        for (unsigned long k = 0; k < places; ++k)
+            p *= 10;
+        const unsigned long q = mpz_get_ui(r);
+        const unsigned long g = std::gcd(q, p);
+        mpz_set_ui(r, q / g);
+        mpz_set_ui(d, p / g);
+    } else {
+        mpz_set(d, pow10(places).get_mpz_t());
+        out.canonicalize();
+    }
+    if (sgn(value) < 0)
+        mpz_neg(r, r);
 }
 
 Significant significantDigits(const Amount &value, int digits)

@@ -8,6 +8,8 @@ namespace Euro {
 
 // value rounded to decimals places (0 or more): the converted display's 2 or 5 decimals.
 Amount roundAmount(const Amount &value, int decimals);
+// The same, written into `into` (not value itself), whose storage is reused.
+void roundAmount(const Amount &value, int decimals, Amount &into);
 
 // The significant digits of a nonzero |value| rounded to `digits` of them: the integer
 // `significand` has exactly `digits` digits and |value| ~ significand * 10^(exponent -
