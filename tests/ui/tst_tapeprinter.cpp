@@ -53,15 +53,35 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The text of every page, laid out, without the form feeds between pages.
+// The lines of each page, laid out and simplified, empty ones left out.
+QList<QStringList> pdfPageLines(const QString &pdf)
+{
+    QList<QStringList> pages;
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    for (const QString &page : text.split(QLatin1Char('\f'))) {
+        QStringList lines = page.split(QLatin1Char('\n'));
+        for (QString &line : lines)
+            line = line.simplified();
+        lines.removeAll(QString());
+        if (!lines.isEmpty())
+            pages.append(lines);
+    }
+    return pages;
+}
+
+// The page headings start with the program's name; the tape's own lines never do.
+bool isHeading(const QString &line)
+{
+    return line.startsWith(QLatin1String("Pecunio "));
+}
+
+// The tape's text of every page, in order, without the page headings.
 QStringList pdfLines(const QString &pdf)
 {
-    QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    text.remove(QLatin1Char('\f'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines)
-        line = line.simplified();
-    lines.removeAll(QString());
+    QStringList lines;
+    for (const QStringList &page : pdfPageLines(pdf))
+        lines += page;
+    lines.removeIf(isHeading);
     return lines;
 }
 
@@ -72,17 +92,42 @@ int pdfPages(const QString &pdf)
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-// Top and left edges (points) of each word, in reading order.
-QList<QPointF> wordCorners(const QString &pdf)
+struct Word {
+    QString text;
+    double xMin, yMin, xMax;
+};
+
+// The tape's words in reading order with their edges (points); the page headings' row,
+// the row of the program's name, is left out.
+QList<Word> pdfWords(const QString &pdf)
 {
     const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression word(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\""));
-    QList<QPointF> corners;
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    QList<Word> words;
+    double headingRow = -1;
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        corners.append({m.captured(1).toDouble(), m.captured(2).toDouble()});
+        const Word w{m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble()};
+        if (w.text == QLatin1String("Pecunio") && headingRow < 0)
+            headingRow = w.yMin;
+        words.append(w);
     }
-    return corners;
+    words.removeIf([headingRow](const Word &w) { return qAbs(w.yMin - headingRow) < 1; });
+    return words;
+}
+
+// A tape of count additions, some with a product before the total.
+QString additionsTape(int count)
+{
+    QString tape = QStringLiteral("08/12/2026 - 07:24\r\n-------------------------\r\nCalcul en FRF\r\n");
+    for (int i = 1; i <= count; ++i) {
+        tape += QStringLiteral("\r\n          %1\r\n+\r\n          %2,5\r\n").arg(i * 137).arg(i * 7);
+        if (i % 3 == 0)
+            tape += QStringLiteral("X\r\n          2\r\n");
+        tape += QStringLiteral("        ----------\r\n=        %1,5\r\n").arg(i * 144);
+    }
+    return tape;
 }
 
 } // namespace
@@ -130,6 +175,66 @@ private Q_SLOTS:
         QCOMPARE(pdfLines(pdf), (QStringList{"08/12/2026 - 07:24", "-------------------------", "Calcul en FRF", "100",
                                             "+", "50", "----------", "= 150"}));
         QCOMPARE(pdfPages(pdf), 1);
+        // The amounts end at one right edge, in a fixed-pitch font.
+        QList<double> rightEdges;
+        for (const Word &w : pdfWords(pdf)) {
+            if (QStringList{"100", "50", "150"}.contains(w.text))
+                rightEdges << w.xMax;
+        }
+        QCOMPARE(rightEdges.size(), 3);
+        QCOMPARE(qRound(rightEdges[0] * 10), qRound(rightEdges[1] * 10));
+        QCOMPARE(qRound(rightEdges[0] * 10), qRound(rightEdges[2] * 10));
+    }
+
+    // Lines split into pages of a given height: "|" separates lines, "/" pages; lines
+    // named "tall" are three high, the others one.
+    void tapePages_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<int>("pageHeight");
+        QTest::addColumn<QString>("pages");
+        QTest::newRow("all on one page") << "|a|b||c|d" << 10 << "|a|b||c|d";
+        QTest::newRow("an operation goes whole to the next page, without its gap") << "a|b||c|d|e" << 4
+                                                                                   << "a|b/c|d|e";
+        QTest::newRow("gaps within a page stay") << "a||b||c" << 5 << "a||b||c";
+        QTest::newRow("a run taller than a page is split") << "a|b|c|d|e" << 2 << "a|b/c|d/e";
+        QTest::newRow("the empty line first stays") << "|a|b" << 3 << "|a|b";
+        QTest::newRow("a wrapped line counts its height") << "a||tall|b" << 4 << "a/tall|b";
+    }
+    void tapePages()
+    {
+        QFETCH(QString, lines);
+        QFETCH(int, pageHeight);
+        QFETCH(QString, pages);
+        const auto height = [](const QString &line) { return line == QLatin1String("tall") ? 3 : 1; };
+        QStringList got;
+        for (const QStringList &page : Euro::tapePages(lines.split(u'|'), pageHeight, height))
+            got << page.join(u'|');
+        QCOMPARE(got.join(u'/'), pages);
+    }
+
+    // Every page is headed; an operation ends on the page where it starts.
+    void pagesAreHeadedAndKeepOperationsWhole()
+    {
+        TestSupport::FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+        const QString pdf = dir.filePath(QStringLiteral("forty.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, additionsTape(40), QStringLiteral("Calcul en FRF"));
+        const QList<QStringList> pages = pdfPageLines(pdf);
+        QVERIFY(pages.size() > 1);
+        QCOMPARE(pages.size(), pdfPages(pdf));
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            QCOMPARE(pages[p].first(), QStringLiteral("Pecunio Calcul en FRF \u2014 10/12/2026 page %1 / %2")
+                                           .arg(p + 1)
+                                           .arg(pages.size()));
+            QVERIFY2(pages[p].last().startsWith(u'='), qPrintable(pages[p].last()));
+        }
+        QStringList tapeLines; // the tape's own lines, character for character but the spacing
+        for (const QString &line : Euro::printedTapeLines(additionsTape(40))) {
+            if (!line.simplified().isEmpty())
+                tapeLines << line.simplified();
+        }
+        QCOMPARE(pdfLines(pdf), tapeLines);
     }
 
     void indentationIsPrinted()
@@ -137,10 +242,10 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("indent.pdf"));
         AcceptDialogToPdf dialog(pdf);
         Euro::printTape(nullptr, QStringLiteral("+\r\n          100\r\n"));
-        const QList<QPointF> words = wordCorners(pdf);
+        const QList<Word> words = pdfWords(pdf);
         QCOMPARE(words.size(), 2);
-        QVERIFY2(words[1].x() > words[0].x() + 10, "the ten spaces before 100 are printed");
-        QVERIFY(words[1].y() > words[0].y());
+        QVERIFY2(words[1].xMin > words[0].xMin + 10, "the ten spaces before 100 are printed");
+        QVERIFY(words[1].yMin > words[0].yMin);
     }
 
     void emptyLineFirst()
@@ -156,10 +261,10 @@ private Q_SLOTS:
         const QString tape = dir.filePath(QStringLiteral("tape.pdf"));
         AcceptDialogToPdf dialog(tape);
         Euro::printTape(nullptr, QStringLiteral("Calcul\r\n"));
-        const QList<QPointF> a = wordCorners(alone), t = wordCorners(tape);
+        const QList<Word> a = pdfWords(alone), t = pdfWords(tape);
         QCOMPARE(a.size(), 1);
         QCOMPARE(t.size(), 1);
-        const double drop = t[0].y() - a[0].y();
+        const double drop = t[0].yMin - a[0].yMin;
         QVERIFY2(drop > 8 && drop < 30, qPrintable(QString::number(drop))); // one line of a normal font, in points
     }
 

@@ -262,4 +262,4 @@ void FrmEuro::appendToTapeBox(const QString &piece)
 
 void FrmEuro::cmdEffacer_Click() { m_tape.clearTape(m_calculator.modeLine()); }
 
-void FrmEuro::cmdImprimer_Click() { Euro::printTape(this, m_tape.text()); }
+void FrmEuro::cmdImprimer_Click() { Euro::printTape(this, m_tape.text(), m_calculator.modeLine()); }

@@ -1,15 +1,20 @@
 #include "ui/print/tapeprinter.h"
 
 #include "engine/msgbox.h"
+#include "platform/clock.h"
 #include "platform/printdialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
+
+#include <optional>
+#include <utility>
 
 namespace Euro {
 
@@ -23,31 +28,129 @@ QStringList printedTapeLines(const QString &tapeText)
     return lines;
 }
 
-bool printLines(QPrinter &printer, const QStringList &lines)
+QList<QStringList> tapePages(const QStringList &lines, int pageHeight,
+                             const std::function<int(const QString &line)> &lineHeight)
 {
+    QList<QStringList> pages(1);
+    int used = 0;
+    const auto put = [&](const QString &line) {
+        const int height = lineHeight(line);
+        if (used > 0 && used + height > pageHeight) {
+            pages.append(QStringList());
+            used = 0;
+        }
+        pages.last().append(line);
+        used += height;
+    };
+    for (qsizetype i = 0; i < lines.size();) {
+        // One block: the empty lines before a run of lines, and the run.
+        qsizetype end = i;
+        while (end < lines.size() && lines[end].isEmpty())
+            ++end;
+        const qsizetype runStart = end;
+        int runHeight = 0;
+        while (end < lines.size() && !lines[end].isEmpty())
+            runHeight += lineHeight(lines[end++]);
+        int blockHeight = runHeight;
+        for (qsizetype k = i; k < runStart; ++k)
+            blockHeight += lineHeight(lines[k]);
+        if (used > 0 && used + blockHeight > pageHeight && runHeight <= pageHeight) {
+            pages.append(QStringList()); // the run goes whole onto the next page, without its gap
+            used = 0;
+            i = runStart;
+        }
+        for (; i < end; ++i)
+            put(lines[i]);
+    }
+    return pages;
+}
+
+namespace {
+
+// The tape prints in a fixed-pitch font, so that its columns keep their places.
+QFont tapeFont()
+{
+    QFont font(QStringLiteral("Liberation Mono"), 10);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+
+// A line of the amounts' column: an operand ("          100"), a total ("=        150")
+// or the rule above a total ("        ----------"); the lead and what ends at the column's
+// right edge.
+std::optional<std::pair<QString, QString>> amountLine(const QString &line)
+{
+    static const QRegularExpression amount(QStringLiteral("^( {10}|= {8}| {8})(\\S+)$"));
+    const QRegularExpressionMatch m = amount.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return std::pair{m.captured(1), m.captured(2)};
+}
+
+} // namespace
+
+bool printLines(QPrinter &printer, const QStringList &lines, const PageHeading &heading)
+{
+    // The page's usual margins: 2 cm at the sides, 1,5 cm at the top and the bottom.
+    printer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    // No font is chosen: the printer's default one prints the tape.
-    const QFontMetrics metrics(painter.font(), painter.device());
     const QRect page = painter.viewport();
+    const QFont font = tapeFont();
+    const QFontMetrics metrics(font, painter.device());
     const int lineHeight = metrics.lineSpacing();
-    // A line wider than the page goes on over the next lines rather than being cut.
-    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+    QFont headingFont(QStringLiteral("Liberation Sans"), 9);
+    const QFontMetrics headingMetrics(headingFont, painter.device());
+    const int headingHeight = headingMetrics.lineSpacing() * 2; // its line, then a gap
+    const int bodyHeight = page.height() - headingHeight;
 
-    int y = 0;
+    // The amounts end at one right edge, that of the widest of them. A line wider than the
+    // page goes on over the next lines rather than being cut.
+    int columnWidth = 0;
     for (const QString &line : lines) {
-        const int height = line.isEmpty()
-            ? lineHeight
-            : qMax(lineHeight, painter.boundingRect(QRect(0, 0, page.width(), page.height()), flags, line).height());
-        if (y > 0 && y + height > page.height()) {
-            if (!printer.newPage())
-                return false;
-            y = 0;
+        if (amountLine(line))
+            columnWidth = qMax(columnWidth, metrics.horizontalAdvance(line));
+    }
+    constexpr int wrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+    const auto heightOf = [&](const QString &line) {
+        if (line.isEmpty() || metrics.horizontalAdvance(line) <= page.width())
+            return lineHeight;
+        painter.setFont(font);
+        return qMax(lineHeight, painter.boundingRect(QRect(0, 0, page.width(), bodyHeight), wrapFlags, line).height());
+    };
+    const QList<QStringList> pages = tapePages(lines, bodyHeight, heightOf);
+
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !printer.newPage())
+            return false;
+        if (!heading.date.isEmpty() || !heading.modeLine.isEmpty()) {
+            painter.setFont(headingFont);
+            const QRect band(0, 0, page.width(), headingMetrics.lineSpacing());
+            painter.drawText(band, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Pecunio"));
+            QStringList middle{heading.modeLine, heading.date};
+            middle.removeAll(QString());
+            painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, middle.join(QStringLiteral(" \u2014 ")));
+            painter.drawText(band, Qt::AlignRight | Qt::AlignTop,
+                             QStringLiteral("page %1 / %2").arg(p + 1).arg(pages.size()));
+            const int rule = band.bottom() + headingMetrics.lineSpacing() / 3;
+            painter.drawLine(0, rule, page.width(), rule);
         }
-        if (!line.isEmpty())
-            painter.drawText(QRect(0, y, page.width(), height), flags, line);
-        y += height;
+        painter.setFont(font);
+        int y = headingHeight;
+        for (const QString &line : pages[p]) {
+            const int height = heightOf(line);
+            const auto amount = amountLine(line);
+            if (amount && columnWidth <= page.width()) {
+                const QRect row(0, y, columnWidth, height);
+                painter.drawText(row, Qt::AlignLeft | Qt::AlignTop, amount->first);
+                painter.drawText(row, Qt::AlignRight | Qt::AlignTop, amount->second);
+            } else if (!line.isEmpty()) {
+                painter.drawText(QRect(0, y, page.width(), height), wrapFlags, line);
+            }
+            y += height;
+        }
     }
     return painter.end();
 }
@@ -72,7 +175,7 @@ QString reserveNewFile(const QDir &folder, const QString &baseName)
 
 } // namespace
 
-void printTape(QWidget *owner, const QString &tapeText)
+void printTape(QWidget *owner, const QString &tapeText, const QString &modeLine)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Pecunio"));
@@ -93,7 +196,8 @@ void printTape(QWidget *owner, const QString &tapeText)
             printer.setOutputFileName(newFile);
         }
     }
-    const bool printed = printLines(printer, printedTapeLines(tapeText));
+    const PageHeading heading{QLocale::c().toString(Now().date(), QStringLiteral("dd/MM/yyyy")), modeLine};
+    const bool printed = printLines(printer, printedTapeLines(tapeText), heading);
     if (newFile.isEmpty())
         return;
     if (printed)

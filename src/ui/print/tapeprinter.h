@@ -1,27 +1,45 @@
 #pragma once
 // Printing the operations tape: the user picks the printer in the print dialog, then the
-// tape goes out line by line in the printer's default font, after one empty line, page
-// after page. A cancelled dialog or any failure ends the printing silently. Printing to a
-// file never replaces an existing one without the user's yes.
+// tape goes out as a document to keep: within the page's margins, each page headed by the
+// program's name, the date, the calculation's currency and "page N / M", the tape's lines
+// in a fixed-pitch font with the amounts right-aligned, after one empty line, an operation
+// never split across two pages. A cancelled dialog or any failure ends the printing
+// silently. Printing to a file never replaces an existing one without the user's yes.
 //
 // Built into the window library: the tape itself stays free of printing and widgets.
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QPrinter;
 class QWidget;
 
 namespace Euro {
 
-// cmdImprimer_Click: the print dialog, then the tape (lines separated by CR LF).
-void printTape(QWidget *owner, const QString &tapeText);
+// cmdImprimer_Click: the print dialog, then the tape (lines separated by CR LF). modeLine
+// ("Calcul en FRF") names the calculation's currency in the page headings.
+void printTape(QWidget *owner, const QString &tapeText, const QString &modeLine = QString());
 
 // The printed lines of a tape: an empty line, then the tape's lines. A final CR LF ends
 // the last line and adds none.
 QStringList printedTapeLines(const QString &tapeText);
 
-// Prints lines on an already set-up printer; false when the printer refused.
-bool printLines(QPrinter &printer, const QStringList &lines);
+// The lines split into pages of at most pageHeight (in the unit of lineHeight): a run of
+// lines without an empty one (an operation, a heading block) goes whole onto the next page
+// when it does not fit on this one, where the empty lines before it are not needed; only a
+// run taller than a page is split.
+QList<QStringList> tapePages(const QStringList &lines, int pageHeight,
+                             const std::function<int(const QString &line)> &lineHeight);
+
+// The heading of every page; an empty one leaves its band blank.
+struct PageHeading {
+    QString date;     // "10/12/2026"
+    QString modeLine; // "Calcul en FRF"
+};
+
+// Prints lines on an already set-up printer, under the heading; false when the printer
+// refused.
+bool printLines(QPrinter &printer, const QStringList &lines, const PageHeading &heading = {});
 
 } // namespace Euro
