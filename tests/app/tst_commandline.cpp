@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/processes.h"
+
+using TestSupport::filesBelow;
+
 namespace {
 
 struct Outcome {
@@ -20,27 +24,8 @@ struct Outcome {
 // open a display, it would fail.
 void startWithoutDisplay(QProcess &process, const QStringList &arguments, const QString &home)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    QDir(home).mkpath(QStringLiteral("run"));
-    QFile::setPermissions(home + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR") + QStringLiteral("/Pecunio"), arguments);
-}
-
-// Every file below a folder, relative to it.
-QStringList filesBelow(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(folder).relativeFilePath(it.next()));
-    return files;
+    TestSupport::startIsolated(process, TestSupport::binaryDir() + QStringLiteral("/Pecunio"), arguments, home,
+                               QStringLiteral("xcb"));
 }
 
 const QString Hint = QStringLiteral("Essayez « Pecunio --help » pour en savoir plus.\n");

@@ -3,6 +3,7 @@
 
 #include "ui/kit/euro.h"
 #include "engine/currencies.h"
+#include "support/processes.h"
 #include "support/testsupport.h"
 
 #include <QFile>
@@ -10,17 +11,11 @@
 #include <QStringDecoder>
 #include <QtTest>
 
+using TestSupport::binaryDir;
+using TestSupport::readAll;
+
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString binaryDir() { return qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR"); }
-
-// The part of the page under the heading with the given anchor, up to the next heading.
 QString section(const QString &page, const QString &anchor)
 {
     const qsizetype start = page.indexOf(QStringLiteral("id=\"%1\"").arg(anchor));

@@ -2,6 +2,7 @@
 // the program's own folder, the command link and the desktop integration, and the desktop
 // tools accept what was installed.
 
+#include "support/processes.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -16,37 +17,19 @@
 
 #include <unistd.h>
 
+using TestSupport::readAll;
+using TestSupport::Run;
+using TestSupport::run;
+
 namespace {
 
 const QString AppId = QStringLiteral(PECUNIO_APP_ID);
-
-struct Run {
-    int exitCode = -1;
-    QString output; // standard output and error together
-};
-
-Run run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return {-1, QStringLiteral("%1 did not finish: %2").arg(program, process.errorString())};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAll())};
-}
 
 QString linkText(const QString &path)
 {
     char target[4096];
     const ssize_t n = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
     return n < 0 ? QString() : QFile::decodeName(QByteArray(target, int(n)));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -68,7 +51,7 @@ private Q_SLOTS:
         QVERIFY(prefix.isValid());
         const Run install = run(QStringLiteral(PECUNIO_CMAKE_COMMAND),
                                 {QStringLiteral("--install"), build, QStringLiteral("--prefix"), prefix.path()});
-        QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+        QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
     }
 
     void files_data()
@@ -131,7 +114,7 @@ private Q_SLOTS:
     {
         const QString path = installed(QStringLiteral("share/applications/") + AppId + QStringLiteral(".desktop"));
         const Run check = run(QStringLiteral("desktop-file-validate"), {path});
-        QVERIFY2(check.exitCode == 0 && check.output.trimmed().isEmpty(), qPrintable(check.output));
+        QVERIFY2(check.exitCode == 0 && (check.out + check.err).trimmed().isEmpty(), qPrintable(check.out + check.err));
 
         QSettings entry(path, QSettings::IniFormat);
         entry.beginGroup(QStringLiteral("Desktop Entry"));
@@ -150,7 +133,7 @@ private Q_SLOTS:
     {
         const QString path = installed(QStringLiteral("share/metainfo/") + AppId + QStringLiteral(".metainfo.xml"));
         const Run check = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), path});
-        QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+        QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
         const QByteArray xml = readAll(path);
         QVERIFY(xml.contains("<id>" + AppId.toUtf8() + "</id>"));
         QVERIFY(xml.contains("<launchable type=\"desktop-id\">" + AppId.toUtf8() + ".desktop</launchable>"));
@@ -171,8 +154,8 @@ private Q_SLOTS:
 
         const Run probe = run(tree.filePath(QStringLiteral("bin/pecunio")), {});
         QCOMPARE(probe.exitCode, 0);
-        const QStringList lines = probe.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY2(lines.size() >= 2, qPrintable(probe.output));
+        const QStringList lines = probe.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() >= 2, qPrintable(probe.out));
         QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("Pecunio"));
         QCOMPARE(lines.last(), QFileInfo(tree.filePath(QStringLiteral("lib/pecunio"))).canonicalFilePath() + QLatin1Char('/'));
     }

@@ -11,36 +11,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/processes.h"
+
+using TestSupport::filesBelow;
+using TestSupport::Run;
+using TestSupport::run;
+
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString &program, const QStringList &arguments, const QProcessEnvironment &env = {})
-{
-    QProcess process;
-    if (!env.isEmpty())
-        process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    if (!process.waitForFinished(300000))
-        return {-1, QString(), QStringLiteral("%1 did not finish: %2").arg(program, process.errorString())};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-// Every file and link below a folder, relative to it.
-QStringList treeBelow(const QString &folder)
-{
-    QStringList entries;
-    QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries.append(QDir(folder).relativeFilePath(it.next()));
-    entries.sort();
-    return entries;
-}
 
 QString collapsed(QString text) { return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed(); }
 
@@ -90,9 +67,9 @@ private Q_SLOTS:
                                 {QStringLiteral("--install"), qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR"),
                                  QStringLiteral("--prefix"), prefix.path()});
         QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
-        QVERIFY(!treeBelow(prefix.path()).isEmpty());
+        QVERIFY(!filesBelow(prefix.path()).isEmpty());
         QCOMPARE(QDir(unpacked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"usr"});
-        QCOMPARE(treeBelow(unpacked + QStringLiteral("/usr")), treeBelow(prefix.path()));
+        QCOMPARE(filesBelow(unpacked + QStringLiteral("/usr")), filesBelow(prefix.path()));
 
         // The package's listing agrees with what was unpacked; directories are 0755, owned by root.
         const Run listing = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});

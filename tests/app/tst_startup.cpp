@@ -7,6 +7,7 @@
 #include "ui/kit/settings.h"
 #include "app/startup.h"
 #include "support/layoutchecks.h"
+#include "support/processes.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -17,6 +18,8 @@
 
 #include <csignal>
 
+using TestSupport::binaryDir;
+using TestSupport::startIsolated;
 using TestSupport::FixedClock;
 using TestSupport::MessageCapture;
 using TestSupport::ThrowAwaySettings;
@@ -24,30 +27,6 @@ using TestSupport::ThrowAwaySettings;
 class TestStartup : public QObject
 {
     Q_OBJECT
-
-private:
-    static QString binaryDir() { return qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR"); }
-
-    // Starts a program with a private configuration and runtime folder.
-    static void startIsolated(QProcess &process, const QString &program, const QStringList &args,
-                              const QString &home)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        QDir().mkpath(home + QStringLiteral("/run"));
-        QFile::setPermissions(home + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        process.setProcessEnvironment(env);
-        process.start(program, args);
-    }
-
-    static QString readIni(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -192,7 +171,7 @@ private Q_SLOTS:
         QTemporaryDir home;
         QProcess holder;
         startIsolated(holder, binaryDir() + QStringLiteral("/tests/app/guard_holder"), {QStringLiteral("Pecunio")},
-                      home.path());
+                      home.path(), QStringLiteral("offscreen"));
         QVERIFY(holder.waitForReadyRead(10000));
         QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
 
@@ -226,15 +205,15 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(binaryDir() + QStringLiteral("/Pecunio"), exe));
 
         QProcess program;
-        startIsolated(program, exe, {}, home.path());
+        startIsolated(program, exe, {}, home.path(), QStringLiteral("offscreen"));
         QVERIFY(program.waitForStarted(10000));
         const QString ini = home.path() + QStringLiteral("/.config/") + exeName + QStringLiteral(".ini");
-        QTRY_VERIFY_WITH_TIMEOUT(readIni(ini).contains(QStringLiteral("FIM=")), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(TestSupport::readAll(ini)).contains(QStringLiteral("FIM=")), 15000);
         QTest::qWait(1000); // the start's last write ("etat") is done well before the card goes
         program.kill();
         program.waitForFinished(10000);
 
-        const QString text = readIni(ini);
+        const QString text = QString::fromUtf8(TestSupport::readAll(ini));
         QVERIFY(text.contains(QStringLiteral("etat=actif")));
         QVERIFY(text.contains(QStringLiteral("GRD=\"340,750\"")));
         QVERIFY(text.contains(QStringLiteral("dossier%20application=") + QFileInfo(exe).canonicalPath()

@@ -2,7 +2,7 @@
 
 #include "engine/calculator.h"
 #include "engine/numbertext.h"
-#include "keysequence.h"
+#include "support/keysequence.h"
 #include "support/testsupport.h"
 #include "tape/tape.h"
 
@@ -19,6 +19,15 @@ QString line(const QString &caption) { return QStringLiteral("\n") + caption; }
 QString total(const QString &amount)
 {
     return QStringLiteral("\n        ----------\n=        ") + amount + QStringLiteral("\n");
+}
+
+// The display writes a spy saw, as "display:text".
+QStringList displayWrites(const QSignalSpy &changes)
+{
+    QStringList writes;
+    for (const QList<QVariant> &c : changes)
+        writes << QString::number(c.at(0).toInt()) + u':' + c.at(1).toString();
+    return writes;
 }
 
 const QString DivZero = QStringLiteral("Division par zéro.");
@@ -292,10 +301,7 @@ void TestCalculator::startState()
     QCOMPARE(paper.length(), 0); // the window starts the tape itself
     // "0," into the euro display (nothing to convert yet), then "0," into the currency
     // display, whose conversion writes "0" into the euro display.
-    QStringList writes;
-    for (const QList<QVariant> &c : changes)
-        writes << QString::number(c.at(0).toInt()) + u':' + c.at(1).toString();
-    QCOMPARE(writes, (QStringList{"0:0,", "1:0,", "0:0"}));
+    QCOMPARE(displayWrites(changes), (QStringList{"0:0,", "1:0,", "0:0"}));
 }
 
 void TestCalculator::clearAllRestoresStart_data()
@@ -353,10 +359,7 @@ void TestCalculator::displayWritesRunTheConversion()
     QSignalSpy changes(&calc, &Calculator::displayChanged);
     TestKeys::press(calc, QStringLiteral("+ 5"));
     // The digit starting an amount writes "," (no conversion), then "5,", then the euros.
-    QStringList writes;
-    for (const QList<QVariant> &c : changes)
-        writes << QString::number(c.at(0).toInt()) + u':' + c.at(1).toString();
-    QCOMPARE(writes, (QStringList{"1:,", "1:5,", "0:0,76"}));
+    QCOMPARE(displayWrites(changes), (QStringList{"1:,", "1:5,", "0:0,76"}));
 
     // Rewriting the same text notifies nothing.
     changes.clear();

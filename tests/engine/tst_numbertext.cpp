@@ -1,6 +1,7 @@
 // The number text form, and reading numbers from texts.
 
 #include "engine/numbertext.h"
+#include "support/exact.h"
 
 #include <QLocale>
 #include <QTest>
@@ -10,23 +11,7 @@ using Euro::NumberText::ReadStatus;
 Q_DECLARE_METATYPE(ReadStatus)
 Q_DECLARE_METATYPE(Amount)
 
-namespace {
-
-// An exact value from GMP's own reading ("2/3"), times 10^exponent: independent of ours.
-Amount q(const char *rational, int exponent = 0)
-{
-    Amount v(rational);
-    v.canonicalize();
-    mpz_class p;
-    mpz_ui_pow_ui(p.get_mpz_t(), 10, (unsigned long)(exponent < 0 ? -exponent : exponent));
-    if (exponent >= 0)
-        v *= p;
-    else
-        v /= p;
-    return v;
-}
-
-} // namespace
+using TestSupport::q;
 
 class TestNumberText : public QObject
 {

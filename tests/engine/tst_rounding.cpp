@@ -3,20 +3,15 @@
 
 #include "engine/numbertext.h"
 #include "engine/rounding.h"
+#include "support/exact.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(Amount)
 
-namespace {
+using TestSupport::q;
 
-// An exact value from GMP's own reading ("655957/100000"): independent of ours.
-Amount q(const char *rational)
-{
-    Amount v(rational);
-    v.canonicalize();
-    return v;
-}
+namespace {
 
 const Amount Frf = q("655957/100000");
 

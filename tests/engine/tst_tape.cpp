@@ -1,7 +1,7 @@
 // The operations tape: every block to the character, and the record of a calculation.
 
 #include "engine/calculator.h"
-#include "keysequence.h"
+#include "support/keysequence.h"
 #include "support/testsupport.h"
 #include "tape/tape.h"
 

@@ -20,13 +20,9 @@
 #include <cmath>
 
 using TestSupport::LoadedWindow;
+using TestSupport::storedSetting;
 
 namespace {
-
-QString settingOf(const QString &section, const QString &key)
-{
-    return Euro::GetSetting(Euro::AppName(), section, key);
-}
 
 QString textOf(const Value &value)
 {
@@ -407,7 +403,7 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
     }
     // Nothing rewritten behind the user's back.
     for (const QString &edit : stored)
-        QCOMPARE(settingOf(Euro::SectionTaux, edit.section(QLatin1Char('='), 0, 0)), edit.section(QLatin1Char('='), 1));
+        QCOMPARE(storedSetting(Euro::SectionTaux, edit.section(QLatin1Char('='), 0, 0)), edit.section(QLatin1Char('='), 1));
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("0,"));
 }
 
@@ -551,9 +547,9 @@ void TestFrmEuroLifecycle::closeQuestion()
     QCOMPARE(asked.title, QStringLiteral("Pecunio"));
     QCOMPARE(asked.style, 36);
     QCOMPARE(loaded.window->isVisible(), stillOpen);
-    QCOMPARE(settingOf(QStringLiteral("parametres"), QStringLiteral("etat")), marker);
+    QCOMPARE(storedSetting(QStringLiteral("parametres"), QStringLiteral("etat")), marker);
     // Nothing else is saved, and no value on screen moves.
-    QCOMPARE(settingOf(QStringLiteral("taux"), QStringLiteral("taux")), QStringLiteral("6,55957"));
+    QCOMPARE(storedSetting(QStringLiteral("taux"), QStringLiteral("taux")), QStringLiteral("6,55957"));
     QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("6,"));
     QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(0)"))->text(), QStringLiteral("0,91"));
     QCOMPARE(textOf(loaded.window->calculator().state().PendingOperator), QStringLiteral("X"));
@@ -602,7 +598,7 @@ void TestFrmEuroLifecycle::sessionEnd()
     if (questions > 0)
         QCOMPARE(loaded.messages.shown().first().text, QStringLiteral("Voulez-vous vraiment quitter ce programme ?"));
     QCOMPARE(loaded.window->isVisible(), stillOpen);
-    QCOMPARE(settingOf(QStringLiteral("parametres"), QStringLiteral("etat")), marker);
+    QCOMPARE(storedSetting(QStringLiteral("parametres"), QStringLiteral("etat")), marker);
     QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("5,"));
 }
 

@@ -4,6 +4,7 @@
 // control's own keys, and the keys' and panel switches' accessible press action.
 
 #include "windowfixture.h"
+#include "support/keysequence.h"
 
 #include "ui/kit/euro.h"
 #include "ui/about/frmabout.h"
@@ -86,21 +87,8 @@ void type(const QString &tokens)
 // "C" clear all, "CE" clear entry.
 void click(FrmEuro &w, const QString &tokens)
 {
-    for (const QString &token : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token.size() == 1 && token.at(0).isDigit())
-            w.lblBouton_Click(qint16(token.at(0).digitValue()));
-        else if (token == QLatin1String(","))
-            w.Decimal_Click();
-        else if (token == QLatin1String("C"))
-            w.Cancel_Click();
-        else if (token == QLatin1String("CE"))
-            w.CancelEntry_Click();
-        else {
-            const int op = QStringList{"/", "+", "X", "-", "="}.indexOf(token);
-            QVERIFY2(op >= 0, qPrintable(token));
-            w.Operator_Click(qint16(op));
-        }
-    }
+    QString bad;
+    QVERIFY2(TestKeys::press(w, tokens, &bad), qPrintable(bad));
 }
 
 void activate(QWidget &window)

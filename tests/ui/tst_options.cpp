@@ -11,6 +11,7 @@
 #include <QtTest>
 
 using TestSupport::LoadedWindow;
+using TestSupport::storedSetting;
 
 namespace {
 
@@ -19,11 +20,6 @@ const QString NotNumeric = QStringLiteral(
 const QString NotAboveZero =
     QStringLiteral("Veuillez entrer un taux supérieur à zéro pour la devise sélectionnée SVP.");
 const QString Empty = QStringLiteral("Veuillez entrer un montant pour la devise sélectionnée SVP.");
-
-QString storedRate(const QString &code)
-{
-    return Euro::GetSetting(Euro::AppName(), Euro::SectionTaux, code);
-}
 
 QString tableEntry(const QString &code)
 {
@@ -189,7 +185,7 @@ void TestOptions::editedRateTakenAtOnce()
     window.lblBouton_Click(9);
     QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("4,5"));
     // The start rate is not touched.
-    QCOMPARE(storedRate(QStringLiteral("taux")), QStringLiteral("6,55957"));
+    QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("taux")), QStringLiteral("6,55957"));
 }
 
 void TestOptions::rateEditorStates()
@@ -226,7 +222,7 @@ void TestOptions::rateEditorStates()
     QCOMPARE(countries->currentRow(), -1);
     QVERIFY(countries->selectedItems().isEmpty());
     QCOMPARE(tableEntry(QStringLiteral("NLG")), QStringLiteral("NLG2,20371"));
-    QCOMPARE(storedRate(QStringLiteral("NLG")), QStringLiteral("2,20371"));
+    QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("NLG")), QStringLiteral("2,20371"));
 
     // Open again: the same country can be picked afresh.
     window.lblFermer_Click(2);
@@ -283,7 +279,7 @@ void TestOptions::rateValidation()
     if (message.isEmpty()) {
         QVERIFY(w.messages.shown().isEmpty());
         QCOMPARE(tableEntry(QStringLiteral("FRF")), QStringLiteral("FRF") + typed);
-        QCOMPARE(storedRate(QStringLiteral("FRF")), typed);
+        QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("FRF")), typed);
         QCOMPARE(editorOf(w), (Editor{true, false, typed}));
         // Only that entry changed.
         for (int i = 0; i < Euro::CurrencyCount; ++i) {
@@ -291,7 +287,7 @@ void TestOptions::rateValidation()
                 QCOMPARE(Euro::RateTable.at(size_t(i)), tableBefore.at(size_t(i)));
         }
         // The franc starts the next run at the rate the panel shows.
-        QCOMPARE(storedRate(QStringLiteral("taux")), typed);
+        QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("taux")), typed);
         return;
     }
     QCOMPARE(w.messages.shown().size(), 1);
@@ -299,7 +295,7 @@ void TestOptions::rateValidation()
     QCOMPARE(w.messages.shown().first().title, title);
     QCOMPARE(w.messages.shown().first().style, int(Euro::vbInformation));
     QCOMPARE(Euro::RateTable, tableBefore);
-    QCOMPARE(storedRate(QStringLiteral("FRF")), QStringLiteral("6,55957"));
+    QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("FRF")), QStringLiteral("6,55957"));
     QCOMPARE(QApplication::focusWidget(), focusToBox ? static_cast<QWidget *>(box) : button);
     QCOMPARE(editorOf(w), (Editor{true, false, typed}));
 }

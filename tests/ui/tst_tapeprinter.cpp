@@ -3,6 +3,7 @@
 // pdftotext.
 
 #include "platform/printdialog.h"
+#include "support/processes.h"
 #include "support/testsupport.h"
 #include "ui/print/tapeprinter.h"
 
@@ -44,13 +45,11 @@ private:
     Euro::PrintDialogRunner m_previous;
 };
 
+// What a reading tool prints, or a marker that fails every comparison.
 QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const TestSupport::Run r = TestSupport::run(program, arguments, {}, 60000);
+    return r.exitCode == 0 ? r.out : QStringLiteral("<%1 failed: %2>").arg(program, r.err);
 }
 
 // The lines of each page, laid out and simplified, empty ones left out.

@@ -22,6 +22,12 @@ inline void seedDefaultRates()
         Euro::SaveSetting(app, Euro::SectionTaux, currency.code.toString(), currency.defaultRate.toString());
 }
 
+// A value of this run's settings store, as the program reads it.
+inline QString storedSetting(const QString &section, const QString &key)
+{
+    return Euro::GetSetting(Euro::AppName(), section, key);
+}
+
 // 8 December 2026, 07:24, the moment the tape's date line shows in the tests.
 inline QDateTime tapeMoment() { return QDateTime(QDate(2026, 12, 8), QTime(7, 24, 31)); }
 
