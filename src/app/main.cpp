@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(PECUNIO_APP_ID));
 
     // Only what the start-up card needs comes before it: its font, the single-instance check.
-    // Qt's French texts and the calculator's fonts follow once it is on screen.
+    // The calculator's fonts follow once it is on screen; Qt's French texts wait until a
+    // message, a menu or the print dialog needs them.
     Euro::registerFonts(Euro::wineFontFolder(), {QStringLiteral("MS Sans Serif")});
     Euro::registerResources();
     Euro::installWidgetMessageBoxes();
@@ -46,7 +47,6 @@ int main(int argc, char *argv[])
     });
 
     auto *intro = new FrmIntro([] {
-        Euro::installQtFrench();
         Euro::registerFonts();
         auto *main = new FrmEuro;
         main->setAttribute(Qt::WA_DeleteOnClose);

@@ -17,8 +17,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString &text, const QString &
 void installWidgetMessageBoxes();
 
 // Loads Qt's own French texts (message-box buttons, the print dialog, the text boxes' menus)
-// whatever the system locale, once: the first message or the calculator window asks for
-// them, not the start-up card. Returns false when the translation file is not installed.
+// whatever the system locale, once: the first message, menu or print dialog asks for them.
+// Returns false when the translation file is not installed.
 bool installQtFrench();
 
 } // namespace Euro

@@ -3,6 +3,7 @@
 
 #include "ui/main/frmeuro.h"
 
+#include "ui/kit/messageboxes.h"
 #include "ui/kit/settings.h"
 #include "ui/kit/twips.h"
 #include "engine/currencies.h"
@@ -175,6 +176,8 @@ bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
     if (const int display = displayIndex(watched); display >= 0 && displayMouseOrDrop(display, event))
         return true;
+    if (event->type() == QEvent::ContextMenu)
+        Euro::installQtFrench(); // the text boxes' own menus speak French too
     if ((event->type() != QEvent::KeyPress && event->type() != QEvent::MouseButtonPress) || !isVisible())
         return QWidget::eventFilter(watched, event);
     auto *target = qobject_cast<QWidget *>(watched);

@@ -3,6 +3,7 @@
 #include "engine/msgbox.h"
 #include "platform/clock.h"
 #include "platform/printdialog.h"
+#include "ui/kit/messageboxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -179,6 +180,7 @@ void printTape(QWidget *owner, const QString &tapeText, const QString &modeLine)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Pecunio"));
+    installQtFrench(); // the dialog's texts
     if (!RunPrintDialog(printer, owner))
         return; // cancelled: nothing printed, nothing said
     // A file name the dialog showed was checked there: Qt asks before replacing a file.
