@@ -43,12 +43,9 @@ void TestKeyMap::keyAction_data()
     QTest::newRow("typing block 5 by its code alone") << 53 << "" << KeyCommand::None << "" << false;
     QTest::newRow("typing block 5 types 5") << 53 << "5" << KeyCommand::Digit << "5" << false;
     QTest::newRow("French layout: the 1 key types &") << 49 << "&" << KeyCommand::None << "" << false;
-    QTest::newRow("typed + adds") << 0 << "+" << KeyCommand::Operator << "+" << false;
-    QTest::newRow("typed - subtracts") << 0 << "-" << KeyCommand::Operator << "-" << false;
-    QTest::newRow("typed * multiplies") << 0 << "*" << KeyCommand::Operator << "X" << false;
-    QTest::newRow("x multiplies") << 88 << "x" << KeyCommand::Operator << "X" << false;
-    QTest::newRow("typed / divides") << 0 << "/" << KeyCommand::Operator << "/" << false;
-    QTest::newRow("typed = is equals") << 0 << "=" << KeyCommand::Operator << "=" << false;
+    // Typed characters and the operator they run: "x" and "*" both multiply.
+    for (const auto &[typed, caption] : {std::pair{"+", "+"}, {"-", "-"}, {"*", "X"}, {"x", "X"}, {"/", "/"}, {"=", "="}})
+        QTest::addRow("typed %s", typed) << 0 << typed << KeyCommand::Operator << caption << false;
     QTest::newRow("typed comma") << 0 << "," << KeyCommand::Decimal << "" << false;
     QTest::newRow("typed dot") << 0 << "." << KeyCommand::Decimal << "" << false;
     QTest::newRow("other letters do nothing") << 69 << "e" << KeyCommand::None << "" << false;

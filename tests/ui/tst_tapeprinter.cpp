@@ -68,19 +68,14 @@ QList<QStringList> pdfPageLines(const QString &pdf)
     return pages;
 }
 
-// The page headings start with the program's name; the tape's own lines never do.
-bool isHeading(const QString &line)
-{
-    return line.startsWith(QLatin1String("Pecunio "));
-}
-
 // The tape's text of every page, in order, without the page headings.
 QStringList pdfLines(const QString &pdf)
 {
     QStringList lines;
     for (const QStringList &page : pdfPageLines(pdf))
         lines += page;
-    lines.removeIf(isHeading);
+    // The page headings start with the program's name; the tape's own lines never do.
+    lines.removeIf([](const QString &line) { return line.startsWith(QLatin1String("Pecunio ")); });
     return lines;
 }
 

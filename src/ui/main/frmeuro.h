@@ -176,8 +176,9 @@ private:
     // control alone, or nobody else (the press was handled by the focus itself).
     enum class KeyOwner { Calculator, Control, Done };
     KeyOwner takeFocusKey(QWidget *focused, const QKeyEvent &key);
-    // What a key press does to the calculator, by its code and the character it types.
-    static Euro::KeyAction keyActionOf(const QKeyEvent &key);
+    // What a key does to the calculator, by its code and the character it types; Ctrl and
+    // Alt (in the Shift mask) make a key a shortcut, whatever it types.
+    static Euro::KeyAction keyActionOf(int KeyCode, int Shift, QStringView typed);
     void showFocusRing(bool shown);
     void followFocus(QWidget *now);
     // The deferred controls, built on first call.

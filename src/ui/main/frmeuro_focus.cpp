@@ -66,10 +66,10 @@ bool typesLetter(const QKeyEvent &key)
 
 } // namespace
 
-Euro::KeyAction FrmEuro::keyActionOf(const QKeyEvent &key)
+Euro::KeyAction FrmEuro::keyActionOf(int KeyCode, int Shift, QStringView typed)
 {
-    const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    return Euro::keyAction(Euro::virtualKeyCode(key), shortcut ? QString() : key.text());
+    const bool shortcut = (Shift & 6) != 0; // Ctrl 2, Alt 4
+    return Euro::keyAction(KeyCode, shortcut ? QStringView() : typed);
 }
 
 void FrmEuro::setUpKeyboardFocus()
@@ -122,7 +122,9 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
     // A key that is not the calculator's shows where the focus is: the user is finding
     // their way with the keyboard. The lock keys only change what the others type.
     const bool lock = k == Qt::Key_NumLock || k == Qt::Key_CapsLock || k == Qt::Key_ScrollLock;
-    if (!lock && keyActionOf(key).command == Euro::KeyCommand::None)
+    const Euro::KeyAction action =
+        keyActionOf(Euro::virtualKeyCode(key), Euro::shiftState(key.modifiers()), key.text());
+    if (!lock && action.command == Euro::KeyCommand::None)
         showFocusRing(true);
     if (k == Qt::Key_Tab || k == Qt::Key_Backtab)
         return KeyOwner::Control; // the walk above runs as the key reaches the control

@@ -29,9 +29,7 @@ void showAbout(QWidget *owner)
 
 void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
 {
-    // Ctrl and Alt make a key a shortcut, whatever it types.
-    const bool shortcut = (Shift & 6) != 0;
-    const Euro::KeyAction action = Euro::keyAction(KeyCode, shortcut ? QStringView() : typed);
+    const Euro::KeyAction action = keyActionOf(KeyCode, Shift, typed);
 
     // The parameters panel keeps its keys (the rate box edits them); only help and About act.
     if (!ui.fraParametres->isHidden() && !Euro::actsOverParameters(action))
