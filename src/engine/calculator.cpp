@@ -179,6 +179,10 @@ void Calculator::Operator_Click(qint16 Index)
     if (Index < 0 || Index >= OperatorCount)
         return; // not an operator key
     const Operator op = Operator(Index);
+    // A second minus after a minus taken as a sign changes nothing: the sign is there
+    // already, and the first operand must not become "-".
+    if (op == Operator::Subtract && isText(m_state.LastInputKind, Neg))
+        return;
     const QString caption = operatorCaption(Index);
     const int input = m_state.InputDisplay;
     const QString t = ReadOut(input);

@@ -183,9 +183,11 @@ void TestCalculator::keys_data()
         << operand("7") + line("X") + operand("") + total("0") << none;
     QTest::newRow("sign and decimal as operand") << Frf << 1 << 2 << "- , + 5 =" << "5" << "0,76"
         << operand("0") + line("-") + operand("-") + line("+") + operand("5") + total("5") << none;
-    QTest::newRow("second sign takes - as operand") << Frf << 1 << 2 << "5 X - - 3 =" << "0" << "0"
-        << operand("5") + line("X") + operand("5") + line("-") + operand("-") + line("-") + operand("-3") + total("0")
-        << none;
+    // A second minus after a sign changes nothing, not even the tape.
+    QTest::newRow("second minus keeps the first operand") << Frf << 1 << 2 << "5 X - - 3 =" << "-15" << "-2,29"
+        << operand("5") + line("X") + operand("5") + line("-") + operand("-3") + total("-15") << none;
+    QTest::newRow("second minus after a first sign") << Frf << 1 << 2 << "- - 5 + 8 =" << "3" << "0,46"
+        << operand("0") + line("-") + operand("-5") + line("+") + operand("8") + total("3") << none;
     QTest::newRow("divide by decimal alone") << Frf << 1 << 2 << "8 / , =" << "8," << "1,22"
         << operand("8") + line("/") + operand("") + total("8") << QStringList{DivZero};
 
