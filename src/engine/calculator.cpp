@@ -192,6 +192,7 @@ void Calculator::Operator_Click(qint16 Index)
     if (isText(m_state.LastInputKind, Nums))
         ++m_state.OperandCount;
 
+    std::optional<QString> refused;
     switch (m_state.OperandCount) {
     case 0:
         if (op == Operator::Subtract && !isText(m_state.LastInputKind, Neg)) {
@@ -212,7 +213,7 @@ void Calculator::Operator_Click(qint16 Index)
         break;
     default:
         m_state.Operand2 = m_state.EntryText;
-        runPendingOperation();
+        refused = runPendingOperation();
         setReadOut(input, displayText(m_state.Operand1));
         m_lastResult = {input, ReadOut(input)};
         m_state.OperandCount = 1;
@@ -224,10 +225,19 @@ void Calculator::Operator_Click(qint16 Index)
         m_state.PendingOperator = caption;
     }
 
-    if (!isText(m_state.PendingOperator, Equals))
+    if (refused) {
+        // The tape never states a result that was not computed: the reason stands in its
+        // place, then, within a chain, the amount the calculation goes on with.
+        m_tape.appendRefusedTotal(*refused);
+        if (!isText(m_state.PendingOperator, Equals)) {
+            m_tape.appendOperandLine(ReadOut(input));
+            m_tape.appendOperatorLine(caption);
+        }
+    } else if (!isText(m_state.PendingOperator, Equals)) {
         m_tape.appendOperatorLine(caption);
-    else
+    } else {
         m_tape.appendTotalBlock(ReadOut(input));
+    }
 }
 
 bool Calculator::showsLastResult() const
@@ -236,47 +246,45 @@ bool Calculator::showsLastResult() const
            && ReadOut(m_lastResult.display) == m_lastResult.text;
 }
 
-void Calculator::runPendingOperation()
+std::optional<QString> Calculator::runPendingOperation()
 {
     const QString *pending = std::get_if<QString>(&m_state.PendingOperator);
     const std::optional<Operator> op = pending ? operatorOf(*pending) : std::nullopt;
 
     const std::optional<Amount> second = operandValue(m_state.Operand2);
-    if (!second) {
-        reportOverflow();
-        return;
-    }
+    if (!second)
+        return reportOverflow();
     if (op == Operator::Equals) {
         m_state.Operand1 = *second;
-        return;
+        return std::nullopt;
     }
     if (op == Operator::Divide && sgn(*second) == 0) {
-        Euro::MsgBox(QStringLiteral("Division par zéro."), Euro::vbExclamation, Euro::appTitle());
-        return;
+        const QString reason = QStringLiteral("Division par zéro");
+        Euro::MsgBox(reason + u'.', Euro::vbExclamation, Euro::appTitle());
+        return reason;
     }
     const std::optional<Amount> first = operandValue(m_state.Operand1);
-    if (!first) {
-        reportOverflow();
-        return;
-    }
+    if (!first)
+        return reportOverflow();
     Amount result;
     switch (op.value_or(Operator::Equals)) {
     case Operator::Add: result = *first + *second; break;
     case Operator::Subtract: result = *first - *second; break;
     case Operator::Multiply: result = *first * *second; break;
     case Operator::Divide: result = *first / *second; break;
-    case Operator::Equals: return; // no operation pending: the first operand stays
+    case Operator::Equals: return std::nullopt; // no operation pending: the first operand stays
     }
-    if (Euro::Amounts::overflows(result)) {
-        reportOverflow();
-        return;
-    }
+    if (Euro::Amounts::overflows(result))
+        return reportOverflow();
     m_state.Operand1 = Euro::Amounts::bounded(std::move(result));
+    return std::nullopt;
 }
 
-void Calculator::reportOverflow()
+QString Calculator::reportOverflow()
 {
-    Euro::MsgBox(QStringLiteral("Dépassement de capacité."), Euro::vbExclamation, Euro::appTitle());
+    const QString reason = QStringLiteral("Dépassement de capacité");
+    Euro::MsgBox(reason + u'.', Euro::vbExclamation, Euro::appTitle());
+    return reason;
 }
 
 void Calculator::ReadOut_Change(qint16 Index)

@@ -87,10 +87,13 @@ Q_SIGNALS:
 private:
     // No amount, no operand counted, no operator pending, "0," in both displays.
     void resetEntry();
-    void runPendingOperation();
+    // The pending operation on Operand1 and Operand2; when it is refused, Operand1 stays
+    // and the reason comes back as the tape writes it.
+    std::optional<QString> runPendingOperation();
     // The input display still shows, unchanged, the text written for the last result.
     bool showsLastResult() const;
-    void reportOverflow();
+    // The overflow message; the reason comes back as the tape writes it.
+    QString reportOverflow();
     // The converted text: empty beyond the largest magnitude, none while the source has
     // no digits yet.
     std::optional<QString> convert(const QString &sourceText, bool fromCurrency);

@@ -51,6 +51,11 @@ void Tape::appendTotalBlock(const QString &displayText)
     append(CrLf % TotalRule % CrLf % TotalLead % displayAmount(displayText) % CrLf);
 }
 
+void Tape::appendRefusedTotal(const QString &reason)
+{
+    append(CrLf % TotalRule % CrLf % TotalLead % reason % CrLf);
+}
+
 QString Tape::dateTimeLine()
 {
     // Fixed digits and pattern, whatever the user's locale.

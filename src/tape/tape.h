@@ -23,6 +23,9 @@ public:
     void appendOperandLine(const QString &displayText);
     void appendOperatorLine(const QString &caption);
     void appendTotalBlock(const QString &displayText);
+    // The total block of an operation that was refused: the reason ("Division par zéro")
+    // stands where the result would.
+    void appendRefusedTotal(const QString &reason);
 
     // "dd/mm/yyyy - hh:mm" of the program's clock (Euro::Now()).
     static QString dateTimeLine();

@@ -45,6 +45,8 @@ void TestTape::blocks_data()
     QTest::newRow("operator line") << "operator" << "X" << "\nX";
     QTest::newRow("total block") << "total" << "150" << "\n        ----------\n=        150\n";
     QTest::newRow("total block of keyed text") << "total" << "8," << "\n        ----------\n=        8\n";
+    QTest::newRow("total block of a refused operation") << "refused" << "Division par zéro"
+        << "\n        ----------\n=        Division par zéro\n";
 }
 
 void TestTape::blocks()
@@ -66,6 +68,8 @@ void TestTape::blocks()
         tape.appendOperatorLine(argument);
     else if (block == QLatin1String("total"))
         tape.appendTotalBlock(argument);
+    else if (block == QLatin1String("refused"))
+        tape.appendRefusedTotal(argument);
     else
         QFAIL("unknown block");
     QCOMPARE(tape.text(), TestKeys::crlf(text));
