@@ -154,6 +154,39 @@ bool Calculator::enterAmount(QStringView pasted)
     return true;
 }
 
+void Calculator::selectCurrency(const QString &code, const QString &rateText)
+{
+    m_state.CurrencyCode = code;
+    m_state.CurrentRate = rateText;
+    Cancel_Click(); // both displays back to zero, a heading naming the new currency
+}
+
+void Calculator::setCurrencyRate(const QString &code, const QString &rateText)
+{
+    if (code != m_state.CurrencyCode)
+        return; // that currency takes it when it is next chosen
+    m_state.CurrentRate = rateText;
+    ReadOut_Change(qint16(m_state.InputDisplay));
+}
+
+void Calculator::setInputDisplay(qint16 index)
+{
+    if (index != 0 && index != 1)
+        return;
+    m_state.InputDisplay = index;
+    Cancel_Click(); // the tape names the new input unit
+}
+
+void Calculator::setDecimalPlaces(qint16 places)
+{
+    if (places != 2 && places != 5)
+        return;
+    m_state.DecimalPlaces = places;
+    ReadOut_Change(qint16(m_state.InputDisplay));
+}
+
+void Calculator::setKeepOnTop(bool onTop) { m_state.KeepOnTop = onTop ? -1 : 0; }
+
 QString Calculator::inputUnitCode() const
 {
     return m_state.InputDisplay == 0 ? QStringLiteral("EUR") : m_state.CurrencyCode;

@@ -45,6 +45,8 @@ class Calculator : public QObject
 public:
     explicit Calculator(Tape &tape, QObject *parent = nullptr);
 
+    // The fields. The window only reads them: every change goes through an operation
+    // below, which keeps the two displays in agreement.
     CalculatorState &state() { return m_state; }
     const CalculatorState &state() const { return m_state; }
 
@@ -70,6 +72,17 @@ public:
     // as a keyed operand; a sign keyed just before it applies to it. False, with nothing
     // changed, when the text is not such an amount.
     bool enterAmount(QStringView text);
+
+    // The choices of the options. A change of rate or of decimals converts the input
+    // display again at once, so the pair on screen always holds at the rate and decimals
+    // in force; a change of currency or of input display ends with clear all.
+    void selectCurrency(const QString &code, const QString &rateText);
+    // A rate validated for a currency: taken at once when it is the calculator's own.
+    void setCurrencyRate(const QString &code, const QString &rateText);
+    void setInputDisplay(qint16 index);      // 0 euros, 1 the currency; others ignored
+    void setDecimalPlaces(qint16 places);    // 2 or 5; others ignored
+    void setKeepOnTop(bool onTop);
+
     // The code of the input display's unit: "EUR" or CurrencyCode.
     QString inputUnitCode() const;
 

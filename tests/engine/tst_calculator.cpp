@@ -98,6 +98,13 @@ void TestCalculator::keys_data()
     QTest::newRow("half up on negative amount") << "340,750" << 0 << 2 << "- 1,5" << "-1,5" << "-511,13"
         << operand("0") + line("-") << none;
     QTest::newRow("half of last decimal at 5") << "1" << 1 << 5 << "0,000125" << "0,000125" << "0,00013" << "" << none;
+    // A new rate or new decimals convert the input display again at once.
+    QTest::newRow("a new rate converts at once") << Frf << 1 << 2 << "1 0 0 rate:10" << "100," << "10" << "" << none;
+    QTest::newRow("a new rate, input in euros") << Frf << 0 << 2 << "1 rate:2" << "1," << "2" << "" << none;
+    QTest::newRow("five decimals at once") << Frf << 1 << 2 << "1 0 0 decimals:5" << "100," << "15,2449" << "" << none;
+    QTest::newRow("two decimals at once") << Frf << 1 << 5 << "1 0 0 decimals:2" << "100," << "15,24" << "" << none;
+    QTest::newRow("a new rate on a result") << Frf << 1 << 2 << "5 0 + 5 0 = rate:10" << "100" << "10"
+        << operand("50") + line("+") + operand("50") + total("100") << none;
 
     // Operators.
     QTest::newRow("road of one calculation") << Frf << 1 << 2 << "1 0 0 + 5 0 =" << "150" << "22,87"
@@ -400,7 +407,7 @@ void TestCalculator::conversionFailureKeepsConvertedText()
     calc.state().InputDisplay = qint16(input);
     TestKeys::press(calc, QStringLiteral("C 4 2"));
     const QString before = calc.ReadOut(1 - input);
-    calc.state().CurrentRate = rate;
+    calc.setCurrencyRate(calc.state().CurrencyCode, rate);
     TestKeys::press(calc, QStringLiteral("7 + 1 ="));
     QCOMPARE(calc.ReadOut(input), QStringLiteral("428"));
     QCOMPARE(calc.ReadOut(1 - input), before);

@@ -3,8 +3,9 @@
 // keypad, so that the tables of the tests read like a calculation: "1 0 0 + 5 0 =",
 // "0,1 + 0,2 =", "12 + 5 CE 3 =".
 // Tokens are separated by spaces; "C", "CE" and the operators "/ + X - =" are keys of
-// their own, "{text}" pastes text (without spaces), any other token is a run of digit keys
-// and decimal keys (",").
+// their own, "{text}" pastes text (without spaces), "rate:10" validates that rate for the
+// calculator's currency and "decimals:5" chooses the decimals (the calculator only); any
+// other token is a run of digit keys and decimal keys (",").
 
 #include "engine/calculator.h"
 
@@ -29,6 +30,16 @@ bool press(Keys &calc, const QString &keys, QString *bad = nullptr)
                 calc.enterAmount(QStringView(token).sliced(1, token.size() - 2)); // refused: nothing changes
             else
                 return false;
+        } else if (token.startsWith(QLatin1String("rate:")) || token.startsWith(QLatin1String("decimals:"))) {
+            const QString value = token.section(u':', 1);
+            if constexpr (requires { calc.setDecimalPlaces(qint16()); }) {
+                if (token.startsWith(u'r'))
+                    calc.setCurrencyRate(calc.state().CurrencyCode, value);
+                else
+                    calc.setDecimalPlaces(qint16(value.toShort()));
+            } else {
+                return false;
+            }
         } else if (token.size() == 1 && QStringLiteral("/+X-=").contains(token)) {
             calc.Operator_Click(qint16(QStringLiteral("/+X-=").indexOf(token)));
         } else {

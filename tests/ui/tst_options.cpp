@@ -75,7 +75,7 @@ private Q_SLOTS:
     void rateEditorStates();
     void rateValidation_data();
     void rateValidation();
-    void validationTakesEffectAtTheNextKey();
+    void validationTakesEffectAtOnce();
 
     void inputDisplay_data();
     void inputDisplay();
@@ -175,15 +175,15 @@ void TestOptions::editedRateTakenAtOnce()
     auto *list = w.control<QListWidget>(QStringLiteral("lstListe"));
     pick(list, QStringLiteral("DEM"));
 
+    window.lblBouton_Click(9);
     window.lblFermer_Click(2);
     pick(w.control<QListWidget>(QStringLiteral("lstPays")), QStringLiteral("DEM"));
     w.control<QLineEdit>(QStringLiteral("txtTaux"))->setText(QStringLiteral("2"));
     window.cmdTaux_Click();
-    window.lblFermer_Click(0);
-    // The currency in use converts at the rate the panel shows from the next key on.
+    // The currency in use converts at the rate the panel shows, the amount on screen too.
     QCOMPARE(std::get<QString>(window.calculator().state().CurrentRate), QStringLiteral("2"));
-    window.lblBouton_Click(9);
     QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("4,5"));
+    window.lblFermer_Click(0);
     // The start rate is not touched.
     QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("taux")), QStringLiteral("6,55957"));
 }
@@ -300,23 +300,24 @@ void TestOptions::rateValidation()
     QCOMPARE(editorOf(w), (Editor{true, false, typed}));
 }
 
-void TestOptions::validationTakesEffectAtTheNextKey()
+void TestOptions::validationTakesEffectAtOnce()
 {
     LoadedWindow w;
     FrmEuro &window = *w.window;
     window.lblBouton_Click(5);
+    window.lblBouton_Click(0);
     window.lblFermer_Click(2);
     pick(w.control<QListWidget>(QStringLiteral("lstPays")), QStringLiteral("FRF"));
     w.control<QLineEdit>(QStringLiteral("txtTaux"))->setText(QStringLiteral("6,6"));
     const QString tape = window.tape().text();
     window.cmdTaux_Click();
     QCOMPARE(tableEntry(QStringLiteral("FRF")), QStringLiteral("FRF6,6"));
-    QCOMPARE(window.calculator().ReadOut(1), QStringLiteral("5,"));
-    QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("0,76"));
+    QCOMPARE(window.calculator().ReadOut(1), QStringLiteral("50,"));
+    QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("7,58"));
     QCOMPARE(window.tape().text(), tape);
     window.lblFermer_Click(0);
     window.lblBouton_Click(0);
-    QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("7,58"));
+    QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("75,76"));
     // The next run starts at that rate too.
     w.window = std::make_unique<FrmEuro>();
     w.window->show();
@@ -381,8 +382,8 @@ void TestOptions::decimals()
     window.lblFermer_Click(2);
     w.control<QRadioButton>(QStringLiteral("optDecimal(1)"))->setChecked(true);
     QCOMPARE(window.calculator().state().DecimalPlaces, qint16(5));
-    // Nothing changes at once: neither the amount nor the rounding line.
-    QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("0,15"));
+    // The amount follows at once, the rounding line when the panel closes.
+    QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("0,15245"));
     QCOMPARE(info->text(), QStringLiteral("Arrondi à 2 décimales"));
     window.lblFermer_Click(0);
     QCOMPARE(info->text(), QStringLiteral("Arrondi à 5 décimales"));
@@ -392,6 +393,7 @@ void TestOptions::decimals()
     window.lblFermer_Click(2);
     w.control<QRadioButton>(QStringLiteral("optDecimal(0)"))->setChecked(true);
     QCOMPARE(window.calculator().state().DecimalPlaces, qint16(2));
+    QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("1,52"));
     window.lblFermer_Click(0);
     QCOMPARE(info->text(), QStringLiteral("Arrondi à 2 décimales"));
     window.lblBouton_Click(0);

@@ -34,24 +34,19 @@ void FrmEuro::lstListe_Click()
     const QString picked = selectedText(currencyList());
     if (picked.isEmpty())
         return; // the selection was only cleared: nothing was picked
-    CalculatorState &state = m_calculator.state();
     // The code already in use: the list just closes, the calculation goes on.
-    if (picked == state.CurrencyCode) {
+    if (picked == m_calculator.state().CurrencyCode) {
         currencyList()->hide();
         focusInputDisplay();
         return;
     }
-    state.CurrencyCode = picked;
     currencyList()->hide();
     focusInputDisplay();
-    ui.lblDevise->setText(state.CurrencyCode);
-
-    const int entry = Euro::findRate(state.CurrencyCode);
-    if (entry >= 0)
-        state.CurrentRate = Euro::rateText(entry);
+    ui.lblDevise->setText(picked);
 
     // Both displays back to zero, and a tape heading naming the new currency.
-    Cancel_Click();
+    const int entry = Euro::findRate(picked);
+    m_calculator.selectCurrency(picked, entry >= 0 ? Euro::rateText(entry) : QString());
 }
 
 void FrmEuro::lstPays_Click()
@@ -114,28 +109,20 @@ void FrmEuro::cmdTaux_Click()
     // start converts at the rate the panel shows (and a start rate set aside is mended).
     if (Euro::RateCode == Euro::StartCurrencyCode)
         Euro::SaveSetting(Euro::AppName(), Euro::SectionTaux, Euro::KeyStartRate, typed);
-    // The rate of the currency in use takes effect at once, from the next change of the
-    // input display.
-    CalculatorState &state = m_calculator.state();
-    if (Euro::RateCode == state.CurrencyCode)
-        state.CurrentRate = typed;
+    // The rate of the currency in use takes effect at once, on the amount shown too.
+    m_calculator.setCurrencyRate(Euro::RateCode, typed);
 }
 
 void FrmEuro::optCalcul_Click(qint16 Index)
 {
-    if (Index != 0 && Index != 1)
-        return;
-    m_calculator.state().InputDisplay = Index;
-    // Clear all: the displays go back to zero and the tape names the new input unit.
-    Cancel_Click();
+    // Clear all follows: the displays go back to zero and the tape names the new input unit.
+    m_calculator.setInputDisplay(Index);
 }
 
 void FrmEuro::optDecimal_Click(qint16 Index)
 {
-    // Taken at the next change of a display; the rounding line follows when the
+    // The converted display follows at once; the rounding line follows when the
     // parameters panel closes.
-    if (Index == 0)
-        m_calculator.state().DecimalPlaces = 2;
-    else if (Index == 1)
-        m_calculator.state().DecimalPlaces = 5;
+    if (Index == 0 || Index == 1)
+        m_calculator.setDecimalPlaces(Index == 0 ? 2 : 5);
 }

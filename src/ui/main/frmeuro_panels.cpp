@@ -67,9 +67,8 @@ void FrmEuro::lblFermer_Click(qint16 Index)
 
 void FrmEuro::cmdPlan_Click()
 {
-    CalculatorState &state = m_calculator.state();
-    state.KeepOnTop = state.KeepOnTop != 0 ? 0 : -1;
-    Euro::SetTopMost(this, state.KeepOnTop != 0);
+    m_calculator.setKeepOnTop(m_calculator.state().KeepOnTop == 0);
+    Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
 }
 
 void FrmEuro::Label2_Click()
