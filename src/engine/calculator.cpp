@@ -136,22 +136,24 @@ void Calculator::Decimal_Click()
     m_state.LastInputKind = Nums;
 }
 
-bool Calculator::enterAmount(QStringView pasted)
+Euro::NumberText::PastedAmount Calculator::enterAmount(QStringView pasted)
 {
-    std::optional<QString> keyed = Euro::NumberText::readPasted(pasted, inputUnitCode());
-    if (!keyed)
-        return false;
-    QString text = std::move(*keyed);
+    Euro::NumberText::PastedAmount amount = Euro::NumberText::readPasted(pasted, inputUnitCode());
+    if (!amount.read())
+        return amount;
+    QString text = amount.keyed;
     if (isText(m_state.LastInputKind, Neg) && text != ZeroEntry)
         text = text.startsWith(Minus) ? text.sliced(1) : Minus + text;
-    if (text.size() > Euro::NumberText::MaxTextLength)
-        return false;
+    if (text.size() > Euro::NumberText::MaxTextLength) {
+        amount.refusal = Euro::NumberText::PasteRefusal::TooLong; // with the sign keyed before it
+        return amount;
+    }
     // Further digits go where keying them would: after the comma once decimals are there.
     const qsizetype comma = text.indexOf(u',');
     m_state.DecimalTyped = comma >= 0 && comma + 1 < text.size() ? -1 : 0;
     setReadOut(m_state.InputDisplay, text);
     m_state.LastInputKind = Nums;
-    return true;
+    return amount;
 }
 
 void Calculator::selectCurrency(const QString &code, const QString &rateText)

@@ -8,6 +8,7 @@
 // ends the chain. The window mirrors the texts through displayChanged and never writes
 // them itself.
 
+#include "engine/pastedamount.h"
 #include "engine/value.h"
 
 #include <QObject>
@@ -69,9 +70,9 @@ public:
     void ReadOut_Change(qint16 Index);    // conversion of the non-input display
     // An amount from elsewhere (pasted, dropped), read as NumberText::readPasted reads it for
     // the input display's unit: it replaces the entry being keyed, or starts one, and counts
-    // as a keyed operand; a sign keyed just before it applies to it. False, with nothing
-    // changed, when the text is not such an amount.
-    bool enterAmount(QStringView text);
+    // as a keyed operand; a sign keyed just before it applies to it. Refused, with the
+    // reason and nothing changed, when the text is not such an amount.
+    Euro::NumberText::PastedAmount enterAmount(QStringView text);
 
     // The choices of the options. A change of rate or of decimals converts the input
     // display again at once, so the pair on screen always holds at the rate and decimals

@@ -1,5 +1,6 @@
 #include "engine/pastedamount.h"
 
+#include "engine/currencies.h"
 #include "engine/numbertext.h"
 
 #include <algorithm>
@@ -40,18 +41,21 @@ bool same(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// A mark people write for the unit: its code, and the usual short marks.
-bool namesUnit(QStringView mark, QStringView unitCode)
+// The unit a mark names: a code of the table or "EUR", and the usual short marks; empty
+// for any other word.
+QString unitOfMark(QStringView mark)
 {
-    if (same(mark, unitCode))
-        return true;
-    if (unitCode == u"EUR")
-        return mark == u"€";
-    if (unitCode == u"FRF")
-        return same(mark, u"F") || same(mark, u"FF");
-    if (unitCode == u"DEM")
-        return same(mark, u"DM");
-    return false;
+    if (mark == u"€" || same(mark, u"EUR"))
+        return QStringLiteral("EUR");
+    if (same(mark, u"F") || same(mark, u"FF"))
+        return QStringLiteral("FRF");
+    if (same(mark, u"DM"))
+        return QStringLiteral("DEM");
+    for (const Currency &c : CurrencyTable) {
+        if (same(mark, c.code))
+            return c.code.toString();
+    }
+    return QString();
 }
 
 // Reads text left to right; every step leaves pos after what it took.
@@ -104,8 +108,14 @@ std::optional<QString> ungroup(QStringView part, QChar sep)
     return digits;
 }
 
+struct Mantissa {
+    QString whole;
+    QString fraction;
+    bool ambiguous = false; // "2.500": the dot may group thousands or mark decimals
+};
+
 // The mantissa "1 234,56" / "1.234,56" / "1,234.56" / "12.50": integer and decimal digits.
-std::optional<std::pair<QString, QString>> mantissa(QStringView body)
+std::optional<Mantissa> mantissa(QStringView body)
 {
     const qsizetype commas = body.count(u',');
     const qsizetype dots = body.count(u'.');
@@ -134,13 +144,42 @@ std::optional<std::pair<QString, QString>> mantissa(QStringView body)
     std::optional<QString> wholeDigits = group.isNull() ? ungroup(whole, u'\0') : ungroup(whole, group);
     if (!wholeDigits || (wholeDigits->isEmpty() && fraction.isEmpty()))
         return std::nullopt;
-    return std::pair{*wholeDigits, fraction.toString()};
+    // A group of thousands has one to three digits before it, and no leading zero.
+    const bool ambiguous = decimal == u'.' && commas == 0 && !spaces && fraction.size() == 3 && !whole.isEmpty()
+                           && whole.size() <= 3 && whole.front() != u'0';
+    return Mantissa{*wholeDigits, fraction.toString(), ambiguous};
+}
+
+// Digits as keying them would leave the display: "007" and "500" give "7,5"; "0," for zero.
+QString keyedForm(bool negative, QString whole, QString fraction, const QString &exponent)
+{
+    while (whole.size() > 1 && whole.front() == u'0')
+        whole.remove(0, 1);
+    if (whole.isEmpty())
+        whole = QStringLiteral("0");
+    while (!fraction.isEmpty() && fraction.back() == u'0')
+        fraction.chop(1);
+    if (whole == u"0" && fraction.isEmpty())
+        return QStringLiteral("0,");
+    QString keyed = (negative ? QStringLiteral("-") : QString()) + whole;
+    if (!fraction.isEmpty() || exponent.isEmpty())
+        keyed += u',' + fraction;
+    return keyed + exponent;
+}
+
+// A keyed form in the number text form: no final comma.
+QString shown(QString keyed)
+{
+    if (keyed.endsWith(u','))
+        keyed.chop(1);
+    return keyed;
 }
 
 } // namespace
 
-std::optional<QString> readPasted(QStringView text, QStringView unitCode)
+PastedAmount readPasted(QStringView text, QStringView unitCode)
 {
+    PastedAmount out;
     Reader in{text};
     bool negative = false;
     bool marked = false;
@@ -158,16 +197,24 @@ std::optional<QString> readPasted(QStringView text, QStringView unitCode)
         const QStringView mark = in.mark();
         if (mark.isEmpty())
             return true;
-        if (marked || !namesUnit(mark, unitCode))
-            return false;
+        if (marked)
+            return false; // two marks
+        // The display's own code, or a mark that names a unit, checked once all is read.
+        out.markedUnit = same(mark, unitCode) ? unitCode.toString() : unitOfMark(mark);
+        if (out.markedUnit.isEmpty())
+            return false; // a word
         marked = true;
         in.skipBlanks();
         return true;
     };
+    const auto answer = [&out](PasteRefusal refusal) {
+        out.refusal = refusal;
+        return out;
+    };
 
     in.skipBlanks();
     if (!takeSign() || !takeMark() || !takeSign())
-        return std::nullopt;
+        return answer(PasteRefusal::NotAnAmount);
 
     // The number: digits and separators, then the exponent the displays write.
     const qsizetype from = in.pos;
@@ -177,9 +224,9 @@ std::optional<QString> readPasted(QStringView text, QStringView unitCode)
     while (end > from && isGroupSpace(text[end - 1]))
         --end; // the space before a mark
     in.pos = end;
-    const std::optional<std::pair<QString, QString>> digits = mantissa(text.sliced(from, end - from));
+    const std::optional<Mantissa> digits = mantissa(text.sliced(from, end - from));
     if (!digits)
-        return std::nullopt;
+        return answer(PasteRefusal::NotAnAmount);
     QString exponent;
     if ((in.peek() == u'E' || in.peek() == u'e')
         && (isDigit(in.peek(1)) || ((in.peek(1) == u'+' || in.peek(1) == u'-') && isDigit(in.peek(2))))) {
@@ -195,35 +242,27 @@ std::optional<QString> readPasted(QStringView text, QStringView unitCode)
         exponent = QStringLiteral("E") + (below ? u'-' : u'+') + power.rightJustified(2, u'0');
     }
     in.skipBlanks();
-    if (!takeMark())
-        return std::nullopt;
-    if (!in.atEnd())
-        return std::nullopt; // a trailing sign, a second number, a word
+    if (!takeMark() || !in.atEnd())
+        return answer(PasteRefusal::NotAnAmount); // a trailing sign, a second number, a word
 
-    QString whole = digits->first;
-    QString fraction = digits->second;
-    while (whole.size() > 1 && whole.front() == u'0')
-        whole.remove(0, 1);
-    if (whole.isEmpty())
-        whole = QStringLiteral("0");
-    while (!fraction.isEmpty() && fraction.back() == u'0')
-        fraction.chop(1);
-    const bool zero = whole == u"0" && fraction.isEmpty();
-    if (zero)
-        return QStringLiteral("0,");
-
-    QString keyed = (negative ? QStringLiteral("-") : QString()) + whole;
-    if (!fraction.isEmpty() || exponent.isEmpty())
-        keyed += u',' + fraction;
-    keyed += exponent;
-    if (keyed.size() > MaxTextLength)
-        return std::nullopt; // more than a display holds
+    if (marked && out.markedUnit != unitCode)
+        return answer(PasteRefusal::OtherUnit);
+    if (digits->ambiguous && exponent.isEmpty()) {
+        out.asThousands = shown(keyedForm(negative, digits->whole + digits->fraction, QString(), exponent));
+        out.asDecimals = shown(keyedForm(negative, digits->whole, digits->fraction, exponent));
+        return answer(PasteRefusal::Ambiguous);
+    }
+    out.keyed = keyedForm(negative, digits->whole, digits->fraction, exponent);
+    if (out.keyed == u"0,")
+        return answer(PasteRefusal::None);
+    if (out.keyed.size() > MaxTextLength)
+        return answer(PasteRefusal::TooLong);
     // The same range as a result: nothing beyond the largest magnitude, nothing that would
     // read as zero below the smallest one.
-    const ReadResult value = parse(keyed);
+    const ReadResult value = parse(out.keyed);
     if (value.status != ReadStatus::Number || sgn(value.value) == 0)
-        return std::nullopt;
-    return keyed;
+        return answer(PasteRefusal::OutOfRange);
+    return answer(PasteRefusal::None);
 }
 
 } // namespace Euro::NumberText

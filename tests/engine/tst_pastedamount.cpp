@@ -2,6 +2,7 @@
 
 #include "engine/pastedamount.h"
 
+#include <QMap>
 #include <QTest>
 
 class TestPastedAmount : public QObject
@@ -17,9 +18,9 @@ void TestPastedAmount::read_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("keyed"); // empty: refused
+    QTest::addColumn<QString>("keyed"); // refused: "!" and the reason
 
-    const QString refused;
+    const QString noAmount = QStringLiteral("!no amount");
     const auto row = [](const char *name, const QString &text, const char *unit, const QString &keyed) {
         QTest::newRow(name) << text << QString::fromLatin1(unit) << keyed;
     };
@@ -53,32 +54,39 @@ void TestPastedAmount::read_data()
     row("mark DM", "50 DM", "DEM", "50,");
     row("lira code", "1936,27 ITL", "ITL", "1936,27");
     row("21 digits fill a display", "123456789012345678901", "EUR", "123456789012345678901,");
+    row("a leading zero groups nothing", "0.500", "EUR", "0,5");
+    row("four digits before a dot group nothing", "1234.567", "EUR", "1234,567");
+    row("the exponent form groups nothing", "2.500E+05", "EUR", "2,5E+05");
 
     // Refused.
-    row("empty", "", "EUR", refused);
-    row("blanks only", " \n", "EUR", refused);
-    row("letters", "abc", "EUR", refused);
-    row("two signs", "--5", "EUR", refused);
-    row("two signs round a mark", "-€-5", "EUR", refused);
-    row("plus sign", "+5", "EUR", refused);
-    row("sign after", "5-", "EUR", refused);
-    row("another currency's mark", "100 FRF", "EUR", refused);
-    row("euro sign for francs", "100 €", "FRF", refused);
-    row("DM for francs", "100 DM", "FRF", refused);
-    row("dollar", "$5", "EUR", refused);
-    row("two marks", "€ 5 EUR", "EUR", refused);
-    row("two numbers", "12 34", "EUR", refused);
-    row("grouping not by threes", "1.23.456", "EUR", refused);
-    row("two decimal commas after dots", "1.234,5,6", "EUR", refused);
-    row("dots and spaces together", "1 234.567,8", "EUR", refused);
-    row("grouping after the decimal", "0,123 456", "EUR", refused);
-    row("mark alone", "€", "EUR", refused);
-    row("comma alone", ",", "EUR", refused);
-    row("a word after", "12 euros", "EUR", refused);
-    row("exponent without digits", "12E", "EUR", refused);
-    row("more than a display holds", "1234567890123456789012", "EUR", refused);
-    row("beyond the largest magnitude", "1E+309", "EUR", refused);
-    row("below the smallest magnitude", "1E-309", "EUR", refused);
+    row("empty", "", "EUR", noAmount);
+    row("blanks only", " \n", "EUR", noAmount);
+    row("letters", "abc", "EUR", noAmount);
+    row("two signs", "--5", "EUR", noAmount);
+    row("two signs round a mark", "-€-5", "EUR", noAmount);
+    row("plus sign", "+5", "EUR", noAmount);
+    row("sign after", "5-", "EUR", noAmount);
+    row("another currency's mark", "100 FRF", "EUR", "!unit FRF");
+    row("euro sign for francs", "100 €", "FRF", "!unit EUR");
+    row("DM for francs", "100 DM", "FRF", "!unit DEM");
+    row("F for euros", "-5 f", "EUR", "!unit FRF");
+    row("a dot before three digits", "2.500 DM", "DEM", "!ambiguous 2500 or 2,5");
+    row("a dot before three zeros", "1.000", "FRF", "!ambiguous 1000 or 1");
+    row("a signed dot before three digits", "-1.234", "EUR", "!ambiguous -1234 or -1,234");
+    row("dollar", "$5", "EUR", noAmount);
+    row("two marks", "€ 5 EUR", "EUR", noAmount);
+    row("two numbers", "12 34", "EUR", noAmount);
+    row("grouping not by threes", "1.23.456", "EUR", noAmount);
+    row("two decimal commas after dots", "1.234,5,6", "EUR", noAmount);
+    row("dots and spaces together", "1 234.567,8", "EUR", noAmount);
+    row("grouping after the decimal", "0,123 456", "EUR", noAmount);
+    row("mark alone", "€", "EUR", noAmount);
+    row("comma alone", ",", "EUR", noAmount);
+    row("a word after", "12 euros", "EUR", noAmount);
+    row("exponent without digits", "12E", "EUR", noAmount);
+    row("more than a display holds", "1234567890123456789012", "EUR", "!too long");
+    row("beyond the largest magnitude", "1E+309", "EUR", "!out of range");
+    row("below the smallest magnitude", "1E-309", "EUR", "!out of range");
 }
 
 void TestPastedAmount::read()
@@ -86,7 +94,15 @@ void TestPastedAmount::read()
     QFETCH(QString, text);
     QFETCH(QString, unit);
     QFETCH(QString, keyed);
-    QCOMPARE(Euro::NumberText::readPasted(text, unit).value_or(QString()), keyed);
+    using Euro::NumberText::PasteRefusal;
+    const Euro::NumberText::PastedAmount a = Euro::NumberText::readPasted(text, unit);
+    const QMap<PasteRefusal, QString> reasons{{PasteRefusal::None, a.keyed},
+                                              {PasteRefusal::NotAnAmount, "!no amount"},
+                                              {PasteRefusal::OtherUnit, "!unit " + a.markedUnit},
+                                              {PasteRefusal::Ambiguous, "!ambiguous " + a.asThousands + " or " + a.asDecimals},
+                                              {PasteRefusal::TooLong, "!too long"},
+                                              {PasteRefusal::OutOfRange, "!out of range"}};
+    QCOMPARE(reasons.value(a.refusal), keyed);
 }
 
 QTEST_APPLESS_MAIN(TestPastedAmount)

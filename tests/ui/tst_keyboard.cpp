@@ -634,6 +634,13 @@ void TestKeyboard::amountsInAndOut_data()
     row("a drop on the euro display", "", "9", "ReadOut(1)", "drop:0:3 FF", "", "3,");
     row("a refused drop", "", "9", "ReadOut(1)", "drop:0:12 $", "", "9,",
         QStringLiteral("Le texte déposé ne contient pas un montant : « 12 $ »."));
+    // Every refusal says why.
+    row("an ambiguous paste gives both readings", "2.500", "1 2", "ReadOut(1)", "keys:Ctrl+V", "", "12,",
+        QStringLiteral("Montant ambigu : « 2.500 » peut se lire 2 500 ou 2,5. Écrivez 2500 ou 2,5."));
+    row("a drop marked in euros", "", "9", "ReadOut(1)", "drop:1:100 €", "", "9,",
+        QStringLiteral("Ce montant est en euros ; la saisie se fait en FRF."));
+    row("a paste longer than a display", QString(23, u'9'), "9", "ReadOut(1)", "keys:Ctrl+V", "", "9,",
+        QStringLiteral("Ce montant est trop long : un afficheur en montre 22 caractères au plus."));
 }
 
 void TestKeyboard::amountsInAndOut()

@@ -2,11 +2,12 @@
 //
 // Copying gives the amount as a display shows it, without a trailing decimal comma. Pasting
 // and dropping hand the text to the calculator, which reads it as a keyed amount or refuses
-// it; a refusal changes nothing and says so once.
+// it; a refusal changes nothing and says why, once.
 
 #include "ui/main/frmeuro.h"
 
 #include "engine/msgbox.h"
+#include "engine/numbertext.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +27,12 @@ constexpr qsizetype QuotedLength = 40;
 QKeyCombination withoutKeypad(const QKeyEvent &key)
 {
     return QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));
+}
+
+// A unit as a message names it: "euros", or the currency's code.
+QString unitName(const QString &code)
+{
+    return code == u"EUR" ? QStringLiteral("euros") : code;
 }
 
 // An amount as copied: "12," gives "12", "-5," gives "-5".
@@ -95,17 +102,42 @@ QString FrmEuro::bothAmounts() const
 
 void FrmEuro::pasteAmount(const QString &text, AmountSource source)
 {
-    if (m_calculator.enterAmount(text))
-        return;
-    const QString from = source == AmountSource::Clipboard ? QStringLiteral("Le presse-papiers")
-                                                           : QStringLiteral("Le texte déposé");
+    using Euro::NumberText::PasteRefusal;
+    const Euro::NumberText::PastedAmount amount = m_calculator.enterAmount(text);
     const QString found = text.simplified();
-    QString message = from + QStringLiteral(" ne contient pas un montant");
-    if (!found.isEmpty()) {
-        const QString quoted = found.size() > QuotedLength ? found.first(QuotedLength) + u'…' : found;
-        message += QStringLiteral(" : « ") + quoted + QStringLiteral(" »");
+    const QString quoted = found.size() > QuotedLength ? found.first(QuotedLength) + u'…' : found;
+    QString message;
+    switch (amount.refusal) {
+    case PasteRefusal::None:
+        return;
+    case PasteRefusal::NotAnAmount:
+        message = (source == AmountSource::Clipboard ? QStringLiteral("Le presse-papiers")
+                                                     : QStringLiteral("Le texte déposé"))
+                  + QStringLiteral(" ne contient pas un montant");
+        if (!found.isEmpty())
+            message += QStringLiteral(" : « ") + quoted + QStringLiteral(" »");
+        message += u'.';
+        break;
+    case PasteRefusal::OtherUnit:
+        message = QStringLiteral("Ce montant est en %1 ; la saisie se fait en %2.")
+                      .arg(unitName(amount.markedUnit), unitName(m_calculator.inputUnitCode()));
+        break;
+    case PasteRefusal::Ambiguous: {
+        QString thousands = amount.asThousands;
+        thousands.insert(thousands.size() - 3, u' ');
+        message = QStringLiteral("Montant ambigu : « %1 » peut se lire %2 ou %3. Écrivez %4 ou %3.")
+                      .arg(quoted, thousands, amount.asDecimals, amount.asThousands);
+        break;
     }
-    Euro::MsgBox(message + u'.', Euro::vbExclamation, Euro::appTitle());
+    case PasteRefusal::TooLong:
+        message = QStringLiteral("Ce montant est trop long : un afficheur en montre %1 caractères au plus.")
+                      .arg(Euro::NumberText::MaxTextLength);
+        break;
+    case PasteRefusal::OutOfRange:
+        message = QStringLiteral("Ce montant dépasse la capacité de la calculatrice.");
+        break;
+    }
+    Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle());
 }
 
 void FrmEuro::pasteFromClipboard()
