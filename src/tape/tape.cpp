@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringBuilder>
 
 namespace {
@@ -68,6 +69,14 @@ QString Tape::displayAmount(const QString &displayText)
         return displayText.first(displayText.size() - 1);
     return displayText;
 }
+
+bool Tape::isHeadingLine(QStringView line)
+{
+    static const QRegularExpression dateTime(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} - \\d\\d:\\d\\d$"));
+    return isModeLine(line) || line == DateRule || line == ClearRule || dateTime.match(line.toString()).hasMatch();
+}
+
+bool Tape::isModeLine(QStringView line) { return line.startsWith(u"Calcul en "); }
 
 void Tape::empty()
 {

@@ -31,6 +31,11 @@ public:
     static QString dateTimeLine();
     // The display text without a final ",": "12," gives "12", "," gives "".
     static QString displayAmount(const QString &displayText);
+    // A line of a heading block: the date and time, the rule under it, the rule between
+    // two calculations, or a mode line.
+    static bool isHeadingLine(QStringView line);
+    // A mode line: "Calcul en " and the unit.
+    static bool isModeLine(QStringView line);
 
 Q_SIGNALS:
     void cleared();                       // the text was emptied

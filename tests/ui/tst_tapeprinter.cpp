@@ -191,6 +191,12 @@ private Q_SLOTS:
         QTest::newRow("a run taller than a page is split") << "a|b|c|d|e" << 2 << "a|b/c|d/e";
         QTest::newRow("the empty line first stays") << "|a|b" << 3 << "|a|b";
         QTest::newRow("a wrapped line counts its height") << "a||tall|b" << 4 << "a/tall|b";
+        QTest::newRow("a heading goes with the operation after it")
+            << "a||-+-+-+-+-+-||Calcul en FRF||b|c" << 7 << "a/-+-+-+-+-+-||Calcul en FRF||b|c";
+        QTest::newRow("the final heading stays with the operation before it")
+            << "a||b|c||-+-+-+-+-+-||Calcul en FRF" << 6 << "a/b|c||-+-+-+-+-+-||Calcul en FRF";
+        QTest::newRow("the final heading after a run taller than a page")
+            << "a|b|c|d|e|f||-+-+-+-+-+-" << 3 << "a|b|c/d|e/f||-+-+-+-+-+-";
     }
     void tapePages()
     {
@@ -204,23 +210,49 @@ private Q_SLOTS:
         QCOMPARE(got.join(u'/'), pages);
     }
 
-    // Every page is headed; an operation ends on the page where it starts.
+    // Every page is headed with the mode of its first line; an operation ends on the page
+    // where it starts; the final heading never fills a page of its own.
+    void pagesAreHeadedAndKeepOperationsWhole_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("firstMode");
+        QTest::addColumn<QString>("lastMode");
+        const QString clear = QStringLiteral("\r\n-+-+-+-+-+-\r\n\r\nCalcul en %1\r\n");
+        QString additions = additionsTape(40);
+        additions.remove(0, additions.indexOf(QStringLiteral("\r\n\r\n"))); // the operations only
+        QTest::newRow("forty additions") << additionsTape(40) << "FRF" << "FRF";
+        // Nine additions fill the first page to its foot.
+        QTest::newRow("a full page, then clear all") << additionsTape(9) + clear.arg("FRF") << "FRF" << "FRF";
+        QTest::newRow("euros after francs") << additionsTape(40) + clear.arg("Euros") + additions + clear.arg("FRF")
+                                            << "FRF" << "Euros";
+    }
     void pagesAreHeadedAndKeepOperationsWhole()
     {
+        QFETCH(QString, tape);
+        QFETCH(QString, firstMode);
+        QFETCH(QString, lastMode);
         TestSupport::FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
         const QString pdf = dir.filePath(QStringLiteral("forty.pdf"));
         AcceptDialogToPdf dialog(pdf);
-        Euro::printTape(nullptr, additionsTape(40), QStringLiteral("Calcul en FRF"));
+        Euro::printTape(nullptr, tape, QStringLiteral("Calcul en DEM")); // the mode at printing
         const QList<QStringList> pages = pdfPageLines(pdf);
         QVERIFY(pages.size() > 1);
         QCOMPARE(pages.size(), pdfPages(pdf));
+        static const QRegularExpression heading(QStringLiteral("^Pecunio Calcul en (\\S+) \u2014 10/12/2026 page (\\d+) / (\\d+)$"));
+        QStringList modes;
         for (qsizetype p = 0; p < pages.size(); ++p) {
-            QCOMPARE(pages[p].first(), QStringLiteral("Pecunio Calcul en FRF \u2014 10/12/2026 page %1 / %2")
-                                           .arg(p + 1)
-                                           .arg(pages.size()));
-            QVERIFY2(pages[p].last().startsWith(u'='), qPrintable(pages[p].last()));
+            const QRegularExpressionMatch m = heading.match(pages[p].first());
+            QVERIFY2(m.hasMatch(), qPrintable(pages[p].first()));
+            QCOMPARE(m.captured(2) + u'/' + m.captured(3), QStringLiteral("%1/%2").arg(p + 1).arg(pages.size()));
+            modes << m.captured(1);
+            const QString last = pages[p].last();
+            QVERIFY2(last.startsWith(u'=') || (p == pages.size() - 1 && last.startsWith(QLatin1String("Calcul en "))),
+                     qPrintable(last));
+            QVERIFY2(pages[p].filter(QRegularExpression(QStringLiteral("^= "))).size() > 0, "a page of headings only");
         }
-        QStringList tapeLines = Euro::printedTapeLines(additionsTape(40)); // the tape's own lines
+        QCOMPARE(modes.first(), firstMode);
+        QCOMPARE(modes.last(), lastMode);
+        QStringList tapeLines = Euro::printedTapeLines(tape); // the tape's own lines
         tapeLines.removeAll(QString());
         for (QString &line : tapeLines)
             line = line.simplified();

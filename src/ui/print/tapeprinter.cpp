@@ -3,6 +3,7 @@
 #include "engine/msgbox.h"
 #include "platform/clock.h"
 #include "platform/printdialog.h"
+#include "tape/tape.h"
 #include "ui/kit/messageboxes.h"
 
 #include <QDir>
@@ -32,38 +33,123 @@ QStringList printedTapeLines(const QString &tapeText)
 QList<QStringList> tapePages(const QStringList &lines, int pageHeight,
                              const std::function<int(const QString &line)> &lineHeight)
 {
+    // Blocks: the empty lines before a run of lines, and the run. A heading block (or the
+    // empty lines that end the tape) is no use alone at a page's foot or on a page of its own.
+    struct Block {
+        qsizetype from, runFrom, end;
+        int gap = 0, run = 0;
+        bool heading = true;
+    };
+    QList<Block> blocks;
+    for (qsizetype i = 0; i < lines.size();) {
+        Block b{i, i, i};
+        while (b.end < lines.size() && lines[b.end].isEmpty())
+            b.gap += lineHeight(lines[b.end++]);
+        b.runFrom = b.end;
+        while (b.end < lines.size() && !lines[b.end].isEmpty()) {
+            b.heading = b.heading && Tape::isHeadingLine(lines[b.end]);
+            b.run += lineHeight(lines[b.end++]);
+        }
+        blocks.append(b);
+        i = b.end;
+    }
+    // Units kept on one page when they fit: heading blocks with the block after them, those
+    // that end the tape with the unit before them.
+    struct Unit {
+        qsizetype first, last, tail; // blocks; tail: the first of the headings that end the tape
+    };
+    QList<Unit> units;
+    qsizetype headings = -1;
+    for (qsizetype k = 0; k < blocks.size(); ++k) {
+        if (blocks[k].heading) {
+            if (headings < 0)
+                headings = k;
+            continue;
+        }
+        units.append({headings < 0 ? k : headings, k, -1});
+        headings = -1;
+    }
+    if (headings >= 0 && !units.isEmpty())
+        units.last() = {units.last().first, blocks.size() - 1, headings};
+    else if (headings >= 0)
+        units.append({headings, blocks.size() - 1, -1});
+
     QList<QStringList> pages(1);
     int used = 0;
-    const auto put = [&](const QString &line) {
-        const int height = lineHeight(line);
-        if (used > 0 && used + height > pageHeight) {
-            pages.append(QStringList());
-            used = 0;
-        }
-        pages.last().append(line);
+    const auto newPage = [&] {
+        pages.append(QStringList());
+        used = 0;
+    };
+    const auto put = [&](qsizetype i) {
+        const int height = lineHeight(lines[i]);
+        if (used > 0 && used + height > pageHeight)
+            newPage();
+        pages.last().append(lines[i]);
         used += height;
     };
-    for (qsizetype i = 0; i < lines.size();) {
-        // One block: the empty lines before a run of lines, and the run.
-        qsizetype end = i;
-        while (end < lines.size() && lines[end].isEmpty())
-            ++end;
-        const qsizetype runStart = end;
-        int runHeight = 0;
-        while (end < lines.size() && !lines[end].isEmpty())
-            runHeight += lineHeight(lines[end++]);
-        int blockHeight = runHeight;
-        for (qsizetype k = i; k < runStart; ++k)
-            blockHeight += lineHeight(lines[k]);
-        if (used > 0 && used + blockHeight > pageHeight && runHeight <= pageHeight) {
-            pages.append(QStringList()); // the run goes whole onto the next page, without its gap
-            used = 0;
-            i = runStart;
+    // Lines from..end whole onto the next page, without the gap before runFrom, when they
+    // do not fit on this one but fit on a page; line by line otherwise.
+    const auto place = [&](qsizetype from, qsizetype runFrom, qsizetype end, int gap, int run) {
+        if (used > 0 && used + gap + run > pageHeight && run <= pageHeight) {
+            newPage();
+            from = runFrom;
         }
-        for (; i < end; ++i)
-            put(lines[i]);
+        for (qsizetype i = from; i < end; ++i)
+            put(i);
+    };
+    for (const Unit &u : units) {
+        const Block &first = blocks[u.first];
+        int run = first.run;
+        for (qsizetype k = u.first + 1; k <= u.last; ++k)
+            run += blocks[k].gap + blocks[k].run;
+        if (run <= pageHeight) {
+            place(first.from, first.runFrom, blocks[u.last].end, first.gap, run);
+            continue;
+        }
+        // Taller than a page: block by block, a run taller than a page split.
+        for (qsizetype k = u.first; k <= u.last; ++k) {
+            if (k == u.tail) {
+                // The headings that end the tape take the last line before them along
+                // rather than fill a page of their own.
+                int tail = 0;
+                for (qsizetype t = k; t <= u.last; ++t)
+                    tail += blocks[t].gap + blocks[t].run;
+                if (used + tail > pageHeight && pages.last().size() > 1) {
+                    const QString carried = pages.last().takeLast();
+                    newPage();
+                    pages.last().append(carried);
+                    used = lineHeight(carried);
+                }
+                for (qsizetype i = blocks[k].from; i < blocks[u.last].end; ++i)
+                    put(i);
+                break;
+            }
+            place(blocks[k].from, blocks[k].runFrom, blocks[k].end, blocks[k].gap, blocks[k].run);
+        }
     }
     return pages;
+}
+
+QStringList pageModeLines(const QList<QStringList> &pages, const QString &before)
+{
+    QStringList modes;
+    QString inForce = before;
+    for (const QStringList &page : pages) {
+        // A page that opens with a heading block is in the mode that block names.
+        QString opening;
+        for (const QString &line : page) {
+            if (!line.isEmpty() && !Tape::isHeadingLine(line))
+                break;
+            if (Tape::isModeLine(line))
+                opening = line;
+        }
+        modes.append(opening.isEmpty() ? inForce : opening);
+        for (const QString &line : page) {
+            if (Tape::isModeLine(line))
+                inForce = line;
+        }
+    }
+    return modes;
 }
 
 namespace {
@@ -122,6 +208,7 @@ bool printLines(QPrinter &printer, const QStringList &lines, const PageHeading &
         return qMax(lineHeight, painter.boundingRect(QRect(0, 0, page.width(), bodyHeight), wrapFlags, line).height());
     };
     const QList<QStringList> pages = tapePages(lines, bodyHeight, heightOf);
+    const QStringList modes = pageModeLines(pages, heading.modeLine);
 
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (p > 0 && !printer.newPage())
@@ -130,7 +217,7 @@ bool printLines(QPrinter &printer, const QStringList &lines, const PageHeading &
             painter.setFont(headingFont);
             const QRect band(0, 0, page.width(), headingMetrics.lineSpacing());
             painter.drawText(band, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Pecunio"));
-            QStringList middle{heading.modeLine, heading.date};
+            QStringList middle{modes[p], heading.date};
             middle.removeAll(QString());
             painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, middle.join(QStringLiteral(" \u2014 ")));
             painter.drawText(band, Qt::AlignRight | Qt::AlignTop,
