@@ -217,13 +217,18 @@ private Q_SLOTS:
         ThrowAwaySettings store;
         const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         auto done = qScopeGuard([watch] { ::close(watch); });
-        QVERIFY(::inotify_add_watch(watch, QFile::encodeName(store.configHome()).constData(), IN_CREATE | IN_MOVED_TO) >= 0);
+        const QByteArray folder = QFile::encodeName(store.configHome());
+        QVERIFY(::inotify_add_watch(watch, folder.constData(), IN_CREATE | IN_MOVED_TO) >= 0);
         QVERIFY(Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/")));
         int changes = 0;
         alignas(inotify_event) char events[4096];
-        for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;)
-            for (char *at = events; at < events + got; at += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(at)->len)
-                changes += QByteArray(reinterpret_cast<inotify_event *>(at)->name) == "Pecunio.ini";
+        for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;) {
+            for (const char *at = events; at < events + got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                changes += QByteArray(event->name) == "Pecunio.ini";
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
         QCOMPARE(changes, 1);
     }
 };

@@ -240,7 +240,8 @@ private Q_SLOTS:
         QVERIFY(QDir(data.path()).mkpath(QStringLiteral("applications")));
         for (const QString &name : executables) {
             const bool page = name.endsWith(QLatin1String(".desktop"));
-            writeFile(page ? data.filePath(QStringLiteral("applications/") + name) : bin.filePath(name), "#!/bin/sh\n", !page);
+            const QString at = page ? data.filePath(QStringLiteral("applications/") + name) : bin.filePath(name);
+            writeFile(at, "#!/bin/sh\n", !page);
         }
         for (const QString &name : plainFiles)
             writeFile(bin.filePath(name), "data", false);

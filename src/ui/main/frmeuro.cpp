@@ -36,7 +36,8 @@ QString setAsideMessage(QStringList codes)
     if (!codes.isEmpty())
         names = codes.join(QStringLiteral(", ")) + QStringLiteral(" et ") + names;
     if (codes.isEmpty())
-        return QStringLiteral("Le taux de %1 enregistré dans les paramètres est illisible : le taux officiel est utilisé.")
+        return QStringLiteral("Le taux de %1 enregistré dans les paramètres est illisible : le taux officiel est "
+                              "utilisé.")
             .arg(names);
     return QStringLiteral("Les taux de %1 enregistrés dans les paramètres sont illisibles : les taux officiels sont "
                           "utilisés.")
