@@ -9,16 +9,48 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Euro {
 
+namespace {
+
+// A folder only this user can enter: a real folder (no link), owned by the user, with no
+// rights for anyone else. Files in it cannot be swapped for links by another account.
+bool isPrivateFolder(const QString &folder)
+{
+    struct stat info {};
+    if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+// The user's runtime folder; when it is unusable, a folder of the user's own in the shared
+// temporary folder, made with owner-only rights. "" when neither is private.
+QString guardFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (isPrivateFolder(runtime))
+        return runtime;
+    const QString own = QDir::tempPath() + QStringLiteral("/pecunio-") + QString::number(::geteuid());
+    ::mkdir(QFile::encodeName(own).constData(), 0700); // one planted by another account fails the check below
+    return isPrivateFolder(own) ? own : QString();
+}
+
+// Opens a file of the guard's folder for writing, never through a link.
+int openOwnFile(const QString &path, int flags)
+{
+    return ::open(QFile::encodeName(path).constData(), flags | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+}
+
+} // namespace
+
 InstanceGuard::InstanceGuard(const QString &applicationName)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    m_path = folder + QLatin1Char('/') + applicationName + QStringLiteral(".lock");
+    const QString folder = guardFolder();
+    if (!folder.isEmpty())
+        m_path = folder + QLatin1Char('/') + applicationName + QStringLiteral(".lock");
 }
 
 InstanceGuard::~InstanceGuard()
@@ -32,8 +64,8 @@ bool InstanceGuard::tryAcquire()
     if (m_held)
         return true;
     if (m_fd < 0) {
-        const QByteArray path = QFile::encodeName(m_path);
-        m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (!m_path.isEmpty())
+            m_fd = openOwnFile(m_path, O_RDWR);
         if (m_fd < 0)
             return true; // no guard can be set up: better to run than to refuse
     }
@@ -54,9 +86,14 @@ QString raisePath(const QString &lockPath) { return lockPath + QStringLiteral(".
 
 void InstanceGuard::requestRaise() const
 {
-    QFile request(raisePath(m_path));
-    if (request.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        request.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch())); // a change to watch
+    if (m_path.isEmpty())
+        return;
+    const int fd = openOwnFile(raisePath(m_path), O_WRONLY | O_TRUNC);
+    if (fd < 0)
+        return;
+    const QByteArray stamp = QByteArray::number(QDateTime::currentMSecsSinceEpoch()); // a change to watch
+    [[maybe_unused]] const ssize_t written = ::write(fd, stamp.constData(), size_t(stamp.size()));
+    ::close(fd);
 }
 
 void InstanceGuard::onRaiseRequest(QObject *context, std::function<void()> onRequest) const
@@ -64,10 +101,10 @@ void InstanceGuard::onRaiseRequest(QObject *context, std::function<void()> onReq
     if (!m_held)
         return;
     const QString path = raisePath(m_path);
-    QFile request(path);
-    if (!request.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const int fd = openOwnFile(path, O_WRONLY | O_TRUNC);
+    if (fd < 0)
         return; // no request can come: the program runs without
-    request.close();
+    ::close(fd);
     auto *watcher = new QFileSystemWatcher({path}, context);
     QObject::connect(watcher, &QFileSystemWatcher::fileChanged, context, [watcher, path, onRequest] {
         if (!watcher->files().contains(path))

@@ -1,9 +1,11 @@
 #pragma once
 // One running copy of the program per executable name and per user.
 //
-// The guard is an advisory lock (flock) on a file in the user's runtime folder, named after
-// the executable. The kernel drops the lock when the process ends, however it ends, so a
-// crash or a kill never leaves a stale guard behind.
+// The guard is an advisory lock (flock) on a file in the user's runtime folder (or, when that
+// is unusable, a folder of the user's own made with owner-only rights in the temporary
+// folder), named after the executable. Its files are never opened through a link. The
+// kernel drops the lock when the process ends, however it ends, so a crash or a kill never
+// leaves a stale guard behind.
 
 #include <QString>
 
@@ -23,7 +25,7 @@ public:
 
     // True when this process now holds the guard (or already did); false when another
     // running process of the same name and user holds it. A guard that cannot be set up
-    // at all (no runtime folder) lets the program run.
+    // at all (no private folder) lets the program run.
     bool tryAcquire();
 
     QString lockFilePath() const { return m_path; }

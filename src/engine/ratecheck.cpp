@@ -31,7 +31,8 @@ RateCheck checkRate(QStringView text)
     // A minus sign says what is wrong more plainly than "not a number" would.
     if (text.startsWith(u'-') && isPlainDecimal(text.sliced(1)))
         return RateCheck::NotAboveZero;
-    if (!isPlainDecimal(text))
+    // A stored text is held to the box's limit too: a 29-digit rate reads every amount as 0.
+    if (!isPlainDecimal(text) || text.size() > RateMaxLength)
         return RateCheck::NotNumeric;
     const std::optional<Amount> rate = NumberText::read(text);
     if (!rate)

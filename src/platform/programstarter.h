@@ -6,7 +6,8 @@
 
 namespace Euro {
 
-// Starts the program at path with no arguments; false when it could not be started.
+// Starts the program at path with no arguments, or, when path names no file, the command
+// line it holds ("/usr/bin/tool" page); false when it could not be started.
 bool StartProgram(const QString &path);
 
 } // namespace Euro

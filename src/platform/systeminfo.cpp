@@ -6,28 +6,41 @@
 
 namespace Euro {
 
-QStringList systemInfoToolNames()
+QList<SystemInfoTool> systemInfoTools()
 {
+    const QString settings = QStringLiteral("gnome-control-center");
     return {
-        QStringLiteral("kinfocenter"),          // KDE
-        QStringLiteral("hardinfo2"),
-        QStringLiteral("hardinfo"),
-        QStringLiteral("cpu-x"),
-        QStringLiteral("lshw-gtk"),
-        QStringLiteral("gnome-system-monitor"), // GNOME
-        QStringLiteral("mate-system-monitor"),  // MATE
+        // GNOME Settings' page about the system: its name changed across versions, and the
+        // panel's desktop entry tells which one is installed.
+        {settings, {QStringLiteral("system"), QStringLiteral("about")}, QStringLiteral("gnome-system-panel.desktop")},
+        {settings, {QStringLiteral("about")}, QStringLiteral("gnome-about-panel.desktop")},
+        {settings, {QStringLiteral("info-overview")}, QStringLiteral("gnome-info-overview-panel.desktop")},
+        {QStringLiteral("kinfocenter"), {}, {}},
+        {QStringLiteral("xfce4-about"), {}, {}},
+        {QStringLiteral("cinnamon-settings"), {QStringLiteral("info")}, {}},
+        {QStringLiteral("hardinfo2"), {}, {}},
+        {QStringLiteral("hardinfo"), {}, {}},
+        {QStringLiteral("cpu-x"), {}, {}},
+        {QStringLiteral("lshw-gtk"), {}, {}},
+        {QStringLiteral("gnome-system-monitor"), {}, {}},
+        {QStringLiteral("mate-system-monitor"), {}, {}},
     };
 }
 
-QString findSystemInfoTool(const QStringList &names, const QString &searchPath)
+QString findSystemInfoTool(const QList<SystemInfoTool> &tools, const QString &searchPath)
 {
     const QStringList folders = searchPath.split(QDir::listSeparator(), Qt::SkipEmptyParts);
     if (folders.isEmpty())
         return {};
-    for (const QString &name : names) {
-        const QString found = QStandardPaths::findExecutable(name, folders);
-        if (!found.isEmpty())
+    for (const SystemInfoTool &tool : tools) {
+        const QString found = QStandardPaths::findExecutable(tool.program, folders);
+        if (found.isEmpty())
+            continue;
+        if (!tool.page.isEmpty() && QStandardPaths::locate(QStandardPaths::ApplicationsLocation, tool.page).isEmpty())
+            continue;
+        if (tool.arguments.isEmpty())
             return found;
+        return QLatin1Char('"') + found + QStringLiteral("\" ") + tool.arguments.join(QLatin1Char(' '));
     }
     return {};
 }
@@ -46,7 +59,7 @@ std::unique_ptr<MemoryRegistry> systemInfoRegistry(const QString &toolPath)
 
 std::unique_ptr<MemoryRegistry> systemInfoRegistry()
 {
-    return systemInfoRegistry(findSystemInfoTool(systemInfoToolNames(), qEnvironmentVariable("PATH")));
+    return systemInfoRegistry(findSystemInfoTool(systemInfoTools(), qEnvironmentVariable("PATH")));
 }
 
 } // namespace Euro

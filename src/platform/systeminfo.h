@@ -1,11 +1,13 @@
 #pragma once
 // Where the About window looks for the system-information tool: two registry entries, the
-// first naming the tool's full path, the second the folder that holds it. On Linux the
-// stand-in registry answers the first entry with a well-known system-information program
-// found through PATH, and holds nothing else.
+// first naming the tool (its full path, and the arguments it needs, as a command line), the
+// second the folder that holds it. On Linux the stand-in registry answers the first entry
+// with the system-information program of the desktop found through PATH, and holds
+// nothing else.
 
 #include "platform/memoryregistry.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -20,11 +22,19 @@ inline constexpr char SharedToolsKeyPath[] = "SOFTWARE\\Microsoft\\Shared Tools 
 inline constexpr char SharedToolsMsInfoValue[] = "MSINFO";
 inline constexpr char MsInfoFileName[] = "MSINFO32.EXE";
 
-// Well-known programs that show the machine's hardware and system, best first.
-QStringList systemInfoToolNames();
+struct SystemInfoTool {
+    QString program;      // looked up through PATH
+    QStringList arguments;
+    QString page;         // a desktop entry that must be installed for that page to exist; "" for none
+};
 
-// The full path of the first of names found in searchPath (a PATH-style list), or "".
-QString findSystemInfoTool(const QStringList &names, const QString &searchPath);
+// The system-information programs of the common desktops, then the stand-alone ones, best
+// first.
+QList<SystemInfoTool> systemInfoTools();
+
+// The first of tools found in searchPath (a PATH-style list), its page installed, as a
+// command line: its full path alone, or quoted and followed by its arguments; "" for none.
+QString findSystemInfoTool(const QList<SystemInfoTool> &tools, const QString &searchPath);
 
 // The stand-in registry: the first entry holds toolPath when it is not empty; nothing else.
 std::unique_ptr<MemoryRegistry> systemInfoRegistry(const QString &toolPath);

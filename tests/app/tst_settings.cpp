@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 using TestSupport::ThrowAwaySettings;
 
 class TestSettings : public QObject
@@ -153,19 +156,24 @@ private Q_SLOTS:
         QCOMPARE(f.readAll(), before);
     }
 
-    // A broken store never stops the program: it works with what it can read and keeps
-    // what it wrote for the rest of the run.
+    // A broken store never stops the program: it works with what it can read, keeps what it
+    // wrote for the rest of the run, seeds nothing over a file it cannot read, and says once
+    // what it could not do, naming the file. (Permissions do not stop root.)
     void brokenStore_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("garbled file") << "garbled";
-        QTest::newRow("folder in place of the file") << "folder";
-        QTest::newRow("read-only file") << "readonly";
-        QTest::newRow("read-only configuration folder") << "readonlyfolder";
+        QTest::addColumn<QString>("notice"); // what the message says, "" for no message
+        const QString unwritable = ::geteuid() == 0 ? QString() : QStringLiteral("ne peuvent pas être enregistrés");
+        QTest::newRow("garbled file") << "garbled" << "";
+        QTest::newRow("folder in place of the file") << "folder" << "ne peut pas être lu";
+        QTest::newRow("read-only file") << "readonly" << unwritable;
+        QTest::newRow("read-only configuration folder") << "readonlyfolder" << unwritable;
+        QTest::newRow("configuration folder under a plain file") << "underfile" << "ne peuvent pas être enregistrés";
     }
     void brokenStore()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, notice);
         ThrowAwaySettings store;
         const QString path = Euro::settingsFilePath(app);
         if (kind == QLatin1String("garbled")) {
@@ -175,23 +183,53 @@ private Q_SLOTS:
         } else if (kind == QLatin1String("readonly")) {
             writeFile(path, "[taux]\nBEF=\"40,3399\"\n");
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
-        } else {
+        } else if (kind == QLatin1String("readonlyfolder")) {
             QVERIFY(QFile::setPermissions(store.configHome(), QFile::ReadOwner | QFile::ExeOwner));
+        } else {
+            writeFile(store.configHome() + QStringLiteral("/plain"), "");
+            qputenv("XDG_CONFIG_HOME", (store.configHome() + QStringLiteral("/plain/config")).toLocal8Bit());
         }
         auto restore = qScopeGuard([&] {
             QFile::setPermissions(store.configHome(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         });
+        const QString file = Euro::settingsFilePath(app);
 
         Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/"));
-        QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), QStringLiteral("6,55957"));
-        QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("etat")), QStringLiteral("actif"));
+        const bool seeded = kind != QLatin1String("folder");
+        QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), seeded ? QStringLiteral("6,55957") : QString());
+        QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("etat")), seeded ? QStringLiteral("actif") : QString());
         if (kind == QLatin1String("folder"))
             QVERIFY(QFileInfo(path).isDir());
         // No temporary file is left behind by a failed write.
         const QStringList leftovers = QDir(store.configHome()).entryList(QDir::Files | QDir::Hidden);
         for (const QString &f : leftovers)
-            QVERIFY2(f == QLatin1String("Pecunio.ini"), qPrintable(f));
+            QVERIFY2(f == QLatin1String("Pecunio.ini") || f == QLatin1String("plain"), qPrintable(f));
+
+        const QString told = Euro::takeStoreNotice(app);
+        QVERIFY2(notice.isEmpty() ? told.isEmpty() : told.contains(notice) && told.contains(file), qPrintable(told));
+        QCOMPARE(Euro::takeStoreNotice(app), QString()); // said once
+    }
+
+    // A first run cut short leaves all sixteen values or none: they reach the file in one change.
+    void firstRunIsOneChangeOfTheFile()
+    {
+        ThrowAwaySettings store;
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        auto done = qScopeGuard([watch] { ::close(watch); });
+        const QByteArray folder = QFile::encodeName(store.configHome());
+        QVERIFY(::inotify_add_watch(watch, folder.constData(), IN_CREATE | IN_MOVED_TO) >= 0);
+        QVERIFY(Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/")));
+        int changes = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;) {
+            for (const char *at = events; at < events + got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                changes += QByteArray(event->name) == "Pecunio.ini";
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        QCOMPARE(changes, 1);
     }
 };
 

@@ -17,6 +17,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <pwd.h>
+#include <unistd.h>
 
 using TestSupport::binaryDir;
 using TestSupport::startIsolated;
@@ -187,6 +189,35 @@ private Q_SLOTS:
         QVERIFY(holder.waitForFinished(10000));
         Euro::InstanceGuard afterCrash(QStringLiteral("Pecunio"));
         QVERIFY(afterCrash.tryAcquire());
+    }
+
+    // A raise request never writes through a link planted where its file goes: beside the
+    // lock, or in the shared temporary folder when the runtime folders are unusable.
+    void raiseRequestFollowsNoLink_data()
+    {
+        QTest::addColumn<bool>("runtimeUsable");
+        QTest::newRow("link beside the lock") << true;
+        QTest::newRow("runtime folder open to others") << false;
+    }
+    void raiseRequestFollowsNoLink()
+    {
+        QFETCH(bool, runtimeUsable);
+        QTemporaryDir temp;
+        const QString run = temp.filePath(QStringLiteral("run")), victim = temp.filePath(QStringLiteral("victim"));
+        QVERIFY(QDir().mkdir(run, runtimeUsable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                : QFile::Permissions(0x7755)));
+        QFile qtRuntime(temp.filePath(QStringLiteral("runtime-") + ::getpwuid(::geteuid())->pw_name)), file(victim);
+        QVERIFY(qtRuntime.open(QIODevice::WriteOnly) && file.open(QIODevice::WriteOnly) && file.write("précieux") > 0);
+        file.close();
+        for (const QString &folder : {run, temp.path()})
+            QVERIFY(QFile::link(victim, folder + QStringLiteral("/PecunioTestLink.lock.raise")));
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTemp = qgetenv("TMPDIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run));
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        Euro::InstanceGuard(QStringLiteral("PecunioTestLink")).requestRaise();
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        qputenv("TMPDIR", oldTemp);
+        QCOMPARE(TestSupport::readAll(victim), QByteArray("précieux"));
     }
 
     // The real program on a fresh account, under its own name and renamed.

@@ -38,6 +38,8 @@ private Q_SLOTS:
         QTest::newRow("small exponent") << "1e-99" << RateCheck::NotNumeric;
         QTest::newRow("plus sign") << "+7" << RateCheck::NotNumeric;
         QTest::newRow("trailing zero kept") << "340,750" << RateCheck::Ok;
+        QTest::newRow("29 digits") << "40339900000000000000000000000" << RateCheck::NotNumeric;
+        QTest::newRow("nine characters") << "1936,2700" << RateCheck::NotNumeric;
     }
     void checkRate()
     {

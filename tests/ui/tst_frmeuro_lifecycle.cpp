@@ -8,6 +8,7 @@
 #include "ui/about/frmabout.h"
 #include "ui/kit/windowplacement.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void loadGivesStartValues();
     void loadReadsRatesFromTheStore_data();
     void loadReadsRatesFromTheStore();
+    void storeFaultsAreSaid_data();
+    void storeFaultsAreSaid();
     void loadStartsTheTape();
     void readableInADarkTheme();
     void displaysShowTheWholeText_data();
@@ -329,9 +332,10 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
     QTest::addColumn<QString>("message");   // the names of the rates set aside
 
     const auto setAside = [](const QString &names, bool several = false) {
-        return QStringLiteral("Taux illisible dans les paramètres pour : ") + names
-            + (several ? QStringLiteral(". Les taux officiels sont utilisés.")
-                       : QStringLiteral(". Le taux officiel est utilisé."));
+        return several ? QStringLiteral("Les taux de %1 enregistrés dans les paramètres sont illisibles : les taux "
+                                        "officiels sont utilisés.").arg(names)
+                       : QStringLiteral("Le taux de %1 enregistré dans les paramètres est illisible : le taux officiel "
+                                        "est utilisé.").arg(names);
     };
     QTest::newRow("edited rates, start rate apart")
         << QStringList{"taux=7,1", "FRF=6,6", "DEM=2"} << QStringList{"taux=7,1", "FRF=6,6", "DEM=2"} << QString();
@@ -344,12 +348,14 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
     QTest::newRow("negative") << QStringList{"DEM=-1,95583"} << QStringList{"DEM=1,95583"} << setAside("DEM");
     QTest::newRow("a hundred thousand digits")
         << QStringList{QStringLiteral("FRF=") + QString(100000, u'9')} << QStringList{"FRF=6,55957"} << setAside("FRF");
+    QTest::newRow("longer than the rate box") << QStringList{"LUF=40339900000000000000000000000"}
+                                              << QStringList{"LUF=40,3399"} << setAside("LUF");
     QTest::newRow("start rate") << QStringList{"taux=6.55957"} << QStringList{"taux=6,55957", "FRF=6,55957"}
-                                << setAside("FRF (taux de départ)");
-    QTest::newRow("several, one message")
-        << QStringList{"FRF=x", "DEM=-2", "GRD=340,750", "taux"} << QStringList{"FRF=6,55957", "DEM=1,95583",
-                                                                                "GRD=340,750", "taux=6,55957"}
-        << setAside("DEM, FRF, FRF (taux de départ)", true);
+                                << setAside("FRF");
+    QTest::newRow("several, one message, each currency once")
+        << QStringList{"FRF=x", "DEM=-2", "GRD=340,750", "taux", "ATS=1e2"}
+        << QStringList{"FRF=6,55957", "DEM=1,95583", "GRD=340,750", "taux=6,55957", "ATS=13,7603"}
+        << setAside("ATS, DEM et FRF", true);
 }
 
 void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
@@ -405,6 +411,41 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
     for (const QString &edit : stored)
         QCOMPARE(storedSetting(Euro::SectionTaux, edit.section(QLatin1Char('='), 0, 0)), edit.section(QLatin1Char('='), 1));
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("0,"));
+}
+
+// A store that cannot be read (a folder in its place) or written (its folder under a plain
+// file) is said once the window is up, with the legal rates in use; a rate validated all the
+// same says that it holds for this run.
+void TestFrmEuroLifecycle::storeFaultsAreSaid_data()
+{
+    QTest::addColumn<bool>("unreadable");
+    QTest::newRow("unreadable") << true;
+    QTest::newRow("unwritable") << false;
+}
+
+void TestFrmEuroLifecycle::storeFaultsAreSaid()
+{
+    QFETCH(bool, unreadable);
+    TestSupport::ThrowAwaySettings settings;
+    TestSupport::MessageCapture messages;
+    QFile plain(settings.configHome() + QStringLiteral("/plain"));
+    QVERIFY(unreadable ? QDir().mkpath(Euro::settingsFilePath(Euro::AppName())) : plain.open(QIODevice::WriteOnly));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(unreadable ? settings.configHome() : plain.fileName() + "/config"));
+    const QString file = QDir::toNativeSeparators(Euro::settingsFilePath(Euro::AppName()));
+    Euro::initialiseSettings(Euro::AppName(), QDate(2026, 12, 8), QStringLiteral("/opt/pecunio/"));
+    FrmEuro window;
+    window.show();
+    QTest::qWait(1);
+    QCOMPARE(Euro::rateText(Euro::findRate(QStringLiteral("DEM"))), QStringLiteral("1,95583"));
+    QCOMPARE(messages.shown().size(), 1);
+    QVERIFY(messages.shown().first().text.contains(QStringLiteral(":\r\n") + file + QStringLiteral("\r\n")));
+    window.lblFermer_Click(2);
+    window.findChild<QListWidget *>(QStringLiteral("lstPays"))->setCurrentRow(2); // DEM
+    window.findChild<QLineEdit *>(QStringLiteral("txtTaux"))->setText(QStringLiteral("2"));
+    window.cmdTaux_Click();
+    QCOMPARE(Euro::rateText(Euro::findRate(QStringLiteral("DEM"))), QStringLiteral("2"));
+    QCOMPARE(messages.shown().last().text, QStringLiteral("Le taux de DEM vaut pour cette session seulement : il n'a "
+                                                          "pas pu être enregistré dans le fichier :\r\n") + file);
 }
 
 void TestFrmEuroLifecycle::loadStartsTheTape()

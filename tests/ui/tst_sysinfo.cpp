@@ -6,7 +6,9 @@
 #include "support/testsupport.h"
 #include "ui/about/frmabout.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -215,9 +217,9 @@ private Q_SLOTS:
 
     void findTool_data()
     {
-        QTest::addColumn<QStringList>("executables");  // in the first PATH folder
+        QTest::addColumn<QStringList>("executables");  // in the first PATH folder; *.desktop: an installed page
         QTest::addColumn<QStringList>("plainFiles");   // not executable
-        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("found");            // the program, and its arguments
         QTest::newRow("nothing installed") << QStringList{} << QStringList{} << "";
         QTest::newRow("one tool") << QStringList{"hardinfo"} << QStringList{} << "hardinfo";
         QTest::newRow("the better known first") << QStringList{"gnome-system-monitor", "kinfocenter"}
@@ -225,25 +227,37 @@ private Q_SLOTS:
         QTest::newRow("a file that cannot run is skipped")
             << QStringList{"cpu-x"} << QStringList{"kinfocenter"} << "cpu-x";
         QTest::newRow("other programs do not count") << QStringList{"xterm", "sysinfo.sh"} << QStringList{} << "";
+        QTest::newRow("GNOME Settings on its system page") << QStringList{"hardinfo2", "gnome-control-center",
+                                                                          "gnome-system-panel.desktop"}
+                                                           << QStringList{} << "gnome-control-center system about";
     }
     void findTool()
     {
         QFETCH(QStringList, executables);
         QFETCH(QStringList, plainFiles);
         QFETCH(QString, found);
-        QTemporaryDir bin, other;
-        for (const QString &name : executables)
-            writeFile(bin.filePath(name), "#!/bin/sh\n", true);
+        QTemporaryDir bin, other, data;
+        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("applications")));
+        for (const QString &name : executables) {
+            const bool page = name.endsWith(QLatin1String(".desktop"));
+            const QString at = page ? data.filePath(QStringLiteral("applications/") + name) : bin.filePath(name);
+            writeFile(at, "#!/bin/sh\n", !page);
+        }
         for (const QString &name : plainFiles)
             writeFile(bin.filePath(name), "data", false);
+        const QByteArray oldData = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path()));
+        auto restore = qScopeGuard([&] { qputenv("XDG_DATA_DIRS", oldData); });
         const QString path = other.path() + QLatin1Char(':') + bin.path();
-        const QString tool = Euro::findSystemInfoTool(Euro::systemInfoToolNames(), path);
-        QCOMPARE(tool, found.isEmpty() ? QString() : bin.filePath(found));
+        QStringList words = found.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!words.isEmpty())
+            words.first() = bin.filePath(words.first());
+        QCOMPARE(QProcess::splitCommand(Euro::findSystemInfoTool(Euro::systemInfoTools(), path)), words);
     }
 
     void findToolWithEmptyPath()
     {
-        QCOMPARE(Euro::findSystemInfoTool(Euro::systemInfoToolNames(), QString()), QString());
+        QCOMPARE(Euro::findSystemInfoTool(Euro::systemInfoTools(), QString()), QString());
     }
 
     void standInAnswersOnlyTheFirstEntry_data()
@@ -276,7 +290,7 @@ private Q_SLOTS:
         writeFile(bin.filePath(QStringLiteral("hardinfo")),
                   "#!/bin/sh\necho \"$$\" > '" + QFile::encodeName(mark) + "'\n", true);
         auto registry =
-            Euro::systemInfoRegistry(Euro::findSystemInfoTool(Euro::systemInfoToolNames(), bin.path()));
+            Euro::systemInfoRegistry(Euro::findSystemInfoTool(Euro::systemInfoTools(), bin.path()));
         MessageCapture messages;
         FrmAbout about;
         about.setRegistry(registry.get());

@@ -3,6 +3,8 @@
 #include "engine/currencies.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSettings>
@@ -23,6 +25,33 @@ QHash<QString, QString> &unsavedValues()
     return values;
 }
 
+enum class Fault { None, Unreadable, Unwritable };
+
+struct FileState {
+    Fault fault = Fault::None; // the first one met
+    bool told = false;
+};
+
+// What went wrong with each file this run, so that it is said once.
+QHash<QString, FileState> &fileStates()
+{
+    static QHash<QString, FileState> states;
+    return states;
+}
+
+void noteFault(const QString &file, Fault fault)
+{
+    FileState &state = fileStates()[file];
+    if (state.fault == Fault::None)
+        state.fault = fault;
+}
+
+bool readable(const QString &file)
+{
+    // QSettings reads a file it cannot open as an empty one: look first.
+    return !QFileInfo::exists(file) || QFile(file).open(QIODevice::ReadOnly);
+}
+
 } // namespace
 
 QString AppName()
@@ -36,12 +65,25 @@ QString settingsFilePath(const QString &application)
         + application + QStringLiteral(".ini");
 }
 
+bool storeReadable(const QString &application)
+{
+    const QString file = settingsFilePath(application);
+    if (readable(file))
+        return true;
+    noteFault(file, Fault::Unreadable);
+    return false;
+}
+
 QString GetSetting(const QString &application, const QString &section, const QString &key)
 {
     const QString file = settingsFilePath(application);
     const auto unsaved = unsavedValues().constFind(file + QLatin1Char('\n') + storeKey(section, key));
     if (unsaved != unsavedValues().cend())
         return *unsaved;
+    if (!readable(file)) {
+        noteFault(file, Fault::Unreadable);
+        return {};
+    }
 
     const QSettings store(file, QSettings::IniFormat);
     const QVariant value = store.value(storeKey(section, key));
@@ -52,30 +94,51 @@ QString GetSetting(const QString &application, const QString &section, const QSt
     return value.toString();
 }
 
-void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value)
+bool SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value)
 {
-    SaveSettings(application, section, {{key, value}});
+    return SaveSettings(application, {{section, key, value}});
 }
 
-void SaveSettings(const QString &application, const QString &section, const QList<QPair<QString, QString>> &values)
+bool SaveSettings(const QString &application, const QList<SettingValue> &values)
 {
     const QString file = settingsFilePath(application);
     QSettings store(file, QSettings::IniFormat);
     // QSettings writes through a temporary file renamed into place: an interrupted write
-    // never leaves half a file.
+    // never leaves half a file. It refuses to write a file it cannot read.
     store.setAtomicSyncRequired(true);
-    for (const auto &[key, value] : values)
-        store.setValue(storeKey(section, key), value);
+    for (const SettingValue &v : values)
+        store.setValue(storeKey(v.section, v.key), v.value);
     store.sync();
 
     const bool saved = store.status() != QSettings::AccessError;
-    for (const auto &[key, value] : values) {
-        const QString id = file + QLatin1Char('\n') + storeKey(section, key);
+    if (!saved)
+        noteFault(file, readable(file) ? Fault::Unwritable : Fault::Unreadable);
+    for (const SettingValue &v : values) {
+        const QString id = file + QLatin1Char('\n') + storeKey(v.section, v.key);
         if (saved)
             unsavedValues().remove(id);
         else
-            unsavedValues().insert(id, value);
+            unsavedValues().insert(id, v.value);
     }
+    return saved;
+}
+
+QString takeStoreNotice(const QString &application)
+{
+    const QString file = settingsFilePath(application);
+    FileState &state = fileStates()[file];
+    if (state.fault == Fault::None || state.told)
+        return {};
+    state.told = true;
+    // The file on a line of its own: a long path wraps there, not inside.
+    const QString name = QDir::toNativeSeparators(file);
+    if (state.fault == Fault::Unreadable)
+        return QStringLiteral("Le fichier des paramètres ne peut pas être lu :\r\n%1\r\nPecunio utilise les taux "
+                              "officiels pendant cette session et laisse ce fichier tel quel.")
+            .arg(name);
+    return QStringLiteral("Les paramètres ne peuvent pas être enregistrés dans le fichier :\r\n%1\r\nLes taux que "
+                          "vous modifierez ne vaudront que pour cette session.")
+        .arg(name);
 }
 
 QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder)
@@ -93,23 +156,14 @@ QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder)
 
 bool initialiseSettings(const QString &application, const QDate &today, const QString &appFolder)
 {
-    const bool firstRun = GetSetting(application, SectionParametres, KeyFirstRunDate).isEmpty();
-    if (firstRun) {
-        // One change of the file per section, the values in their order.
-        QList<QPair<QString, QString>> batch;
-        QString section;
-        const auto flush = [&] {
-            if (!batch.isEmpty())
-                SaveSettings(application, section, batch);
-            batch.clear();
-        };
-        for (const SettingValue &v : firstRunValues(today, appFolder)) {
-            if (v.section != section)
-                flush();
-            section = v.section;
-            batch.append({v.key, v.value});
-        }
-        flush(); // the run state is among the values
+    // An unreadable file may hold the user's rates: the first-run test cannot be answered,
+    // and seeding would write over them.
+    if (!storeReadable(application))
+        return false;
+    if (GetSetting(application, SectionParametres, KeyFirstRunDate).isEmpty()) {
+        // One change of the file: a first run cut short leaves no first-run date without
+        // the rates, and the next start seeds again. The run state is among the values.
+        SaveSettings(application, firstRunValues(today, appFolder));
         return true;
     }
     SaveSetting(application, SectionParametres, KeyRunState, RunStateActive);

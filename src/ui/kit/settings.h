@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QLatin1String>
 #include <QList>
-#include <QPair>
 #include <QString>
 
 namespace Euro {
@@ -29,15 +28,10 @@ QString AppName();
 // The stored text, or "" when absent or unreadable.
 QString GetSetting(const QString &application, const QString &section, const QString &key);
 
-// Creates or replaces the value. Failures are silent; a write never leaves a half-written file.
-void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
-
-// Writes several values of one section at once, in the given order, as one change of the
-// file: (key, value) pairs.
-void SaveSettings(const QString &application, const QString &section, const QList<QPair<QString, QString>> &values);
-
-// The file that holds the values of an application.
-QString settingsFilePath(const QString &application);
+// Creates or replaces the value; true when the file holds it. A write never leaves a
+// half-written file. A value that could not be stored is still read back for the rest of
+// the run.
+bool SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
 
 struct SettingValue {
     QString section;
@@ -45,13 +39,29 @@ struct SettingValue {
     QString value;
 };
 
+// Writes several values at once, in the given order, as one change of the file: a write
+// cut short leaves all of them or none.
+bool SaveSettings(const QString &application, const QList<SettingValue> &values);
+
+// The file that holds the values of an application.
+QString settingsFilePath(const QString &application);
+
+// False when the application's file is there but cannot be read (no read permission, a
+// folder in its place), a fault then told by takeStoreNotice. An absent file is readable:
+// it holds nothing yet.
+bool storeReadable(const QString &application);
+
+// What the store could not do this run, said once: the message naming the file, the first
+// time it is asked after the file could not be read or written; "" otherwise.
+QString takeStoreNotice(const QString &application);
 
 // The sixteen values of a first run, in the order they are written: the first-run date,
 // the application folder, the run state, the start rate, then the twelve default rates.
 QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder);
 
 // Seeds the store when "date de debut" is empty, then writes "etat" = "actif".
-// Returns true when it seeded.
+// Returns true when it seeded. A file that cannot be read is left alone: nothing is seeded
+// over rates that may be there.
 bool initialiseSettings(const QString &application, const QDate &today, const QString &appFolder);
 
 } // namespace Euro

@@ -26,6 +26,26 @@
 #include <QTimer>
 #include <memory>
 
+namespace {
+
+// "Le taux de FRF ...", "Les taux de DEM, FRF et GRD ...": each code once, in order.
+QString setAsideMessage(QStringList codes)
+{
+    codes.sort();
+    QString names = codes.takeLast();
+    if (!codes.isEmpty())
+        names = codes.join(QStringLiteral(", ")) + QStringLiteral(" et ") + names;
+    if (codes.isEmpty())
+        return QStringLiteral("Le taux de %1 enregistré dans les paramètres est illisible : le taux officiel est "
+                              "utilisé.")
+            .arg(names);
+    return QStringLiteral("Les taux de %1 enregistrés dans les paramètres sont illisibles : les taux officiels sont "
+                          "utilisés.")
+        .arg(names);
+}
+
+} // namespace
+
 FrmEuro::~FrmEuro()
 {
     if (qApp) {
@@ -86,34 +106,38 @@ void FrmEuro::Form_Load()
 
     fillLists();
     // The store is a text file people edit: a rate that is not one is set aside for this run
-    // and the legal rate used instead, while the store keeps the user's text as it is.
-    QStringList setAside;
-    const auto storedRate = [&setAside](const QString &key, const QString &code, const QString &shownAs) {
-        const QString text = Euro::GetSetting(Euro::AppName(), Euro::SectionTaux, key);
+    // and the legal rate used instead, while the store keeps the user's text as it is. A file
+    // that cannot be read at all gives the legal rates, and says so once.
+    const QString app = Euro::AppName();
+    const bool readable = Euro::storeReadable(app);
+    QStringList setAside; // codes, each once
+    const auto storedRate = [&](const QString &key, const QString &code) {
+        const QString text = readable ? Euro::GetSetting(app, Euro::SectionTaux, key) : QString();
         if (Euro::checkRate(text) == Euro::RateCheck::Ok)
             return text;
-        setAside.append(shownAs);
+        if (readable && !setAside.contains(code))
+            setAside.append(code);
         return Euro::defaultRate(code);
     };
-    Euro::buildRateTable([&storedRate](const QString &code) { return storedRate(code, code, code); });
+    Euro::buildRateTable([&storedRate](const QString &code) { return storedRate(code, code); });
 
     const QString startCode = Euro::StartCurrencyCode.toString();
     ui.lblDevise->setText(startCode);
     // The start values of the calculator, then "0," into both displays.
-    m_calculator.start(storedRate(Euro::KeyStartRate, startCode, startCode + QStringLiteral(" (taux de départ)")));
+    m_calculator.start(storedRate(Euro::KeyStartRate, startCode));
     // The calculator starts kept on top.
     Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
 
     m_tape.startHeader(m_calculator.modeLine());
 
-    if (!setAside.isEmpty()) {
-        const QString message = QStringLiteral("Taux illisible dans les paramètres pour : ")
-            + setAside.join(QStringLiteral(", "))
-            + (setAside.size() > 1 ? QStringLiteral(". Les taux officiels sont utilisés.")
-                                   : QStringLiteral(". Le taux officiel est utilisé."));
-        // Said once the window is up, over the calculator it is about.
+    QStringList messages;
+    if (const QString notice = Euro::takeStoreNotice(app); !notice.isEmpty())
+        messages.append(notice);
+    if (!setAside.isEmpty())
+        messages.append(setAsideMessage(setAside));
+    // Said once the window is up, over the calculator they are about.
+    for (const QString &message : messages)
         QTimer::singleShot(0, this, [message] { Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle()); });
-    }
 }
 
 bool FrmEuro::Form_QueryUnload()

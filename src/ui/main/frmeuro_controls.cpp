@@ -6,6 +6,7 @@
 #include "ui/kit/resources.h"
 #include "ui/kit/twips.h"
 #include "engine/currencies.h"
+#include "engine/ratecheck.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
@@ -334,7 +335,7 @@ void FrmEuro::createParametersPanel()
     ui.txtTaux->setToolTip(QStringLiteral("Taux de change"));
     ui.txtTaux->setFont(tahoma(8.25, false));
     ui.txtTaux->setStyleSheet(FlatWhiteBox);
-    ui.txtTaux->setMaxLength(8);
+    ui.txtTaux->setMaxLength(Euro::RateMaxLength);
     ui.txtTaux->setReadOnly(true);
 
     ui.Line1 = makeLine(panel, QStringLiteral("Line1"), 135, 2610, 2880, Qt::black);

@@ -12,6 +12,7 @@
 #include "engine/ratecheck.h"
 #include "ui/main/keylabel.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -104,11 +105,19 @@ void FrmEuro::cmdTaux_Click()
     if (entry < 0)
         return;
     Euro::RateTable[size_t(entry)] = Euro::RateCode + typed;
-    Euro::SaveSetting(Euro::AppName(), Euro::SectionTaux, Euro::RateCode, typed);
+    QList<Euro::SettingValue> values{{Euro::SectionTaux, Euro::RateCode, typed}};
     // The start currency starts the next run at its own start rate: it follows, so the next
     // start converts at the rate the panel shows (and a start rate set aside is mended).
     if (Euro::RateCode == Euro::StartCurrencyCode)
-        Euro::SaveSetting(Euro::AppName(), Euro::SectionTaux, Euro::KeyStartRate, typed);
+        values.append({Euro::SectionTaux, Euro::KeyStartRate, typed});
+    if (!Euro::SaveSettings(Euro::AppName(), values)) {
+        // Used all the same, and said: it would be gone at the next start.
+        Euro::takeStoreNotice(Euro::AppName()); // this message names the file already
+        Euro::MsgBox(QStringLiteral("Le taux de %1 vaut pour cette session seulement : il n'a pas pu être enregistré "
+                                    "dans le fichier :\r\n%2")
+                         .arg(Euro::RateCode, QDir::toNativeSeparators(Euro::settingsFilePath(Euro::AppName()))),
+                     Euro::vbExclamation, Euro::appTitle());
+    }
     // The rate of the currency in use takes effect at once, on the amount shown too.
     m_calculator.setCurrencyRate(Euro::RateCode, typed);
 }
