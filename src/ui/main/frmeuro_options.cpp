@@ -52,6 +52,7 @@ void FrmEuro::lstListe_Click()
 
     // Both displays back to zero, and a tape heading naming the new currency.
     Cancel_Click();
+    describeDisplays(); // "0," may have stayed as it was, in another currency now
 }
 
 void FrmEuro::lstPays_Click()
