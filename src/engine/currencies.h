@@ -16,23 +16,25 @@ struct Currency {
     QStringView code;        // "FRF"
     QStringView listText;    // "FRF - Franc Français": the code is its first three characters
     QStringView defaultRate; // "6,55957": units of the currency for one euro
+    QStringView singular;    // "franc français": what a screen reader says after 1
+    QStringView plural;      // "francs français": after 2 and more
 };
 
 inline constexpr int CurrencyCount = 12;
 
 inline constexpr std::array<Currency, CurrencyCount> CurrencyTable{{
-    {u"FRF", u"FRF - Franc Français", u"6,55957"},
-    {u"BEF", u"BEF - Franc Belge", u"40,3399"},
-    {u"LUF", u"LUF - Franc Luxembourgeois", u"40,3399"},
-    {u"ATS", u"ATS - Schilling Autrichien", u"13,7603"},
-    {u"NLG", u"NLG - Florin Néerlandais", u"2,20371"},
-    {u"PTE", u"PTE - Escudo Portugais", u"200,482"},
-    {u"ESP", u"ESP - Pesetas Espagnole", u"166,386"},
-    {u"IEP", u"IEP - Livre Irlandaise", u"0,787564"},
-    {u"DEM", u"DEM - Mark Allemand", u"1,95583"},
-    {u"GRD", u"GRD - Drachme Grec", u"340,750"},
-    {u"ITL", u"ITL - Lire Italienne", u"1936,27"},
-    {u"FIM", u"FIM - Mark Finlandais", u"5,94573"},
+    {u"FRF", u"FRF - Franc Français", u"6,55957", u"franc français", u"francs français"},
+    {u"BEF", u"BEF - Franc Belge", u"40,3399", u"franc belge", u"francs belges"},
+    {u"LUF", u"LUF - Franc Luxembourgeois", u"40,3399", u"franc luxembourgeois", u"francs luxembourgeois"},
+    {u"ATS", u"ATS - Schilling Autrichien", u"13,7603", u"schilling autrichien", u"schillings autrichiens"},
+    {u"NLG", u"NLG - Florin Néerlandais", u"2,20371", u"florin néerlandais", u"florins néerlandais"},
+    {u"PTE", u"PTE - Escudo Portugais", u"200,482", u"escudo portugais", u"escudos portugais"},
+    {u"ESP", u"ESP - Pesetas Espagnole", u"166,386", u"peseta espagnole", u"pesetas espagnoles"},
+    {u"IEP", u"IEP - Livre Irlandaise", u"0,787564", u"livre irlandaise", u"livres irlandaises"},
+    {u"DEM", u"DEM - Mark Allemand", u"1,95583", u"mark allemand", u"marks allemands"},
+    {u"GRD", u"GRD - Drachme Grec", u"340,750", u"drachme grecque", u"drachmes grecques"},
+    {u"ITL", u"ITL - Lire Italienne", u"1936,27", u"lire italienne", u"lires italiennes"},
+    {u"FIM", u"FIM - Mark Finlandais", u"5,94573", u"mark finlandais", u"marks finlandais"},
 }};
 
 // The start currency, and the rate seeded under the key "taux".

@@ -1,6 +1,7 @@
-// The currency table: the lists' sorted order and the run-time rate table.
+// The currency table: the lists' sorted order, the run-time rate table, amounts in words.
 
 #include "engine/currencies.h"
+#include "engine/spokenamount.h"
 
 #include <QTest>
 
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void missingRateGivesCodeAlone();
     void findRate_data();
     void findRate();
+    void spokenPair_data();
+    void spokenPair();
 };
 
 void TestCurrencies::sortedOrder()
@@ -86,6 +89,37 @@ void TestCurrencies::findRate()
     QCOMPARE(Euro::findRate(code), found);
     if (found >= 0)
         QVERIFY(Euro::RateTable.at(size_t(found)).startsWith(code));
+}
+
+void TestCurrencies::spokenPair_data()
+{
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("ownCode");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<QString>("otherCode");
+    QTest::addColumn<QString>("spoken");
+    const auto row = [](const char *name, const char *own, const char *ownCode, const char *other,
+                        const char *otherCode, const QString &spoken) {
+        QTest::newRow(name) << own << ownCode << other << otherCode << spoken;
+    };
+    row("plural from 2 on, keyed comma dropped", "100,", "FRF", "15,24", "EUR", "100 francs français, soit 15,24 euros");
+    row("singular below 2", "1,99", "EUR", "13,05", "FRF", "1,99 euro, soit 13,05 francs français");
+    row("zero is singular", "0,", "DEM", "0", "EUR", "0 mark allemand, soit 0 euro");
+    row("2 is plural, feminine names", "2", "ESP", "0,01", "EUR", "2 pesetas espagnoles, soit 0,01 euro");
+    row("a negative amount by its size", "-5", "GRD", "-0,01", "EUR", "-5 drachmes grecques, soit -0,01 euro");
+    row("exponent form", "1E+15", "ITL", "5,16E+11", "EUR", "1E+15 lires italiennes, soit 5,16E+11 euros");
+    row("an emptied other display: the own amount alone", "1E+300", "EUR", "", "LUF", "1E+300 euros");
+    row("a sign alone says nothing", "-", "FRF", "0", "EUR", "");
+}
+
+void TestCurrencies::spokenPair()
+{
+    QFETCH(QString, own);
+    QFETCH(QString, ownCode);
+    QFETCH(QString, other);
+    QFETCH(QString, otherCode);
+    QFETCH(QString, spoken);
+    QCOMPARE(Euro::spokenPair(own, ownCode, other, otherCode), spoken);
 }
 
 QTEST_GUILESS_MAIN(TestCurrencies)

@@ -9,6 +9,7 @@
 #include "ui/kit/euro.h"
 #include "ui/about/frmabout.h"
 #include "ui/main/virtualkey.h"
+#include "platform/savedialog.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -67,6 +69,7 @@ KeyStroke stroke(QString token)
         {QStringLiteral("Escape"), Qt::Key_Escape},    {QStringLiteral("C"), Qt::Key_C},
         {QStringLiteral("V"), Qt::Key_V},              {QStringLiteral("X"), Qt::Key_X},
         {QStringLiteral("Insert"), Qt::Key_Insert},    {QStringLiteral("Equal"), Qt::Key_Equal},
+        {QStringLiteral("S"), Qt::Key_S},
     };
     return {names.value(name, Qt::Key_unknown), modifiers};
 }
@@ -129,6 +132,28 @@ QString looks(const LoadedWindow &w)
         .join(QLatin1Char('|'));
 }
 
+// Opens target's right-click menu and chooses entry in it; the menu's entries.
+QStringList chooseInMenu(QWidget *target, const QString &entry)
+{
+    QStringList entries;
+    QTimer::singleShot(0, target, [&entries, entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions()) {
+            entries << action->text();
+            if (action->text() == entry)
+                chosen = action;
+        }
+        menu->close();
+        QVERIFY2(chosen, qPrintable(entry));
+        chosen->trigger();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(target, &event);
+    return entries;
+}
+
 // Counts the key presses a control itself receives.
 class KeyCounter : public QObject
 {
@@ -170,6 +195,10 @@ private Q_SLOTS:
     void pressAction();
     void amountsInAndOut_data();
     void amountsInAndOut();
+    void saveTape_data();
+    void saveTape();
+    void displaysSayBothAmounts_data();
+    void displaysSayBothAmounts();
 };
 
 void TestKeyboard::keysDoWhatClicksDo_data()
@@ -676,21 +705,7 @@ void TestKeyboard::amountsInAndOut()
             QWidget *target = kind == QLatin1String("menu")
                                   ? static_cast<QWidget *>(display(part.value(1)))
                                   : w.control<QPlainTextEdit>(QStringLiteral("txtOperations"))->viewport();
-            QTimer::singleShot(0, &window, [&menuEntries, entry = part.last()] {
-                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-                QVERIFY(menu);
-                QAction *chosen = nullptr;
-                for (QAction *action : menu->actions()) {
-                    menuEntries << action->text();
-                    if (action->text() == entry)
-                        chosen = action;
-                }
-                menu->close();
-                QVERIFY2(chosen, qPrintable(entry));
-                chosen->trigger();
-            });
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
-            QCoreApplication::sendEvent(target, &event);
+            menuEntries = chooseInMenu(target, part.last());
         } else if (kind == QLatin1String("drop")) {
             QMimeData data;
             data.setText(part.value(2));
@@ -714,6 +729,80 @@ void TestKeyboard::amountsInAndOut()
     QCOMPARE(w.messages.shown().size(), message.isEmpty() ? 0 : 1);
     for (const TestSupport::ShownMessage &m : w.messages.shown())
         QCOMPARE((QStringList{m.text, m.title, QString::number(m.style)}), (QStringList{message, "Pecunio", "48"}));
+}
+
+void TestKeyboard::saveTape_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("steps"); // "keys:..." typed, or "tapemenu" for the tape's menu entry
+    QTest::newRow("Ctrl+S on a display") << "ReadOut(1)" << "keys:Ctrl+S";
+    QTest::newRow("Ctrl+S on the tape") << "txtOperations" << "keys:Ctrl+S";
+    QTest::newRow("Ctrl+S on the parameters' rate box") << "txtTaux" << "keys:Ctrl+S";
+    QTest::newRow("the tape's menu") << "ReadOut(1)" << "tapemenu";
+}
+
+void TestKeyboard::saveTape()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, steps);
+    LoadedWindow w;
+    FrmEuro &window = *w.window;
+    activate(window);
+    setView(window, focus == QLatin1String("txtTaux") ? QStringLiteral("parameters") : QStringLiteral("wide"));
+    click(window, QStringLiteral("1 0 0 + 5 0 ="));
+    const QString before = looks(w);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bande.txt"));
+    int asked = 0;
+    const Euro::SaveDialogRunner previous = Euro::installSaveDialogRunner([&](const Euro::SaveDialogRequest &, QWidget *) {
+        ++asked;
+        return path;
+    });
+    w.control(focus)->setFocus();
+    if (steps == QLatin1String("tapemenu"))
+        chooseInMenu(w.control<QPlainTextEdit>(QStringLiteral("txtOperations"))->viewport(),
+                     QStringLiteral("Enregistrer la bande…"));
+    else
+        type(steps.mid(5));
+    Euro::installSaveDialogRunner(previous);
+    QCOMPARE(asked, 1);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    // The printed page's heading, an empty line, then the tape's lines as the tape box shows them.
+    QCOMPARE(QString::fromUtf8(saved.readAll()),
+             QStringLiteral("Pecunio — Calcul en FRF — 08/12/2026\n\n") + window.tape().text().remove(u'\r'));
+    QCOMPARE(looks(w), before); // nothing keyed, nothing typed into the rate box
+}
+
+void TestKeyboard::displaysSayBothAmounts_data()
+{
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("keys"); // typed after the clicks, where the focus is
+    QTest::addColumn<QString>("euros");
+    QTest::addColumn<QString>("currency");
+    QTest::newRow("at start") << "narrow" << "" << "" << "0 euro, soit 0 franc français" << "0 franc français, soit 0 euro";
+    QTest::newRow("100 francs") << "narrow" << "1 0 0" << "" << "15,24 euros, soit 100 francs français"
+                                << "100 francs français, soit 15,24 euros";
+    QTest::newRow("another currency, still zero") << "narrow+list" << "" << "A Return"
+                                                  << "0 euro, soit 0 schilling autrichien"
+                                                  << "0 schilling autrichien, soit 0 euro";
+}
+
+void TestKeyboard::displaysSayBothAmounts()
+{
+    QFETCH(QString, view);
+    QFETCH(QString, clicks);
+    QFETCH(QString, keys);
+    QFETCH(QString, euros);
+    QFETCH(QString, currency);
+    LoadedWindow w;
+    activate(*w.window);
+    setView(*w.window, view);
+    click(*w.window, clicks);
+    type(keys);
+    QCOMPARE(w.control(QStringLiteral("ReadOut(0)"))->accessibleDescription(), euros);
+    QCOMPARE(w.control(QStringLiteral("ReadOut(1)"))->accessibleDescription(), currency);
 }
 
 QTEST_MAIN(TestKeyboard)

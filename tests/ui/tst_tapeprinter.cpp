@@ -6,6 +6,8 @@
 #include "support/processes.h"
 #include "support/testsupport.h"
 #include "ui/print/tapeprinter.h"
+#include "ui/print/tapefile.h"
+#include "platform/savedialog.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -138,6 +140,57 @@ private Q_SLOTS:
     {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
                  "pdftotext (poppler-utils) is needed to read the printed tape back");
+    }
+
+    // Saving to a file: the dialog proposes the day's file in the documents folder; the file
+    // is written whole, or not at all and said so; a cancelled dialog writes and says nothing.
+    void saveTape_data()
+    {
+        QTest::addColumn<QString>("target"); // in a fresh folder holding "old.txt" and the plain file "plain"
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("documents"); // the home folder has a documents folder
+        QTest::newRow("a new file") << "bande.txt" << true << true;
+        QTest::newRow("an existing file, replaced") << "old.txt" << true << false;
+        QTest::newRow("refused: a folder that is a file") << "plain/bande.txt" << false << false;
+        QTest::newRow("cancelled") << "" << false << false;
+    }
+    void saveTape()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, written);
+        QFETCH(bool, documents);
+        const QString documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(documents ? QDir().mkpath(documentsFolder) : QDir(documentsFolder).removeRecursively());
+        TestSupport::FixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(7, 24)));
+        TestSupport::MessageCapture messages;
+        QTemporaryDir folder;
+        for (const char *name : {"old.txt", "plain"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        }
+        const QString path = target.isEmpty() ? QString() : folder.filePath(target);
+        Euro::SaveDialogRequest asked;
+        const Euro::SaveDialogRunner previous =
+            Euro::installSaveDialogRunner([&](const Euro::SaveDialogRequest &request, QWidget *) {
+                asked = request;
+                return path;
+            });
+        const bool saved = Euro::saveTape(nullptr, additionTape(), QStringLiteral("Calcul en Euros"));
+        Euro::installSaveDialogRunner(previous);
+
+        QCOMPARE(saved, written);
+        QCOMPARE(QFileInfo(asked.proposedPath).fileName(), QStringLiteral("bande-2026-12-08.txt"));
+        QCOMPARE(QFileInfo(asked.proposedPath).path(), documents ? documentsFolder : QDir::homePath());
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly), written || target == QLatin1String("old.txt"));
+        if (written) // the heading names the mode the tape starts in
+            QCOMPARE(QString::fromUtf8(file.readAll()),
+                     QStringLiteral("Pecunio — Calcul en FRF — 08/12/2026\n\n") + additionTape().remove(u'\r'));
+        const bool refused = !written && !target.isEmpty();
+        QCOMPARE(messages.shown().size(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(messages.shown().first().text,
+                     QStringLiteral("La bande n'a pas pu être enregistrée dans le fichier :\r\n") + path);
     }
 
     void printedLines_data()

@@ -9,6 +9,7 @@
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"
+#include "engine/spokenamount.h"
 #include "platform/topmost.h"
 #include "ui/print/tapeprinter.h"
 #include "ui/main/displayfit.h"
@@ -263,6 +264,16 @@ void FrmEuro::showDisplay(int index, const QString &text)
         design = display->font();
     display->setText(text);
     Euro::fitDisplayFont(display, *design);
+    describeDisplays();
+}
+
+void FrmEuro::describeDisplays()
+{
+    // Each display tells both amounts, its own first: what the pair on screen says.
+    const std::array<QString, 2> codes{QStringLiteral("EUR"), m_calculator.state().CurrencyCode};
+    for (size_t i = 0; i < ui.ReadOut.size(); ++i)
+        ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
+                                                                 m_calculator.ReadOut(int(1 - i)), codes[1 - i]));
 }
 
 void FrmEuro::clearTapeBox()

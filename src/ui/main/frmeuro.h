@@ -19,6 +19,7 @@
 #include <optional>
 
 class FaceShape;
+class QAction;
 class KeyLabel;
 class QFocusFrame;
 class QFrame;
@@ -85,6 +86,8 @@ public:
     // Tape commands.
     void cmdEffacer_Click();
     void cmdImprimer_Click();
+    // Saves the tape as a text file the user names; Ctrl+S anywhere in the window.
+    void saveTapeToFile();
 
     // Currency selection, rates and options.
     void lstListe_Click();
@@ -211,10 +214,13 @@ private:
     void pasteFromClipboard();
     void showDisplayMenu(int display, const QPoint &at);
     void showTapeMenu(const QPoint &at);
+    void createTapeActions();
     // A display's double click and drops; true when the event was taken.
     bool displayMouseOrDrop(int display, QEvent *event);
 
     void showDisplay(int index, const QString &text);
+    // The displays' accessible descriptions: both amounts in words.
+    void describeDisplays();
     // The focus back on the display keyed into, where it can be.
     void focusInputDisplay();
     // The drop list's own keys: the arrows move the highlight, Enter or Space picks it,
@@ -233,6 +239,7 @@ private:
     quint64 m_keySeenTime = 0;
     bool m_forwardingKey = false; // a key goes on to the control the key routine focused
     QFocusFrame *m_focusRing = nullptr;
+    QAction *m_saveTape = nullptr; // Ctrl+S, and the tape's menu
     bool m_focusShown = false; // the keyboard moved the focus since the last mouse press
     bool m_loaded = false;
     bool m_ending = false;

@@ -8,7 +8,9 @@
 
 #include "engine/msgbox.h"
 #include "engine/numbertext.h"
+#include "ui/print/tapefile.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -166,8 +168,22 @@ void FrmEuro::showTapeMenu(const QPoint &at)
     menu->addSeparator();
     menu->addAction(QStringLiteral("Copier toute la bande"), this,
                     [this] { QGuiApplication::clipboard()->setText(ui.txtOperations->toPlainText()); });
+    menu->addAction(m_saveTape);
     menu->exec(ui.txtOperations->viewport()->mapToGlobal(at)); // the tape's menu points come from its viewport
 }
+
+void FrmEuro::createTapeActions()
+{
+    // A window action: its shortcut works wherever the focus is in the window, and never
+    // reaches the calculator as a key.
+    m_saveTape = new QAction(QStringLiteral("Enregistrer la bande…"), this);
+    m_saveTape->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_saveTape->setShortcutContext(Qt::WindowShortcut);
+    connect(m_saveTape, &QAction::triggered, this, &FrmEuro::saveTapeToFile);
+    addAction(m_saveTape);
+}
+
+void FrmEuro::saveTapeToFile() { Euro::saveTape(this, m_tape.text(), m_calculator.modeLine()); }
 
 bool FrmEuro::displayMouseOrDrop(int display, QEvent *event)
 {

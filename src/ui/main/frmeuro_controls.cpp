@@ -480,6 +480,7 @@ void FrmEuro::createFixedConnections()
 
     connect(ui.cmdEffacer, &QPushButton::clicked, this, &FrmEuro::cmdEffacer_Click);
     connect(ui.cmdImprimer, &QPushButton::clicked, this, &FrmEuro::cmdImprimer_Click);
+    createTapeActions();
 
     // Every key of the window is seen here before the focused control gets it.
     qApp->installEventFilter(this);

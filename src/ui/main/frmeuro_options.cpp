@@ -48,6 +48,7 @@ void FrmEuro::lstListe_Click()
     // Both displays back to zero, and a tape heading naming the new currency.
     const int entry = Euro::findRate(picked);
     m_calculator.selectCurrency(picked, entry >= 0 ? Euro::rateText(entry) : QString());
+    describeDisplays(); // "0," may have stayed as it was, in another currency now
 }
 
 void FrmEuro::lstPays_Click()

@@ -1,0 +1,73 @@
+#include "ui/print/tapefile.h"
+
+#include "engine/msgbox.h"
+#include "platform/clock.h"
+#include "platform/savedialog.h"
+#include "ui/kit/messageboxes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace Euro {
+
+namespace {
+
+const QString ModePrefix = QStringLiteral("Calcul en ");
+
+// The mode the tape starts in, as the first printed page names it.
+QString firstModeLine(const QStringList &lines, const QString &fallback)
+{
+    for (const QString &line : lines) {
+        if (line.startsWith(ModePrefix))
+            return line;
+    }
+    return fallback;
+}
+
+} // namespace
+
+QString tapeFileText(const QString &tapeText, const PageHeading &heading)
+{
+    QStringList title{QStringLiteral("Pecunio"), heading.modeLine, heading.date};
+    title.removeAll(QString());
+    QString text = title.join(QStringLiteral(" \u2014 ")) + u'\n';
+    // The printed lines start with the empty line that parts them from the heading.
+    for (const QString &line : printedTapeLines(tapeText))
+        text += line + u'\n';
+    return text;
+}
+
+QString proposedTapeFile()
+{
+    const QString name = QLocale::c().toString(Now().date(), QStringLiteral("'bande-'yyyy-MM-dd'.txt'"));
+    // The documents folder where the desktop made one; the home folder otherwise, rather
+    // than whatever folder the program was started from.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath()).filePath(name);
+}
+
+bool saveTape(QWidget *owner, const QString &tapeText, const QString &modeLine)
+{
+    installQtFrench(); // the dialog's texts
+    const QString path = RunSaveDialog(
+        {QStringLiteral("Enregistrer la bande"), proposedTapeFile(), QStringLiteral("Texte (*.txt)")}, owner);
+    if (path.isEmpty())
+        return false; // cancelled: nothing written, nothing said
+    const PageHeading heading{QLocale::c().toString(Now().date(), QStringLiteral("dd/MM/yyyy")),
+                              firstModeLine(printedTapeLines(tapeText), modeLine)};
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(tapeFileText(tapeText, heading).toUtf8());
+        if (file.commit())
+            return true;
+    }
+    MsgBox(QStringLiteral("La bande n'a pas pu être enregistrée dans le fichier :") + QStringLiteral("\r\n")
+               + QDir::toNativeSeparators(path),
+           vbExclamation, appTitle());
+    return false;
+}
+
+} // namespace Euro
