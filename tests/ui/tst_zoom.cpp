@@ -4,6 +4,8 @@
 
 #include "support/keysequence.h"
 #include "support/layoutchecks.h"
+#include "ui/about/frmabout.h"
+#include "ui/intro/frmintro.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/zoom.h"
 #include "windowfixture.h"
@@ -57,6 +59,8 @@ private Q_SLOTS:
     void cleanup() { Euro::setZoomPercent(100); }
     void steps_data();
     void steps();
+    void otherWindowsFollow_data();
+    void otherWindowsFollow();
 };
 
 void TestZoom::steps_data()
@@ -121,6 +125,39 @@ void TestZoom::steps()
     QStringList faults = TestSupport::captionsCutOff(w.window.get());
     for (const char *panel : {"Frame1", "fraClavier", "fraParametres", "fraPapier"})
         faults << TestSupport::outsideContainer(w.control(QLatin1String(panel)));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+// The start-up card and About are built at the zoom in force, their bitmap font stood in for.
+void TestZoom::otherWindowsFollow_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("card");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("the card at 150 %") << 150 << true << QSize(423, 166);
+    QTest::newRow("the card at 300 %") << 300 << true << QSize(846, 333);
+    QTest::newRow("About at 150 %") << 150 << false << QSize(573, 320);
+    QTest::newRow("About at 300 %") << 300 << false << QSize(1146, 639);
+}
+
+void TestZoom::otherWindowsFollow()
+{
+    QFETCH(int, percent);
+    QFETCH(bool, card);
+    QFETCH(QSize, size);
+    TestSupport::ThrowAwaySettings store;
+    Euro::setZoomPercent(percent);
+    std::unique_ptr<QWidget> window;
+    if (card) {
+        auto *intro = new FrmIntro({});
+        window.reset(intro);
+        intro->Form_Load();
+    } else {
+        window = std::make_unique<FrmAbout>();
+    }
+    QCOMPARE(window->size(), size);
+    QStringList faults = TestSupport::captionsCutOff(window.get()) + TestSupport::outsideContainer(window.get())
+                         + TestSupport::fontsFallenBack(window.get());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 

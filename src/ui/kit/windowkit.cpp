@@ -79,11 +79,12 @@ QFont designFont(const QString &family, double points, bool bold, FontStandIn st
 {
     const double zoom = zoomFactor();
     QFont font(family);
-    font.setPointSizeF(points * zoom);
+    font.setPointSizeF(points);
     font.setBold(bold);
     if (standIn == FontStandIn::ArialWhenUnfit) {
         const QScreen *screen = QGuiApplication::primaryScreen();
-        const double wantedPixels = points * zoom * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
+        const double wantedPixels = points * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
+        // Whether the machine has the font as drawn is asked at the design's own size.
         const QFontInfo actual(font);
         // A bitmap family has no glyphs for a scaled screen or a zoom: drawn there, its
         // letters keep a small size while their places grow ("V e r s i o n"), or jump to
@@ -102,10 +103,11 @@ QFont designFont(const QString &family, double points, bool bold, FontStandIn st
                 // than Arial's at the same size: the stand-in takes no more room.
                 constexpr double BitmapToArialWidth = 0.92;
                 if (!serif)
-                    font.setPointSizeF(points * zoom * BitmapToArialWidth);
+                    font.setPointSizeF(points * BitmapToArialWidth);
             }
         }
     }
+    font.setPointSizeF(font.pointSizeF() * zoom);
     return font;
 }
 
