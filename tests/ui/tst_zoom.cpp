@@ -120,6 +120,13 @@ void TestZoom::steps()
     if (!keys.isEmpty())
         QCOMPARE(Euro::zoomFromText(TestSupport::storedSetting(Euro::SectionParametres, Euro::KeyZoom)), percent);
 
+    if (percent == 100 && !keys.isEmpty()) {
+        // Back at 100 %, the window is the design's again, to the pixel.
+        LoadedWindow design;
+        TestKeys::press(*design.window, QStringLiteral("1 2"));
+        QCOMPARE(w.window->grab().toImage(), design.window->grab().toImage());
+    }
+
     w.window->lblFermer_Click(3);
     QCOMPARE(w.window->size(), QSize(wideWidth, narrow.height()));
     QStringList faults = TestSupport::captionsCutOff(w.window.get());

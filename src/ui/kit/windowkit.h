@@ -62,6 +62,10 @@ QFont designFont(const QString &family, double points, bool bold = false, FontSt
 // sizes they were given. Borders and lines stay one pixel wide: a hairline stays sharp.
 void rezoomControls(QWidget *root, double fromZoom);
 
+// The parts of root and its controls that the style draws at sizes of its own, in pixels
+// (an option's round, a scroll bar), sized at the zoom in force; left to the style at 100 %.
+void zoomStyledParts(QWidget *root);
+
 // Moves a window so that its outer size, the client area plus the frame allowance (twips),
 // is centred on the screen it opens on. The position is worked out in twips, the screen's
 // origin included, and rounded to pixels once.

@@ -578,6 +578,7 @@ void FrmEuro::fillLists()
 
 void FrmEuro::deferredControlBuilt()
 {
+    Euro::zoomStyledParts(this);
     if (m_loaded)
         fillLists();
     setFocusOrder();

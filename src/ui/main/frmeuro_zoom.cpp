@@ -113,6 +113,7 @@ void FrmEuro::fitZoomToScreen()
 {
     while (!zoomFits(Euro::zoomPercent()))
         setZoom(Euro::zoomStep(Euro::zoomPercent(), -1));
+    Euro::zoomStyledParts(this); // the window was built at the stored zoom
 }
 
 void FrmEuro::setZoom(int percent)
