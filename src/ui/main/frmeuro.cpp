@@ -47,7 +47,13 @@ double FrmEuro::Width() const
         return m_widthTwips;
     return Euro::pixelsToTwips(width()) + FrameWidthTwips;
 }
-double FrmEuro::Height() const { return Euro::pixelsToTwips(height()) + FrameHeightTwips; }
+double FrmEuro::Height() const
+{
+    // As the width: the height last set reads back as set at any zoom.
+    if (m_heightTwips >= 0 && Euro::twipsToPixels(m_heightTwips - FrameHeightTwips) == height())
+        return m_heightTwips;
+    return Euro::pixelsToTwips(height()) + FrameHeightTwips;
+}
 void FrmEuro::setWidth(double twips)
 {
     m_widthTwips = twips;

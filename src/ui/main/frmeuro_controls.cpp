@@ -273,11 +273,11 @@ void FrmEuro::fitEuroSign()
     // takes that pixel from the margin.
     const QFontMetrics metrics(ui.Label1->font());
     const QRect ink = metrics.tightBoundingRect(ui.Label1->text());
-    const int advance = std::max(0, metrics.horizontalAdvance(ui.Label1->text()) - ui.Label1->width());
-    const int reach = std::max(0, std::max(ink.right() + 1 - ui.Label1->width(), advance));
-    const QMargins overhang(std::max(0, -ink.left()), 0, reach, 0);
+    const int roomShort = std::max(0, metrics.horizontalAdvance(ui.Label1->text()) - ui.Label1->width());
+    const int reach = std::max(ink.right() + 1 - ui.Label1->width(), roomShort);
+    const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, reach), 0);
     ui.Label1->setGeometry(ui.Label1->geometry().marginsAdded(overhang));
-    ui.Label1->setContentsMargins(overhang - QMargins(0, 0, advance, 0));
+    ui.Label1->setContentsMargins(overhang - QMargins(0, 0, roomShort, 0));
 }
 
 void FrmEuro::createKeys()
