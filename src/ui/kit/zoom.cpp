@@ -3,6 +3,8 @@
 #include "ui/kit/settings.h"
 #include "ui/kit/twips.h"
 
+#include <QApplication>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -10,10 +12,39 @@ namespace Euro {
 
 int zoomPercent() { return int(std::lround(zoomFactor() * 100)); }
 
+namespace {
+
+QFont zoomed(QFont font, double factor)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(int(std::lround(font.pixelSize() * factor)));
+    return font;
+}
+
+// Menus and hints come in the desktop's fonts, not the design's: they grow with the zoom
+// too, from the fonts they had before the first change.
+void zoomDesktopFonts()
+{
+    static bool changed = false;
+    if (!qApp || (!changed && zoomFactor() == 1.0))
+        return;
+    static const QFont menu = QApplication::font("QMenu");
+    static const QFont hint = QToolTip::font();
+    changed = true;
+    QApplication::setFont(zoomed(menu, zoomFactor()), "QMenu");
+    QToolTip::setFont(zoomed(hint, zoomFactor()));
+}
+
+} // namespace
+
 void setZoomPercent(int percent)
 {
-    if (std::find(ZoomSteps.begin(), ZoomSteps.end(), percent) != ZoomSteps.end())
-        zoomFactorInForce() = percent / 100.0; // the steps are exact binary fractions
+    if (std::find(ZoomSteps.begin(), ZoomSteps.end(), percent) == ZoomSteps.end())
+        return;
+    zoomFactorInForce() = percent / 100.0; // the steps are exact binary fractions
+    zoomDesktopFonts();
 }
 
 int zoomStep(int percent, int direction)
