@@ -30,14 +30,15 @@ void pressWithCtrl(QString token)
         QApplication::sendEvent(target, &wheel);
         return;
     }
-    for (const auto &[prefix, modifier] : {std::pair{"Shift+", Qt::ShiftModifier}, std::pair{"KP_", Qt::KeypadModifier}}) {
+    for (const auto &[prefix, modifier] :
+         {std::pair{"Shift+", Qt::ShiftModifier}, std::pair{"KP_", Qt::KeypadModifier}}) {
         if (token.startsWith(QLatin1String(prefix))) {
             held |= modifier;
             token.remove(0, qsizetype(qstrlen(prefix)));
         }
     }
     static const QHash<QString, Qt::Key> keys{
-        {"+", Qt::Key_Plus}, {"=", Qt::Key_Equal}, {"-", Qt::Key_Minus}, {"0", Qt::Key_0}};
+        {"+", Qt::Key_Plus}, {"=", Qt::Key_Equal}, {"-", Qt::Key_Minus}, {"0", Qt::Key_0}, {"à", Qt::Key_Agrave}};
     QVERIFY2(keys.contains(token), qPrintable(token));
     QTest::keyClick(target, keys[token], held);
 }
@@ -72,6 +73,7 @@ void TestZoom::steps_data()
     QTest::newRow("Ctrl and the wheel") << "" << "wheel+ wheel+ wheel+ wheel-" << 150 << QSize(288, 369) << 510;
     QTest::newRow("Ctrl and 0: the design again") << "" << "+ + 0" << 100 << QSize(192, 246) << 340;
     QTest::newRow("Ctrl and keypad 0") << "" << "+ KP_0" << 100 << QSize(192, 246) << 340;
+    QTest::newRow("Ctrl and the French layout's 0 key") << "" << "+ à" << 100 << QSize(192, 246) << 340;
     QTest::newRow("nothing below 100 %") << "" << "-" << 100 << QSize(192, 246) << 340;
     // The offscreen screen is 800 by 600: the tape's width at 250 % is not there.
     QTest::newRow("a step too large is not taken") << "" << "+ + + + +" << 200 << QSize(384, 492) << 680;

@@ -36,8 +36,8 @@ std::optional<int> zoomKey(const QKeyEvent &key)
     case Qt::Key_Plus:
     case Qt::Key_Equal: return 1;
     case Qt::Key_Minus: return -1;
-    case Qt::Key_0: return 0;
-    case Qt::Key_Agrave: return (held & Qt::KeypadModifier) ? std::nullopt : std::optional<int>(0);
+    case Qt::Key_0:
+    case Qt::Key_Agrave: return 0;
     default: return std::nullopt;
     }
 }
