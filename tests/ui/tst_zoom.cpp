@@ -10,6 +10,7 @@
 #include "windowfixture.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -121,6 +122,7 @@ void TestZoom::steps()
 
     w.window->lblFermer_Click(3);
     QCOMPARE(w.window->size(), QSize(wideWidth, narrow.height()));
+    QVERIFY(w.window->screen()->availableGeometry().contains(w.window->frameGeometry()));
     QStringList faults = TestSupport::captionsCutOff(w.window.get());
     for (const char *panel : {"Frame1", "fraClavier", "fraParametres", "fraPapier"})
         faults << TestSupport::outsideContainer(w.control(QLatin1String(panel)));
