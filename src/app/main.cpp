@@ -9,6 +9,7 @@
 #include "ui/kit/settings.h"
 #include "app/startup.h"
 #include "engine/msgbox.h"
+#include "ui/kit/zoom.h"
 #include "ui/main/frmeuro.h"
 
 #include <QApplication>
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     Euro::registerFonts(Euro::wineFontFolder(), {QStringLiteral("MS Sans Serif")});
     Euro::registerResources();
     Euro::installWidgetMessageBoxes();
+    // The zoom the user chose last time, from the start-up card on.
+    Euro::useStoredZoom();
 
     Euro::InstanceGuard guard(Euro::AppName());
     if (!Euro::ensureSingleInstance(guard))

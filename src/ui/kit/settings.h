@@ -21,6 +21,7 @@ inline constexpr QLatin1String KeyRunState{"etat"};
 inline constexpr QLatin1String KeyStartRate{"taux"};
 inline constexpr QLatin1String RunStateActive{"actif"};
 inline constexpr QLatin1String RunStateInactive{"inactif"};
+inline constexpr QLatin1String KeyZoom{"zoom"}; // the windows' zoom in percent, "125"
 
 // The executable's file name without its extension ("Pecunio").
 QString AppName();

@@ -1,7 +1,8 @@
 #pragma once
 // Window geometry is designed in twips (1/1440 inch). The program maps them to pixels at
-// the fixed ratio of a standard display, 15 twips to the pixel, and rounds halves to the
-// even neighbour. Every twips figure in the code goes through these helpers.
+// the fixed ratio of a standard display, 15 twips to the pixel, times the zoom the user
+// chose, and rounds halves to the even neighbour. Every twips figure in the code goes
+// through these helpers.
 
 #include <QPoint>
 #include <QRect>
@@ -12,8 +13,19 @@ namespace Euro {
 
 inline constexpr int TwipsPerPixel = 15;
 
-// twips / 15, rounded to the nearest whole pixel, halves to the even neighbour.
-inline int twipsToPixels(double twips)
+// The zoom the windows are drawn at, as a factor (1 at 100 %): every twips figure of a
+// design is scaled by it on its way to pixels. It is set in one place, ui/kit/zoom.h.
+inline double &zoomFactorInForce()
+{
+    static double factor = 1.0;
+    return factor;
+}
+inline double zoomFactor() { return zoomFactorInForce(); }
+
+// Twips of the screen itself (the screen's size, a window's place on it, the desktop's
+// frame), which no zoom changes: twips / 15, rounded to the nearest whole pixel, halves
+// to the even neighbour.
+inline int screenTwipsToPixels(double twips)
 {
     const double q = twips / TwipsPerPixel;
     const double lower = std::floor(q);
@@ -22,7 +34,11 @@ inline int twipsToPixels(double twips)
     return static_cast<int>(up ? lower + 1.0 : lower);
 }
 
-constexpr double pixelsToTwips(int pixels) { return double(pixels) * TwipsPerPixel; }
+constexpr double pixelsToScreenTwips(int pixels) { return double(pixels) * TwipsPerPixel; }
+
+// Twips of a design, at the zoom in force.
+inline int twipsToPixels(double twips) { return screenTwipsToPixels(twips * zoomFactor()); }
+inline double pixelsToTwips(int pixels) { return pixelsToScreenTwips(pixels) / zoomFactor(); }
 
 inline QPoint twipsPoint(double left, double top) { return {twipsToPixels(left), twipsToPixels(top)}; }
 inline QSize twipsSize(double width, double height) { return {twipsToPixels(width), twipsToPixels(height)}; }

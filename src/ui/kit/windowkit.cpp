@@ -4,15 +4,46 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
 
 namespace Euro {
+
+namespace {
+
+// Where a control keeps what it was designed with: its place in twips, a line's ends,
+// the font it had at some zoom and that zoom.
+constexpr char PlaceProperty[] = "euroTwipsPlace";
+constexpr char LineProperty[] = "euroTwipsLine";
+constexpr char FontProperty[] = "euroZoomedFont";
+constexpr char FontZoomProperty[] = "euroFontZoom";
+constexpr char StyledProperty[] = "euroZoomedStyle";
+
+// A size the application's style gives in pixels, at the zoom in force.
+int zoomedMetric(QStyle::PixelMetric metric)
+{
+    return screenTwipsToPixels(pixelsToScreenTwips(QApplication::style()->pixelMetric(metric)) * zoomFactor());
+}
+
+QRect lineGeometry(double left, double length, double y)
+{
+    return {twipsPoint(left, y), QSize(twipsToPixels(length) + 1, 1)};
+}
+
+} // namespace
+
+void rememberPlace(QWidget *widget, double left, double top, double width, double height)
+{
+    widget->setProperty(PlaceProperty, QRectF(left, top, width, height));
+}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top,
                   double width, double height, Qt::Alignment alignment)
@@ -28,7 +59,8 @@ QFrame *makeLine(QWidget *parent, const QString &name, double x1, double x2, dou
     const double left = std::min(x1, x2);
     auto *line = new QFrame(parent);
     line->setObjectName(name);
-    line->setGeometry(QRect(twipsPoint(left, y), QSize(twipsToPixels(std::abs(x2 - x1)) + 1, 1)));
+    line->setGeometry(lineGeometry(left, std::abs(x2 - x1), y));
+    line->setProperty(LineProperty, QRectF(left, y, std::abs(x2 - x1), 0));
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, color);
@@ -55,16 +87,19 @@ void useDesignPalette(QWidget *window)
 
 QFont designFont(const QString &family, double points, bool bold, FontStandIn standIn)
 {
+    const double zoom = zoomFactor();
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     if (standIn == FontStandIn::ArialWhenUnfit) {
         const QScreen *screen = QGuiApplication::primaryScreen();
         const double wantedPixels = points * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0;
+        // Whether the machine has the font as drawn is asked at the design's own size.
         const QFontInfo actual(font);
-        // A bitmap family has no glyphs for a scaled screen: drawn there, its letters keep
-        // their small size while their places grow ("V e r s i o n").
-        const bool scaledBitmap = (screen ? screen->devicePixelRatio() : 1.0) > 1.0
+        // A bitmap family has no glyphs for a scaled screen or a zoom: drawn there, its
+        // letters keep a small size while their places grow ("V e r s i o n"), or jump to
+        // the next size it has.
+        const bool scaledBitmap = ((screen ? screen->devicePixelRatio() : 1.0) > 1.0 || zoom != 1.0)
                                   && !QFontDatabase::isSmoothlyScalable(family);
         const bool unfit =
             actual.family() != family || actual.bold() != bold || actual.pixelSize() < 0.85 * wantedPixels;
@@ -82,6 +117,7 @@ QFont designFont(const QString &family, double points, bool bold, FontStandIn st
             }
         }
     }
+    font.setPointSizeF(font.pointSizeF() * zoom);
     return font;
 }
 
@@ -93,10 +129,65 @@ void centreOnScreen(QWidget *window, double frameWidthTwips, double frameHeightT
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QPointF at = centredWindowPosition(float(pixelsToTwips(area.width())), float(pixelsToTwips(area.height())),
-                                             float(pixelsToTwips(window->width()) + frameWidthTwips),
-                                             float(pixelsToTwips(window->height()) + frameHeightTwips));
-    window->move(twipsToPixels(at.x() + pixelsToTwips(area.x())), twipsToPixels(at.y() + pixelsToTwips(area.y())));
+    const QPointF at =
+        centredWindowPosition(float(pixelsToScreenTwips(area.width())), float(pixelsToScreenTwips(area.height())),
+                              float(pixelsToScreenTwips(window->width()) + frameWidthTwips),
+                              float(pixelsToScreenTwips(window->height()) + frameHeightTwips));
+    window->move(screenTwipsToPixels(at.x() + pixelsToScreenTwips(area.x())),
+                 screenTwipsToPixels(at.y() + pixelsToScreenTwips(area.y())));
+}
+
+void rezoomControls(QWidget *root, double fromZoom)
+{
+    QList<QWidget *> widgets{root};
+    widgets += root->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        if (w != root && w->isWindow())
+            continue; // another window, with a zoom of its own
+        if (const QVariant place = w->property(PlaceProperty); place.isValid()) {
+            const QRectF r = place.toRectF();
+            w->setGeometry(twipsRect(r.left(), r.top(), r.width(), r.height()));
+        } else if (const QVariant line = w->property(LineProperty); line.isValid()) {
+            const QRectF r = line.toRectF();
+            w->setGeometry(lineGeometry(r.left(), r.width(), r.top()));
+        }
+        if (!w->testAttribute(Qt::WA_SetFont))
+            continue; // it takes its parent's
+        // The font as it was first met, at the zoom it was made for: every later zoom is
+        // worked out from it, so that coming back gives exactly the design's size.
+        if (!w->property(FontProperty).isValid()) {
+            w->setProperty(FontProperty, w->font());
+            w->setProperty(FontZoomProperty, fromZoom);
+        }
+        QFont font = w->property(FontProperty).value<QFont>();
+        font.setPointSizeF(font.pointSizeF() * zoomFactor() / w->property(FontZoomProperty).toDouble());
+        w->setFont(font);
+    }
+    zoomStyledParts(root);
+}
+
+void zoomStyledParts(QWidget *root)
+{
+    const bool zoomed = zoomFactor() != 1.0;
+    QList<QWidget *> widgets{root};
+    widgets += root->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        // Those the design leaves to the style keep no sheet of their own at 100 %.
+        if (!zoomed && !w->property(StyledProperty).toBool())
+            continue;
+        QString sheet;
+        if (qobject_cast<QRadioButton *>(w))
+            sheet = QStringLiteral("QRadioButton::indicator { width: %1px; height: %2px; }")
+                        .arg(zoomedMetric(QStyle::PM_ExclusiveIndicatorWidth))
+                        .arg(zoomedMetric(QStyle::PM_ExclusiveIndicatorHeight));
+        else if (qobject_cast<QScrollBar *>(w))
+            sheet = QStringLiteral("QScrollBar:vertical { width: %1px; } QScrollBar:horizontal { height: %1px; }")
+                        .arg(zoomedMetric(QStyle::PM_ScrollBarExtent));
+        else
+            continue;
+        w->setProperty(StyledProperty, zoomed);
+        w->setStyleSheet(zoomed ? sheet : QString());
+    }
 }
 
 } // namespace Euro

@@ -15,12 +15,16 @@ class QLabel;
 
 namespace Euro {
 
+// Keeps a control's place in twips, so that a change of zoom can place it again.
+void rememberPlace(QWidget *widget, double left, double top, double width, double height);
+
 // Names a control and gives it its place, in twips in its parent.
 template<typename W>
 W *place(W *widget, const QString &name, double left, double top, double width, double height)
 {
     widget->setObjectName(name);
     widget->setGeometry(twipsRect(left, top, width, height));
+    rememberPlace(widget, left, top, width, height);
     return widget;
 }
 
@@ -45,12 +49,22 @@ enum class FontStandIn {
     None,
     // MS Sans Serif and MS Serif come as bitmap fonts with a few sizes and no bold, when
     // they come at all: where the machine lacks the family or it cannot give the size or
-    // weight asked for, a scalable font of close metrics stands in (Arial's for the sans
-    // serif, Liberation Serif for the serif).
+    // weight asked for, or the screen or the zoom scales it, a scalable font of close
+    // metrics stands in (Arial's for the sans serif, Liberation Serif for the serif).
     ArialWhenUnfit,
 };
 
+// A font of the design at the zoom in force: points are the design's size.
 QFont designFont(const QString &family, double points, bool bold = false, FontStandIn standIn = FontStandIn::None);
+
+// After a change of zoom (from the factor fromZoom to the one in force): root and every
+// control under it take their places and fonts again at the new zoom, from the twips and
+// sizes they were given. Borders and lines stay one pixel wide: a hairline stays sharp.
+void rezoomControls(QWidget *root, double fromZoom);
+
+// The parts of root and its controls that the style draws at sizes of its own, in pixels
+// (an option's round, a scroll bar), sized at the zoom in force; left to the style at 100 %.
+void zoomStyledParts(QWidget *root);
 
 // Moves a window so that its outer size, the client area plus the frame allowance (twips),
 // is centred on the screen it opens on. The position is worked out in twips, the screen's

@@ -1,5 +1,7 @@
 #include "ui/main/faceshape.h"
 
+#include "ui/kit/twips.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -52,11 +54,13 @@ void FaceShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal inset = m_borderWidth / 2.0;
+    // The ring grows with the zoom, as the face does.
+    const qreal pen = m_borderWidth * Euro::zoomFactor();
+    const qreal inset = pen / 2.0;
     const QRectF shape = outline().adjusted(inset, inset, -inset, -inset);
     painter.setBrush(m_fill);
     if (m_borderWidth > 0)
-        painter.setPen(QPen(m_border, m_borderWidth));
+        painter.setPen(QPen(m_border, pen));
     else
         painter.setPen(Qt::NoPen);
     if (m_kind == Kind::Circle) {

@@ -68,20 +68,33 @@ double FrmEuro::Width() const
         return m_widthTwips;
     return Euro::pixelsToTwips(width()) + FrameWidthTwips;
 }
-double FrmEuro::Height() const { return Euro::pixelsToTwips(height()) + FrameHeightTwips; }
+double FrmEuro::Height() const
+{
+    // As the width: the height last set reads back as set at any zoom.
+    if (m_heightTwips >= 0 && Euro::twipsToPixels(m_heightTwips - FrameHeightTwips) == height())
+        return m_heightTwips;
+    return Euro::pixelsToTwips(height()) + FrameHeightTwips;
+}
 void FrmEuro::setWidth(double twips)
 {
     m_widthTwips = twips;
     if (Euro::twipsToPixels(twips - FrameWidthTwips) > ui.fraPapier->x())
         tapeBox(); // the window widens onto the tape
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
+    if (Euro::zoomFactor() != 1.0)
+        keepOnScreen(); // a zoomed tape may reach past the screen's edge
     keepFocusInSight();
 }
-void FrmEuro::setHeight(double twips) { setFixedHeight(Euro::twipsToPixels(twips - FrameHeightTwips)); }
-double FrmEuro::Left() const { return Euro::pixelsToTwips(x()); }
-double FrmEuro::Top() const { return Euro::pixelsToTwips(y()); }
-void FrmEuro::setLeft(double twips) { move(Euro::twipsToPixels(twips), y()); }
-void FrmEuro::setTop(double twips) { move(x(), Euro::twipsToPixels(twips)); }
+void FrmEuro::setHeight(double twips)
+{
+    m_heightTwips = twips;
+    setFixedHeight(Euro::twipsToPixels(twips - FrameHeightTwips));
+}
+// The window's place is on the screen, which no zoom scales.
+double FrmEuro::Left() const { return Euro::pixelsToScreenTwips(x()); }
+double FrmEuro::Top() const { return Euro::pixelsToScreenTwips(y()); }
+void FrmEuro::setLeft(double twips) { move(Euro::screenTwipsToPixels(twips), y()); }
+void FrmEuro::setTop(double twips) { move(x(), Euro::screenTwipsToPixels(twips)); }
 
 // ---- Load and close
 
@@ -101,7 +114,8 @@ void FrmEuro::Form_Load()
 
     // Only the calculator part of the design shows; the side panels open later.
     setHeight(4065);
-    setWidth(2970);
+    setWidth(NarrowWidthTwips);
+    fitZoomToScreen();
 
     Euro::centreOnScreen(this, FrameWidthTwips, FrameHeightTwips);
 
@@ -200,6 +214,8 @@ void FrmEuro::endProgram()
 bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
     if (const int display = displayIndex(watched); display >= 0 && displayMouseOrDrop(display, event))
+        return true;
+    if (zoomEvent(watched, event))
         return true;
     if (event->type() == QEvent::ContextMenu)
         Euro::installQtFrench(); // the text boxes' own menus speak French too

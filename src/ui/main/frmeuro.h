@@ -27,6 +27,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -49,6 +50,9 @@ public:
     // back exactly what was set. Left and top place the outer frame.
     static constexpr double FrameWidthTwips = Euro::FixedFrameWidthTwips;
     static constexpr double FrameHeightTwips = Euro::FixedFrameHeightTwips;
+    // The outer widths of the calculator alone and of the calculator with its tape.
+    static constexpr double NarrowWidthTwips = 2970;
+    static constexpr double WideWidthTwips = 5190;
     double Width() const;
     double Height() const;
     void setWidth(double twips);
@@ -218,6 +222,22 @@ private:
     // A display's double click and drops; true when the event was taken.
     bool displayMouseOrDrop(int display, QEvent *event);
 
+    // The zoom (frmeuro_zoom.cpp). True when the event was a zoom key or Ctrl and the wheel.
+    bool zoomEvent(QObject *watched, QEvent *event);
+    // Enlarges (1), reduces (-1) or resets (0) the zoom, and keeps it for the next start.
+    void zoomBy(int direction);
+    void setZoom(int percent);
+    // Whether the window, tape opened, fits the screen at percent.
+    bool zoomFits(int percent) const;
+    // A zoom kept from a larger screen comes down to the largest step that fits this one.
+    void fitZoomToScreen();
+    void keepOnScreen();
+    // The desktop's frame around the client area, or the design's before one is drawn.
+    QMargins frameAllowance() const;
+    void addZoomActions(QMenu &menu);
+    // The euro sign's box grows by the ink that reaches past it (frmeuro_controls.cpp).
+    void fitEuroSign();
+
     void showDisplay(int index, const QString &text);
     // The displays' accessible descriptions: both amounts in words.
     void describeDisplays();
@@ -244,5 +264,7 @@ private:
     bool m_loaded = false;
     bool m_ending = false;
     double m_widthTwips = -1; // the outer width last set, read back as set
+    double m_heightTwips = -1; // the outer height last set
+    int m_zoomWheel = 0;       // the wheel's turn with Ctrl held, towards the next step
     std::array<std::optional<QFont>, 2> m_displayFonts; // the displays' design fonts
 };

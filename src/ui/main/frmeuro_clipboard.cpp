@@ -159,6 +159,8 @@ void FrmEuro::showDisplayMenu(int display, const QPoint &at)
     QAction *both = menu.addAction(QStringLiteral("Copier les deux montants"), this,
                                    [this] { QGuiApplication::clipboard()->setText(bothAmounts()); });
     both->setEnabled(!m_calculator.ReadOut(0).isEmpty() && !m_calculator.ReadOut(1).isEmpty());
+    menu.addSeparator();
+    addZoomActions(menu);
     menu.exec(ui.ReadOut[size_t(display)]->mapToGlobal(at));
 }
 

@@ -218,14 +218,7 @@ void FrmEuro::createCalculatorPanel()
     ui.Label1 = makeLabel(panel, QStringLiteral("Label1"), QStringLiteral("€"), 2415, 285, 165, 375);
     ui.Label1->setFont(tahoma(15.75, false));
     setColours(ui.Label1, Yellow);
-    {
-        // The sign's ink reaches a pixel or two past its designed box: the box grows by
-        // that much, with margins that keep the sign exactly where the design puts it.
-        const QRect ink = QFontMetrics(ui.Label1->font()).tightBoundingRect(ui.Label1->text());
-        const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, ink.right() + 1 - ui.Label1->width()), 0);
-        ui.Label1->setGeometry(ui.Label1->geometry().marginsAdded(overhang));
-        ui.Label1->setContentsMargins(overhang);
-    }
+    fitEuroSign();
     ui.Label1->setAccessibleName(QStringLiteral("euros"));
 
     const char16_t *calculHints[] = {u"Saisie en €uro", u"Saisie dans la devise sélectionnée"};
@@ -271,6 +264,21 @@ void FrmEuro::createCalculatorPanel()
     ui.lblInfo = makeKeyLabel(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
                               QStringLiteral("Information"), 135, 3105, 1335, 165);
     ui.lblInfo->setFont(tahoma(6.75, false));
+}
+
+void FrmEuro::fitEuroSign()
+{
+    // The sign's ink reaches a pixel or two past its designed box: the box grows by that
+    // much, with margins that keep the sign exactly where the design puts it. Zoomed, the
+    // box's rounding may leave the sign's advance a pixel wider than the box: its text room
+    // takes that pixel from the margin.
+    const QFontMetrics metrics(ui.Label1->font());
+    const QRect ink = metrics.tightBoundingRect(ui.Label1->text());
+    const int roomShort = std::max(0, metrics.horizontalAdvance(ui.Label1->text()) - ui.Label1->width());
+    const int reach = std::max(ink.right() + 1 - ui.Label1->width(), roomShort);
+    const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, reach), 0);
+    ui.Label1->setGeometry(ui.Label1->geometry().marginsAdded(overhang));
+    ui.Label1->setContentsMargins(overhang - QMargins(0, 0, roomShort, 0));
 }
 
 void FrmEuro::createKeys()
@@ -572,6 +580,7 @@ void FrmEuro::fillLists()
 
 void FrmEuro::deferredControlBuilt()
 {
+    Euro::zoomStyledParts(this);
     if (m_loaded)
         fillLists();
     setFocusOrder();

@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr double NarrowWidth = 2970; // the calculator alone
-constexpr double WideWidth = 5190;   // the calculator and the tape
+constexpr double NarrowWidth = FrmEuro::NarrowWidthTwips; // the calculator alone
+constexpr double WideWidth = FrmEuro::WideWidthTwips;     // the calculator and the tape
 
 } // namespace
 

@@ -1,0 +1,29 @@
+#pragma once
+// The zoom of the windows: for people who read small print with difficulty, the whole
+// calculator, its start-up card and About are drawn larger, in fixed steps. The zoom in
+// force is the one factor that twips.h scales every design figure by, and designFont every
+// design size; it is kept per user in the settings store and used from the start-up card on.
+
+#include <QString>
+#include <array>
+
+namespace Euro {
+
+inline constexpr std::array<int, 7> ZoomSteps{100, 125, 150, 175, 200, 250, 300};
+
+// The zoom in force, in percent.
+int zoomPercent();
+// Makes percent the zoom in force; a percentage that is no step leaves it as it is.
+void setZoomPercent(int percent);
+
+// The step after (direction 1) or before (-1) percent; percent itself at either end.
+int zoomStep(int percent, int direction);
+
+// The step a stored text names ("125"); 100 for any other text.
+int zoomFromText(const QString &text);
+
+// The zoom kept in the store made the zoom in force, and the zoom in force kept.
+void useStoredZoom();
+void storeZoom();
+
+} // namespace Euro

@@ -1,0 +1,176 @@
+// The zoom of the calculator window: Ctrl and "+", "-" or "0" (on the typing block or the
+// keypad) and Ctrl with the mouse wheel enlarge, reduce and reset the whole window through
+// the steps of ui/kit/zoom.h. The controls are placed and lettered again from their design
+// at the new zoom; the window grows from its top-left corner and stays on the screen, and
+// a step too large for the screen is not taken. These keys are the window's, never the
+// calculator's: Ctrl and "+" is no "+" key.
+
+#include "ui/main/frmeuro.h"
+
+#include "ui/kit/twips.h"
+#include "ui/kit/windowkit.h"
+#include "ui/kit/zoom.h"
+#include "ui/main/displayfit.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// What a key does to the zoom: 1 enlarges, -1 reduces, 0 resets; nothing when it is none
+// of the zoom keys. Where "+" needs Shift, Ctrl and "=" enlarge too; a French layout's "0"
+// key types "à" without Shift.
+std::optional<int> zoomKey(const QKeyEvent &key)
+{
+    const Qt::KeyboardModifiers held = key.modifiers();
+    if (!(held & Qt::ControlModifier) || (held & (Qt::AltModifier | Qt::MetaModifier)))
+        return std::nullopt;
+    switch (key.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return 1;
+    case Qt::Key_Minus: return -1;
+    case Qt::Key_0:
+    case Qt::Key_Agrave: return 0;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+bool FrmEuro::zoomEvent(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel)
+        return false;
+    auto *target = qobject_cast<QWidget *>(watched);
+    if (!isVisible() || !target || (target != this && !isAncestorOf(target)))
+        return false;
+    int direction = 0;
+    if (event->type() == QEvent::Wheel) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (!(wheel->modifiers() & Qt::ControlModifier))
+            return false;
+        // A wheel's notch is one step; a touch pad's small moves add up to one.
+        m_zoomWheel += wheel->angleDelta().y();
+        if (std::abs(m_zoomWheel) < QWheelEvent::DefaultDeltasPerStep)
+            return true;
+        direction = m_zoomWheel > 0 ? 1 : -1;
+        m_zoomWheel = 0;
+    } else {
+        const std::optional<int> key = zoomKey(*static_cast<QKeyEvent *>(event));
+        if (!key)
+            return false;
+        direction = *key;
+    }
+    zoomBy(direction);
+    return true;
+}
+
+void FrmEuro::zoomBy(int direction)
+{
+    const int percent = direction == 0 ? 100 : Euro::zoomStep(Euro::zoomPercent(), direction);
+    if (percent == Euro::zoomPercent() || (direction > 0 && !zoomFits(percent)))
+        return;
+    setZoom(percent);
+    Euro::storeZoom();
+}
+
+QMargins FrmEuro::frameAllowance() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (outer != inner)
+        return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                outer.bottom() - inner.bottom()};
+    // No frame drawn yet: the design's.
+    const int side = Euro::screenTwipsToPixels(FrameWidthTwips / 2);
+    return {side, Euro::screenTwipsToPixels(FrameHeightTwips) - side, side, side};
+}
+
+bool FrmEuro::zoomFits(int percent) const
+{
+    if (percent == 100)
+        return true; // the design's size is always there
+    const QScreen *onScreen = screen();
+    if (!onScreen)
+        return false;
+    // The whole calculator, tape opened, must fit: every panel stays within reach.
+    const double zoom = percent / 100.0;
+    const QSize client(Euro::screenTwipsToPixels((WideWidthTwips - FrameWidthTwips) * zoom),
+                       Euro::screenTwipsToPixels((m_heightTwips - FrameHeightTwips) * zoom));
+    const QSize outer = client.grownBy(frameAllowance());
+    const QSize room = onScreen->availableGeometry().size();
+    return outer.width() <= room.width() && outer.height() <= room.height();
+}
+
+void FrmEuro::fitZoomToScreen()
+{
+    while (!zoomFits(Euro::zoomPercent()))
+        setZoom(Euro::zoomStep(Euro::zoomPercent(), -1));
+    Euro::zoomStyledParts(this); // the window was built at the stored zoom
+}
+
+void FrmEuro::setZoom(int percent)
+{
+    const double from = Euro::zoomFactor();
+    Euro::setZoomPercent(percent);
+    const double to = Euro::zoomFactor();
+    if (to == from)
+        return;
+    const QPoint topLeft = pos();
+    Euro::rezoomControls(this, from);
+    fitEuroSign();
+    // An open parameters panel keeps the calculator panel's place.
+    if (!ui.fraParametres->isHidden())
+        ui.fraParametres->move(ui.Frame1->pos());
+    // The displays from their design size again, shrunk as their amounts need.
+    for (size_t i = 0; i < ui.ReadOut.size(); ++i) {
+        if (std::optional<QFont> &design = m_displayFonts[i]) {
+            design->setPointSizeF(design->pointSizeF() * to / from);
+            ui.ReadOut[i]->setFont(*design);
+            Euro::fitDisplayFont(ui.ReadOut[i], *design);
+        }
+    }
+    if (m_heightTwips >= 0)
+        setHeight(m_heightTwips);
+    if (m_widthTwips >= 0)
+        setWidth(m_widthTwips);
+    move(topLeft);
+    keepOnScreen();
+}
+
+void FrmEuro::keepOnScreen()
+{
+    const QScreen *onScreen = screen();
+    if (!onScreen || !isVisible())
+        return;
+    const QRect area = onScreen->availableGeometry();
+    const QSize outer = size().grownBy(frameAllowance());
+    const QPoint at(std::max(area.left(), std::min(x(), area.right() + 1 - outer.width())),
+                    std::max(area.top(), std::min(y(), area.bottom() + 1 - outer.height())));
+    if (at != pos())
+        move(at);
+}
+
+void FrmEuro::addZoomActions(QMenu &menu)
+{
+    const int percent = Euro::zoomPercent();
+    const int larger = Euro::zoomStep(percent, 1);
+    QAction *in = menu.addAction(QStringLiteral("Agrandir"), this, [this] { zoomBy(1); });
+    in->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    in->setEnabled(larger != percent && zoomFits(larger));
+    QAction *out = menu.addAction(QStringLiteral("Réduire"), this, [this] { zoomBy(-1); });
+    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    out->setEnabled(percent != 100);
+    QAction *reset = menu.addAction(QStringLiteral("Taille normale"), this, [this] { zoomBy(0); });
+    reset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    reset->setEnabled(percent != 100);
+    for (QAction *action : {in, out, reset})
+        action->setShortcutVisibleInContextMenu(true);
+}
