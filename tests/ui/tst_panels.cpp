@@ -2,6 +2,7 @@
 // currency drop list's "<" box, the keys' press feedback and the hover hints.
 
 #include "windowfixture.h"
+#include "support/keysequence.h"
 
 #include "ui/kit/twips.h"
 #include "ui/main/faceshape.h"
@@ -51,6 +52,8 @@ private Q_SLOTS:
     void roundingLineOnClose_data();
     void roundingLineOnClose();
     void currencyListBox();
+    void dropListClosesWithoutAPick_data();
+    void dropListClosesWithoutAPick();
     void keepOnTop();
 
     void pressFeedback_data();
@@ -180,6 +183,39 @@ void TestPanels::currencyListBox()
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(list->isHidden());
     QCOMPARE(w.window->calculator().state().CurrencyCode, QStringLiteral("FRF"));
+}
+
+void TestPanels::dropListClosesWithoutAPick_data()
+{
+    QTest::addColumn<QString>("where"); // the control clicked, or "elsewhere": another window takes the focus
+    QTest::addColumn<QString>("display");
+    QTest::newRow("a click on = closes it, and the key runs") << "Operator(4)" << "15";
+    QTest::newRow("a click on the panel's ground") << "Frame1" << "3,";
+    QTest::newRow("another window takes the focus") << "elsewhere" << "3,";
+}
+
+void TestPanels::dropListClosesWithoutAPick()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, display);
+    LoadedWindow w;
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QVERIFY(TestKeys::press(*w.window, QStringLiteral("1 2 + 3")));
+    w.window->Label2_Click();
+    auto *list = w.control<QListWidget>(QStringLiteral("lstListe"));
+    QVERIFY(list->isVisible());
+    QWidget other;
+    if (where == QLatin1String("elsewhere")) {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    } else {
+        QTest::mouseClick(w.control(where), Qt::LeftButton, {}, QPoint(3, 3));
+    }
+    QVERIFY(list->isHidden());
+    QCOMPARE(w.window->calculator().state().CurrencyCode, QStringLiteral("FRF"));
+    QCOMPARE(w.window->calculator().ReadOut(1), display);
 }
 
 void TestPanels::keepOnTop()

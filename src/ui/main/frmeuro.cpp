@@ -174,6 +174,8 @@ void FrmEuro::endProgram()
 
 bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
+    if (closesDropList(watched, event))
+        closeDropList(); // the press goes on to what it was on
     if (const int display = displayIndex(watched); display >= 0 && displayMouseOrDrop(display, event))
         return true;
     if (event->type() == QEvent::ContextMenu)
