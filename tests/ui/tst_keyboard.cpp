@@ -60,7 +60,7 @@ KeyStroke stroke(QString token)
         {QStringLiteral("Backspace"), Qt::Key_Backspace}, {QStringLiteral("Delete"), Qt::Key_Delete},
         {QStringLiteral("A"), Qt::Key_A},              {QStringLiteral("Space"), Qt::Key_Space},
         {QStringLiteral("D"), Qt::Key_D},              {QStringLiteral("E"), Qt::Key_E},
-        {QStringLiteral("F"), Qt::Key_F},              {QStringLiteral("R"), Qt::Key_R},
+        {QStringLiteral("F"), Qt::Key_F},
         {QStringLiteral("F1"), Qt::Key_F1},
         {QStringLiteral("F2"), Qt::Key_F2},            {QStringLiteral("Tab"), Qt::Key_Tab},
         {QStringLiteral("Backtab"), Qt::Key_Backtab},  {QStringLiteral("Up"), Qt::Key_Up},
@@ -499,9 +499,7 @@ void TestKeyboard::focusedControlKeys_data()
     // It opens on FRF; letters in quick succession search by prefix, as list boxes do.
     QTest::newRow("d e picks DEM") << "narrow+list" << "lstListe" << "D E Return" << "ReadOut(1)" << "currency"
                                    << "DEM";
-    QTest::newRow("f goes to FIM") << "narrow+list" << "lstListe" << "F" << "lstListe" << "highlight" << "FIM";
     QTest::newRow("f f goes on to FRF") << "narrow+list" << "lstListe" << "F F" << "lstListe" << "highlight" << "FRF";
-    QTest::newRow("f r goes to FRF") << "narrow+list" << "lstListe" << "F R" << "lstListe" << "highlight" << "FRF";
     QTest::newRow("a keypad digit closes the list, keys the digit") << "narrow+list" << "lstListe" << "KP_5"
                                                                     << "ReadOut(1)" << "list" << "0";
     QTest::newRow("Tab leaves the list closed") << "narrow+list" << "lstListe" << "Tab" << "lblFermer(3)" << "list"
