@@ -15,7 +15,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 #include <cmath>
 
@@ -438,6 +441,9 @@ void TestFrmEuroLifecycle::clickingKeys_data()
         << "\n          7\n+\n          4\n        ----------\n=        11\n";
     QTest::newRow("C clears all and writes the clear block")
         << "lblBouton(1) lblBouton(2) Cancel" << "0" << "0," << "\n-+-+-+-+-+-\n\nCalcul en FRF\n";
+    QTest::newRow("2 / 3 =: a long result on one line")
+        << "lblBouton(2) Operator(0) lblBouton(3) Operator(4)" << "0,1" << "0,666666666666667"
+        << "\n          2\n/\n          3\n        ----------\n=        0,666666666666667\n";
     QTest::newRow("9 - 3 / 2 = runs left to right")
         << "lblBouton(9) Operator(3) lblBouton(3) Operator(0) lblBouton(2) Operator(4)" << "0,46" << "3"
         << "\n          9\n-\n          3\n/\n          2\n        ----------\n=        3\n";
@@ -460,6 +466,11 @@ void TestFrmEuroLifecycle::clickingKeys()
     QCOMPARE(box->toPlainText(), Header + tapeAfterHeader);
     QCOMPARE(loaded.window->tape().text(), QString(Header + tapeAfterHeader).replace(u'\n', QStringLiteral("\r\n")));
     QVERIFY(box->textCursor().atEnd());
+    // No line of the box breaks: a number is never read as two.
+    for (QTextBlock line = box->document()->begin(); line.isValid(); line = line.next()) {
+        box->document()->documentLayout()->blockBoundingRect(line); // laid out now
+        QCOMPARE(line.layout()->lineCount(), 1);
+    }
 }
 
 void TestFrmEuroLifecycle::facesOutsideTheirLabelsTakeNoClick()

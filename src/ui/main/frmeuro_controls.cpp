@@ -530,8 +530,9 @@ QPlainTextEdit *FrmEuro::tapeBox()
         ui.txtOperations->setStyleSheet(
             QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
         ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        ui.txtOperations->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // A line is one amount or one operation: it never wraps, a wider one scrolls sideways.
+        ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        ui.txtOperations->setLineWrapMode(QPlainTextEdit::NoWrap);
         // The tape is the record of what was calculated: it can be read, selected and copied,
         // not typed into.
         ui.txtOperations->setReadOnly(true);
