@@ -18,9 +18,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSessionManager>
 #include <QTextCursor>
 #include <QTimer>
@@ -54,6 +57,11 @@ void FrmEuro::setWidth(double twips)
     if (Euro::twipsToPixels(twips - FrameWidthTwips) > ui.fraPapier->x())
         tapeBox(); // the window widens onto the tape
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
+    // What the width cuts off is hidden too, not just out of sight: neither Tab nor a screen
+    // reader finds it there. The screen shows the same.
+    const QList<QWidget *> tapeSide{ui.fraPapier, ui.Label3[1], ui.Label3[2], ui.cmdEffacer, ui.cmdImprimer};
+    for (QWidget *control : tapeSide)
+        control->setVisible(rect().intersects(control->geometry()));
     keepFocusInSight();
 }
 void FrmEuro::setHeight(double twips) { setFixedHeight(Euro::twipsToPixels(twips - FrameHeightTwips)); }
@@ -103,6 +111,7 @@ void FrmEuro::Form_Load()
     m_calculator.start(storedRate(Euro::KeyStartRate, startCode, startCode + QStringLiteral(" (taux de départ)")));
     // The calculator starts kept on top.
     Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
+    describeKeepOnTop();
 
     m_tape.startHeader(m_calculator.modeLine());
 

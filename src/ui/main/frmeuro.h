@@ -166,6 +166,8 @@ private:
     void setPointers();
     void createFixedConnections();
 
+    // Keep-on-top's state, in the button's accessible description.
+    void describeKeepOnTop();
     // The rate editor back to "no currency chosen": Taux disabled, the rate box empty and locked.
     void closeRateEditor();
 

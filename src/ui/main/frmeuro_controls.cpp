@@ -291,6 +291,8 @@ void FrmEuro::createKeys()
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setColours(label, Qt::white);
         label->setAccessibleName(keyAccessibleName(key));
+        if (key.kind == KeyKind::Digit) // not the design hint, which says "Chiffre 0" on every one
+            label->setAccessibleDescription(QStringLiteral("Chiffre: %1").arg(key.index));
         label->raise(); // over every face, its own and its neighbours'
 
         const qint16 i = key.index;

@@ -70,6 +70,15 @@ void FrmEuro::cmdPlan_Click()
     CalculatorState &state = m_calculator.state();
     state.KeepOnTop = state.KeepOnTop != 0 ? 0 : -1;
     Euro::SetTopMost(this, state.KeepOnTop != 0);
+    describeKeepOnTop();
+}
+
+void FrmEuro::describeKeepOnTop()
+{
+    // The button looks the same either way: a screen reader hears which way it stands.
+    ui.cmdPlan->setAccessibleDescription(m_calculator.state().KeepOnTop != 0
+                                             ? QStringLiteral("Actuellement au premier plan")
+                                             : QStringLiteral("Actuellement en arrière plan"));
 }
 
 void FrmEuro::Label2_Click()
