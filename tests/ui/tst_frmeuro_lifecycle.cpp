@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -247,12 +249,20 @@ void TestFrmEuroLifecycle::loadGivesStartValues()
 // that stands out from its own background (contrast ratio of at least 3, as for large text).
 void TestFrmEuroLifecycle::readableInADarkTheme()
 {
-    const QPalette desktop = QApplication::palette();
+    const QPalette desktop = QApplication::palette(); // a light one here
     QPalette dark(QColor(53, 53, 53)); // a dark window colour; the other roles follow it
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
     dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    // A dark desktop theme darkens the style's own standard palette too.
+    struct DarkThemeStyle : QProxyStyle {
+        QPalette standardPalette() const override { return theme; }
+        QPalette theme;
+    };
+    auto *style = new DarkThemeStyle;
+    style->theme = dark;
+    QApplication::setStyle(style);
     QApplication::setPalette(dark);
     const auto luminance = [](const QColor &c) {
         const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -265,6 +275,19 @@ void TestFrmEuroLifecycle::readableInADarkTheme()
         FrmAbout about(w.window.get());
         about.show();
         for (QWidget *top : {static_cast<QWidget *>(w.window.get()), static_cast<QWidget *>(&about)}) {
+            // Read as in a light theme: the light desktop's colours, scroll bars included.
+            QList<QWidget *> drawn{top};
+            for (QScrollBar *bar : top->findChildren<QScrollBar *>())
+                drawn << bar;
+            for (int group = 0; group < QPalette::NColorGroups; ++group) {
+                for (int role = 0; role < QPalette::NoRole; ++role) {
+                    const auto colour = [group, role](const QPalette &p) {
+                        return p.color(QPalette::ColorGroup(group), QPalette::ColorRole(role)).name(QColor::HexArgb);
+                    };
+                    for (const QWidget *widget : drawn)
+                        QCOMPARE(colour(widget->palette()), colour(desktop));
+                }
+            }
             for (QWidget *control : top->findChildren<QWidget *>()) {
                 const auto *label = qobject_cast<QLabel *>(control);
                 const bool drawsText = label ? !label->text().isEmpty()
@@ -282,6 +305,7 @@ void TestFrmEuroLifecycle::readableInADarkTheme()
             }
         }
     }
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(desktop);
 }
 

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSessionManager>
 
 namespace {
@@ -131,6 +132,14 @@ void setFlatBorder(QFrame *frame)
     frame->setLineWidth(1);
 }
 
+// A control drawn by a style sheet passes no palette on to its scroll bars: they would take
+// the desktop's, dark under a dark theme.
+void useDesignScrollBars(QAbstractScrollArea *area)
+{
+    for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
+        bar->setPalette(Euro::designPalette());
+}
+
 // White, flat, Tahoma 8.25. The lists are filled in sorted order rather than sorted by the
 // list box: its sorting compares through a locale collator, which costs more start-up
 // memory than the twelve fixed texts are worth.
@@ -139,6 +148,7 @@ void setUpList(QListWidget *list)
     list->setAccessibleName(list->toolTip()); // no caption: it says its hint
     list->setFont(tahoma(8.25, false));
     list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; color: black; }"));
+    useDesignScrollBars(list);
 }
 
 QFrame *makePanel(QWidget *parent, const QString &name, double left, double top, double width, double height)
@@ -531,6 +541,7 @@ QPlainTextEdit *FrmEuro::tapeBox()
         ui.txtOperations->setFont(Euro::designFont(QStringLiteral("Arial"), 8.25));
         ui.txtOperations->setStyleSheet(
             QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
+        useDesignScrollBars(ui.txtOperations);
         ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         // A line is one amount or one operation: it never wraps, a wider one scrolls sideways.
         ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
