@@ -51,9 +51,8 @@ private Q_SLOTS:
     void widthReadsBackAsSet();
     void roundingLineOnClose_data();
     void roundingLineOnClose();
+    void currencyListBox_data();
     void currencyListBox();
-    void dropListClosesWithoutAPick_data();
-    void dropListClosesWithoutAPick();
     void keepOnTop();
 
     void pressFeedback_data();
@@ -169,46 +168,36 @@ void TestPanels::roundingLineOnClose()
     QCOMPARE(info->text(), line);
 }
 
+void TestPanels::currencyListBox_data()
+{
+    QTest::addColumn<QString>("closer"); // clicked; none: another window takes the focus
+    QTest::addColumn<QString>("display");
+    QTest::newRow("a second click on <") << "Label2" << "3,";
+    QTest::newRow("a click on = closes it, and the key runs") << "Operator(4)" << "15";
+    QTest::newRow("another window takes the focus") << "" << "3,";
+}
+
 void TestPanels::currencyListBox()
 {
+    QFETCH(QString, closer);
+    QFETCH(QString, display);
     LoadedWindow w;
+    QVERIFY(TestKeys::press(*w.window, QStringLiteral("1 2 + 3")));
     auto *list = w.control<QListWidget>(QStringLiteral("lstListe"));
-    auto *box = w.control<KeyLabel>(QStringLiteral("Label2"));
     QVERIFY(list->isHidden());
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(w.control(QStringLiteral("Label2")), Qt::LeftButton);
     QVERIFY(list->isVisible());
     // Over the calculator panel, not under it.
     QVERIFY(list->geometry().intersects(w.control(QStringLiteral("Frame1"))->geometry()));
     QCOMPARE(w.window->childAt(list->geometry().center()), list->viewport());
-    QTest::mouseClick(box, Qt::LeftButton);
-    QVERIFY(list->isHidden());
-    QCOMPARE(w.window->calculator().state().CurrencyCode, QStringLiteral("FRF"));
-}
-
-void TestPanels::dropListClosesWithoutAPick_data()
-{
-    QTest::addColumn<QString>("where"); // the control clicked; none: another window takes the focus
-    QTest::addColumn<QString>("display");
-    QTest::newRow("a click on = closes it, and the key runs") << "Operator(4)" << "15";
-    QTest::newRow("a click on the panel's ground") << "Frame1" << "3,";
-    QTest::newRow("another window takes the focus") << "" << "3,";
-}
-
-void TestPanels::dropListClosesWithoutAPick()
-{
-    QFETCH(QString, where);
-    QFETCH(QString, display);
-    LoadedWindow w;
     QWidget other;
-    QWidget *active = where.isEmpty() ? &other : static_cast<QWidget *>(w.window.get());
-    QVERIFY(TestKeys::press(*w.window, QStringLiteral("1 2 + 3")));
-    w.window->Label2_Click();
+    QWidget *active = closer.isEmpty() ? &other : static_cast<QWidget *>(w.window.get());
     active->show();
     active->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(active));
-    if (!where.isEmpty())
-        QTest::mouseClick(w.control(where), Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(w.control(QStringLiteral("lstListe"))->isHidden());
+    if (!closer.isEmpty())
+        QTest::mouseClick(w.control(closer), Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(list->isHidden());
     QCOMPARE(w.window->calculator().state().CurrencyCode + w.window->calculator().ReadOut(1), "FRF" + display);
 }
 
