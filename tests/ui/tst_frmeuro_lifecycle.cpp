@@ -13,10 +13,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 #include <cmath>
 
@@ -247,12 +252,17 @@ void TestFrmEuroLifecycle::loadGivesStartValues()
 // that stands out from its own background (contrast ratio of at least 3, as for large text).
 void TestFrmEuroLifecycle::readableInADarkTheme()
 {
-    const QPalette desktop = QApplication::palette();
+    const QPalette desktop = QApplication::palette(); // a light one here
     QPalette dark(QColor(53, 53, 53)); // a dark window colour; the other roles follow it
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
     dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    // A dark desktop theme darkens the style's own standard palette too.
+    struct ThemedStyle : QProxyStyle {
+        QPalette standardPalette() const override { return QApplication::palette(); }
+    };
+    QApplication::setStyle(new ThemedStyle);
     QApplication::setPalette(dark);
     const auto luminance = [](const QColor &c) {
         const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -265,6 +275,14 @@ void TestFrmEuroLifecycle::readableInADarkTheme()
         FrmAbout about(w.window.get());
         about.show();
         for (QWidget *top : {static_cast<QWidget *>(w.window.get()), static_cast<QWidget *>(&about)}) {
+            // Read as in a light theme: the light desktop's colours, scroll bars included.
+            QList<QWidget *> drawn{top};
+            for (QScrollBar *bar : top->findChildren<QScrollBar *>())
+                drawn << bar;
+            for (const QWidget *widget : std::as_const(drawn))
+                for (int role = 0; role < QPalette::NoRole; ++role)
+                    QCOMPARE(widget->palette().color(QPalette::ColorRole(role)).name(),
+                             desktop.color(QPalette::ColorRole(role)).name());
             for (QWidget *control : top->findChildren<QWidget *>()) {
                 const auto *label = qobject_cast<QLabel *>(control);
                 const bool drawsText = label ? !label->text().isEmpty()
@@ -282,6 +300,7 @@ void TestFrmEuroLifecycle::readableInADarkTheme()
             }
         }
     }
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(desktop);
 }
 
@@ -479,6 +498,9 @@ void TestFrmEuroLifecycle::clickingKeys_data()
         << "\n          7\n+\n          4\n        ----------\n=        11\n";
     QTest::newRow("C clears all and writes the clear block")
         << "lblBouton(1) lblBouton(2) Cancel" << "0" << "0," << "\n-+-+-+-+-+-\n\nCalcul en FRF\n";
+    QTest::newRow("2 / 3 =: a long result on one line")
+        << "lblBouton(2) Operator(0) lblBouton(3) Operator(4)" << "0,1" << "0,666666666666667"
+        << "\n          2\n/\n          3\n        ----------\n=        0,666666666666667\n";
     QTest::newRow("9 - 3 / 2 = runs left to right")
         << "lblBouton(9) Operator(3) lblBouton(3) Operator(0) lblBouton(2) Operator(4)" << "0,46" << "3"
         << "\n          9\n-\n          3\n/\n          2\n        ----------\n=        3\n";
@@ -501,6 +523,11 @@ void TestFrmEuroLifecycle::clickingKeys()
     QCOMPARE(box->toPlainText(), Header + tapeAfterHeader);
     QCOMPARE(loaded.window->tape().text(), QString(Header + tapeAfterHeader).replace(u'\n', QStringLiteral("\r\n")));
     QVERIFY(box->textCursor().atEnd());
+    // No line of the box breaks: a number is never read as two.
+    for (QTextBlock line = box->document()->begin(); line.isValid(); line = line.next()) {
+        box->document()->documentLayout()->blockBoundingRect(line); // laid out now
+        QCOMPARE(line.layout()->lineCount(), 1);
+    }
 }
 
 void TestFrmEuroLifecycle::facesOutsideTheirLabelsTakeNoClick()

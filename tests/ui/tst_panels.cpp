@@ -2,6 +2,7 @@
 // currency drop list's "<" box, the keys' press feedback and the hover hints.
 
 #include "windowfixture.h"
+#include "support/keysequence.h"
 
 #include "ui/kit/twips.h"
 #include "ui/main/faceshape.h"
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void widthReadsBackAsSet();
     void roundingLineOnClose_data();
     void roundingLineOnClose();
+    void currencyListBox_data();
     void currencyListBox();
     void keepOnTop();
 
@@ -166,20 +168,37 @@ void TestPanels::roundingLineOnClose()
     QCOMPARE(info->text(), line);
 }
 
+void TestPanels::currencyListBox_data()
+{
+    QTest::addColumn<QString>("closer"); // clicked; none: another window takes the focus
+    QTest::addColumn<QString>("display");
+    QTest::newRow("a second click on <") << "Label2" << "3,";
+    QTest::newRow("a click on = closes it, and the key runs") << "Operator(4)" << "15";
+    QTest::newRow("another window takes the focus") << "" << "3,";
+}
+
 void TestPanels::currencyListBox()
 {
+    QFETCH(QString, closer);
+    QFETCH(QString, display);
     LoadedWindow w;
+    QVERIFY(TestKeys::press(*w.window, QStringLiteral("1 2 + 3")));
     auto *list = w.control<QListWidget>(QStringLiteral("lstListe"));
-    auto *box = w.control<KeyLabel>(QStringLiteral("Label2"));
     QVERIFY(list->isHidden());
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(w.control(QStringLiteral("Label2")), Qt::LeftButton);
     QVERIFY(list->isVisible());
     // Over the calculator panel, not under it.
     QVERIFY(list->geometry().intersects(w.control(QStringLiteral("Frame1"))->geometry()));
     QCOMPARE(w.window->childAt(list->geometry().center()), list->viewport());
-    QTest::mouseClick(box, Qt::LeftButton);
+    QWidget other;
+    QWidget *active = closer.isEmpty() ? &other : static_cast<QWidget *>(w.window.get());
+    active->show();
+    active->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(active));
+    if (!closer.isEmpty())
+        QTest::mouseClick(w.control(closer), Qt::LeftButton, {}, QPoint(3, 3));
     QVERIFY(list->isHidden());
-    QCOMPARE(w.window->calculator().state().CurrencyCode, QStringLiteral("FRF"));
+    QCOMPARE(w.window->calculator().state().CurrencyCode + w.window->calculator().ReadOut(1), "FRF" + display);
 }
 
 void TestPanels::keepOnTop()

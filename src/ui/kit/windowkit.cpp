@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -80,10 +79,33 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
     widget->setPalette(palette);
 }
 
-void useDesignPalette(QWidget *window)
+QPalette designPalette()
 {
-    window->setPalette(window->style()->standardPalette());
+    // The light desktop's colours (Fusion's light palette): light grey faces, black text,
+    // white boxes. Not the style's standard palette: under a dark desktop theme it is dark.
+    QPalette palette(QColor(0xef, 0xef, 0xef));
+    struct Shade {
+        QPalette::ColorRole role;
+        QRgb normal, disabled;
+    };
+    constexpr Shade shades[] = {
+        {QPalette::WindowText, 0xff000000, 0xffbebebe}, {QPalette::Text, 0xff000000, 0xffbebebe},
+        {QPalette::ButtonText, 0xff000000, 0xffbebebe}, {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},         {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},      {QPalette::Highlight, 0xff308cc6, 0xff919191},
+        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7}, {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+        {QPalette::HighlightedText, 0xffffffff, 0xffffffff}, {QPalette::Link, 0xff0000ff, 0xff0000ff},
+        {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+    };
+    for (const Shade &shade : shades) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, shade.role, QColor::fromRgba(shade.normal));
+        palette.setColor(QPalette::Disabled, shade.role, QColor::fromRgba(shade.disabled));
+    }
+    return palette;
 }
+
+void useDesignPalette(QWidget *window) { window->setPalette(designPalette()); }
 
 QFont designFont(const QString &family, double points, bool bold, FontStandIn standIn)
 {

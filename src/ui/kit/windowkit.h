@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 
@@ -40,8 +41,9 @@ QFrame *makeLine(QWidget *parent, const QString &name, double x1, double x2, dou
 void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
 
 // The design fixes colours (a blue display, white boxes, black keys) chosen against light
-// controls: a window drawn from it takes the style's own light palette whatever the desktop
-// theme, so that no control pairs a fixed colour with a theme's colour it cannot be read on.
+// controls: a window drawn from it takes a light palette whatever the desktop theme, so that
+// no control pairs a fixed colour with a theme's colour it cannot be read on.
+QPalette designPalette();
 void useDesignPalette(QWidget *window);
 
 // What to do when the machine cannot give a design font as drawn.

@@ -19,9 +19,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSessionManager>
 #include <QTextCursor>
 #include <QTimer>
@@ -81,6 +84,11 @@ void FrmEuro::setWidth(double twips)
     if (Euro::twipsToPixels(twips - FrameWidthTwips) > ui.fraPapier->x())
         tapeBox(); // the window widens onto the tape
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
+    // What the width cuts off is hidden too, not just out of sight: neither Tab nor a screen
+    // reader finds it there. The screen shows the same.
+    const QList<QWidget *> tapeSide{ui.fraPapier, ui.Label3[1], ui.Label3[2], ui.cmdEffacer, ui.cmdImprimer};
+    for (QWidget *control : tapeSide)
+        control->setVisible(rect().intersects(control->geometry()));
     if (Euro::zoomFactor() != 1.0)
         keepOnScreen(); // a zoomed tape may reach past the screen's edge
     keepFocusInSight();
@@ -142,6 +150,7 @@ void FrmEuro::Form_Load()
     m_calculator.start(storedRate(Euro::KeyStartRate, startCode));
     // The calculator starts kept on top.
     Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
+    describeKeepOnTop();
 
     m_tape.startHeader(m_calculator.modeLine());
 
@@ -213,6 +222,8 @@ void FrmEuro::endProgram()
 
 bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
 {
+    if (closesDropList(watched, event))
+        closeDropList(); // the press goes on to what it was on
     if (const int display = displayIndex(watched); display >= 0 && displayMouseOrDrop(display, event))
         return true;
     if (zoomEvent(watched, event))

@@ -12,6 +12,7 @@
 #include "ui/kit/windowplacement.h"
 #include "ui/main/keyfaces.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPointer>
 #include <QWidget>
@@ -172,6 +173,8 @@ private:
     void setPointers();
     void createFixedConnections();
 
+    // Keep-on-top's state, in the button's accessible description.
+    void describeKeepOnTop();
     // The rate editor back to "no currency chosen": Taux disabled, the rate box empty and locked.
     void closeRateEditor();
 
@@ -246,6 +249,11 @@ private:
     // The drop list's own keys: the arrows move the highlight, Enter or Space picks it,
     // Escape closes the list. True when the key was one of them.
     bool dropListKey(const QKeyEvent &key);
+    // The drop list closes without a pick, as a drop-down list does: on any other key, on a
+    // press outside it, when the focus leaves it or the window is no longer active.
+    void closeDropList();
+    void searchDropList(const QString &letter);
+    bool closesDropList(const QObject *watched, const QEvent *event) const;
     void appendToTapeBox(const QString &piece);
     void clearTapeBox();
     void onCommitDataRequest(QSessionManager &manager);
@@ -258,6 +266,8 @@ private:
     QPointer<QWidget> m_keySeenAt;
     quint64 m_keySeenTime = 0;
     bool m_forwardingKey = false; // a key goes on to the control the key routine focused
+    QString m_codeSearch;         // the letters typed in the drop list in quick succession
+    QElapsedTimer m_codeTyped;    // since the last of them
     QFocusFrame *m_focusRing = nullptr;
     QAction *m_saveTape = nullptr; // Ctrl+S, and the tape's menu
     bool m_focusShown = false; // the keyboard moved the focus since the last mouse press

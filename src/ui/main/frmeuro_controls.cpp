@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSessionManager>
 
 namespace {
@@ -132,6 +133,14 @@ void setFlatBorder(QFrame *frame)
     frame->setLineWidth(1);
 }
 
+// A control drawn by a style sheet passes no palette on to its scroll bars: they would take
+// the desktop's, dark under a dark theme.
+void useDesignScrollBars(QAbstractScrollArea *area)
+{
+    for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
+        bar->setPalette(Euro::designPalette());
+}
+
 // White, flat, Tahoma 8.25. The lists are filled in sorted order rather than sorted by the
 // list box: its sorting compares through a locale collator, which costs more start-up
 // memory than the twelve fixed texts are worth.
@@ -140,6 +149,7 @@ void setUpList(QListWidget *list)
     list->setAccessibleName(list->toolTip()); // no caption: it says its hint
     list->setFont(tahoma(8.25, false));
     list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; color: black; }"));
+    useDesignScrollBars(list);
 }
 
 QFrame *makePanel(QWidget *parent, const QString &name, double left, double top, double width, double height)
@@ -300,6 +310,8 @@ void FrmEuro::createKeys()
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setColours(label, Qt::white);
         label->setAccessibleName(keyAccessibleName(key));
+        if (key.kind == KeyKind::Digit) // not the design hint, which says "Chiffre 0" on every one
+            label->setAccessibleDescription(QStringLiteral("Chiffre: %1").arg(key.index));
         label->raise(); // over every face, its own and its neighbours'
 
         const qint16 i = key.index;
@@ -539,9 +551,11 @@ QPlainTextEdit *FrmEuro::tapeBox()
         ui.txtOperations->setFont(Euro::designFont(QStringLiteral("Arial"), 8.25));
         ui.txtOperations->setStyleSheet(
             QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
+        useDesignScrollBars(ui.txtOperations);
         ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        ui.txtOperations->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // A line is one amount or one operation: it never wraps, a wider one scrolls sideways.
+        ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        ui.txtOperations->setLineWrapMode(QPlainTextEdit::NoWrap);
         // The tape is the record of what was calculated: it can be read, selected and copied,
         // not typed into.
         ui.txtOperations->setReadOnly(true);

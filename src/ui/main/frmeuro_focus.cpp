@@ -64,6 +64,16 @@ bool typesLetter(const QKeyEvent &key)
            && key.text()[0].isLetter();
 }
 
+// The keys an open drop list answers: moving, searching by the letters of a code, picking
+// and closing. Tab leaves it, as the focus does; a lock key only changes what others type.
+bool keepsDropListOpen(const QKeyEvent &key)
+{
+    const int k = key.key();
+    return movesInList(k) || typesLetter(key) || isModifier(k) || k == Qt::Key_Return || k == Qt::Key_Enter
+           || k == Qt::Key_Space || k == Qt::Key_Escape || k == Qt::Key_Tab || k == Qt::Key_Backtab
+           || k == Qt::Key_NumLock || k == Qt::Key_CapsLock || k == Qt::Key_ScrollLock;
+}
+
 } // namespace
 
 Euro::KeyAction FrmEuro::keyActionOf(int KeyCode, int Shift, QStringView typed)
@@ -76,7 +86,13 @@ void FrmEuro::setUpKeyboardFocus()
 {
     m_focusRing = new QFocusFrame(this);
     m_focusRing->hide();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        // The drop list closes as the focus leaves it: Tab, a click on another control, the
+        // window losing the focus.
+        if (old && old == ui.lstListe)
+            closeDropList();
+        followFocus(now);
+    });
     // The window opens with the focus where the keys go, on the display keyed into.
     const qint16 input = m_calculator.state().InputDisplay;
     if (input >= 0 && input < qint16(ui.ReadOut.size()))
@@ -116,6 +132,9 @@ void FrmEuro::keepFocusInSight()
 FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
 {
     const int k = key.key();
+    // Any other key closes an open drop list without a pick, then does what it does.
+    if (ui.lstListe && ui.lstListe->isVisible() && !(focused == ui.lstListe && keepsDropListOpen(key)))
+        closeDropList();
     // Shift, Ctrl or Alt pressed alone is not a key stroke yet: Shift+Tab starts with Shift.
     if (isModifier(k))
         return KeyOwner::Control;
@@ -194,9 +213,12 @@ bool FrmEuro::dropListKey(const QKeyEvent &key)
 {
     QListWidget *list = ui.lstListe;
     const int k = key.key();
-    if (movesInList(k) || typesLetter(key)) {
-        // The list moves its highlight as it always does (a letter to the next code it
-        // starts), but a row it lands on is no pick.
+    if (typesLetter(key)) {
+        searchDropList(key.text());
+        return true;
+    }
+    if (movesInList(k)) {
+        // The list moves its highlight as it always does, but a row it lands on is no pick.
         const std::unique_ptr<QEvent> copy(key.clone());
         const QSignalBlocker quiet(list);
         m_forwardingKey = true;
@@ -220,6 +242,56 @@ bool FrmEuro::dropListKey(const QKeyEvent &key)
         return true;
     }
     return false;
+}
+
+void FrmEuro::searchDropList(const QString &letter)
+{
+    // Letters typed in quick succession spell the start of a code ("d", "e": DEM); the
+    // same letter again goes on to the next code it starts ("f", "f": FIM, then FRF).
+    QListWidget *list = ui.lstListe;
+    const bool goesOn = m_codeTyped.isValid() && !m_codeTyped.hasExpired(QApplication::keyboardInputInterval());
+    m_codeTyped.start();
+    m_codeSearch = goesOn ? m_codeSearch + letter : letter;
+    const bool sameLetter = m_codeSearch.count(m_codeSearch.front()) == m_codeSearch.size();
+    const QString prefix = sameLetter ? letter : m_codeSearch;
+    // A letter alone looks past the highlighted code; a longer prefix may still be it.
+    const int count = list->count();
+    const int first = std::max(0, list->currentRow() + (sameLetter ? 1 : 0));
+    for (int i = 0; i < count; ++i) {
+        QListWidgetItem *item = list->item((first + i) % count);
+        if (item->text().startsWith(prefix, Qt::CaseInsensitive)) {
+            const QSignalBlocker quiet(list); // a highlight, no pick
+            list->setCurrentItem(item);
+            list->scrollToItem(item);
+            return;
+        }
+    }
+}
+
+void FrmEuro::closeDropList()
+{
+    QListWidget *list = ui.lstListe;
+    if (!list || list->isHidden())
+        return;
+    // The focus goes where Escape sends it, also when the window has just lost it.
+    if (focusWidget() == list)
+        focusInputDisplay();
+    list->hide();
+}
+
+bool FrmEuro::closesDropList(const QObject *watched, const QEvent *event) const
+{
+    QListWidget *list = ui.lstListe;
+    if (!list || list->isHidden())
+        return false;
+    if (watched == this && event->type() == QEvent::WindowDeactivate)
+        return true;
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    // A press anywhere else in the window; the "<" box closes it by its own click.
+    const auto *target = qobject_cast<const QWidget *>(watched);
+    return target && (target == this || isAncestorOf(target)) && target != list && !list->isAncestorOf(target)
+           && target != ui.Label2;
 }
 
 void FrmEuro::focusInputDisplay()

@@ -45,6 +45,7 @@ void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
 
 void FrmEuro::runKeyAction(const Euro::KeyAction &action)
 {
+    closeDropList(); // a key pressed by any means, a screen reader's press included
     // The routines report their own failures in their own messages. The one exception
     // that can come is Qt's std::bad_alloc when memory runs out: it cannot cross Qt's event
     // loop, so the key's action stops there and the window goes on. Anything else is a

@@ -69,6 +69,15 @@ void FrmEuro::cmdPlan_Click()
 {
     m_calculator.setKeepOnTop(m_calculator.state().KeepOnTop == 0);
     Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
+    describeKeepOnTop();
+}
+
+void FrmEuro::describeKeepOnTop()
+{
+    // The button looks the same either way: a screen reader hears which way it stands.
+    ui.cmdPlan->setAccessibleDescription(m_calculator.state().KeepOnTop != 0
+                                             ? QStringLiteral("Actuellement au premier plan")
+                                             : QStringLiteral("Actuellement en arrière plan"));
 }
 
 void FrmEuro::Label2_Click()
