@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
