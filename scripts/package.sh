@@ -5,7 +5,8 @@
 # the source: pecunio_<version>.dsc and .tar.xz, pecunio_<version>_<arch>.deb,
 # pecunio-dbgsym_<version>_<arch>.deb, the .buildinfo and the .changes. lintian then checks
 # them all, unless --no-lintian is given (scripts/test.sh: the package's test runs lintian).
-# DEB_BUILD_OPTIONS is honoured (nocheck, parallel=N; parallel defaults to every core).
+# DEB_BUILD_OPTIONS is honoured (nocheck, parallel=N; without it, dpkg-buildpackage uses
+# every core).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lint=1
@@ -29,7 +30,7 @@ else
   tar -c --exclude='./build*' . | tar -x -C "$source_dir"
 fi
 
-(cd "$source_dir" && dpkg-buildpackage -us -uc --jobs-try=auto)
+(cd "$source_dir" && dpkg-buildpackage -us -uc)
 rm -rf "$source_dir"
 if [ $lint -eq 1 ] && command -v lintian >/dev/null; then
   lintian --pedantic --info "$out/pecunio_${version}_${arch}.changes"
