@@ -10,9 +10,17 @@ PECUNIO_PACKAGES=(
   xdg-utils                             # opens the help page with the desktop's HTML handler
 )
 
-# Building the Debian package (scripts/package.sh, and its test).
+# Building the Debian packages (scripts/package.sh, and its test); debian/control's
+# Build-Depends are in PECUNIO_PACKAGES.
 PECUNIO_PACKAGE_TOOLS=(
-  dpkg-dev file                         # dpkg-shlibdeps, and file to find what it must read
+  dpkg-dev debhelper                    # dpkg-buildpackage, dh
+)
+
+# The headless core and its tests built for i386 (scripts/test.sh), beside the amd64 ones:
+# Debian's cross compiler and the i386 libraries, from the i386 architecture.
+PECUNIO_I386_PACKAGES=(
+  g++-i686-linux-gnu
+  qt6-base-dev:i386 libgmp-dev:i386
 )
 
 # The tests and the benchmarks besides (scripts/test.sh).
@@ -24,7 +32,8 @@ PECUNIO_TEST_PACKAGES=(
   man-db                                # man -l renders the manual page
 )
 
-# Both take package names; with none, those of PECUNIO_PACKAGES.
+# Both take package names, "name:arch" for another architecture's; with none, those of
+# PECUNIO_PACKAGES.
 pecunio_missing_packages() {
   local p
   [ $# -eq 0 ] && set -- "${PECUNIO_PACKAGES[@]}"
@@ -34,15 +43,27 @@ pecunio_missing_packages() {
 }
 
 pecunio_ensure_packages() {
-  local missing
+  local missing arch add=""
   missing=$(pecunio_missing_packages "$@" | tr '\n' ' ')
   [ -z "${missing// /}" ] && return 0
+  # Architectures dpkg does not know yet, for the missing "name:arch" packages.
+  for arch in $(printf '%s\n' $missing | sed -n 's/^[^:]*://p' | sort -u); do
+    [ "$arch" = "$(dpkg --print-architecture)" ] && continue
+    dpkg --print-foreign-architectures | grep -qx "$arch" || add="$add $arch"
+  done
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing: $missing"
     export DEBIAN_FRONTEND=noninteractive
+    for arch in $add; do
+      dpkg --add-architecture "$arch" || return 1
+    done
     apt-get update -q && apt-get install -y -q --no-install-recommends $missing || return 1
   else
     echo "Missing packages. Please run:"
+    for arch in $add; do
+      echo "  sudo dpkg --add-architecture $arch"
+    done
+    [ -n "$add" ] && echo "  sudo apt-get update"
     echo "  sudo apt-get install -y --no-install-recommends $missing"
     return 1
   fi

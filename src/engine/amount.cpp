@@ -13,7 +13,7 @@ namespace {
 
 Amount makeMax()
 {
-    Amount q(mpz_class(179769313486232) * pow10(308 - 14));
+    Amount q(mpz_class("179769313486232") * pow10(308 - 14)); // wider than long on 32 bits
     return q;
 }
 
@@ -107,6 +107,17 @@ const mpz_class &pow10(unsigned long n)
 void mulPow10(mpz_class &x, unsigned long n)
 {
     x *= pow10(n);
+}
+
+void setUnsigned(mpz_ptr z, std::uint64_t n)
+{
+    if constexpr (sizeof(unsigned long) >= sizeof n) {
+        mpz_set_ui(z, (unsigned long)n);
+    } else {
+        mpz_set_ui(z, (unsigned long)(n >> 32));
+        mpz_mul_2exp(z, z, 32);
+        mpz_add_ui(z, z, (unsigned long)(n & 0xFFFFFFFFu));
+    }
 }
 
 } // namespace Euro::Amounts

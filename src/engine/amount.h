@@ -10,6 +10,8 @@
 
 #include <gmpxx.h>
 
+#include <cstdint>
+
 using Amount = mpq_class;
 
 namespace Euro::Amounts {
@@ -35,5 +37,7 @@ Amount bounded(Amount value);
 const mpz_class &pow10(unsigned long n);
 // x times 10 to the power n, in place.
 void mulPow10(mpz_class &x, unsigned long n);
+// z = n, whatever the width of unsigned long (32 bits on some architectures).
+void setUnsigned(mpz_ptr z, std::uint64_t n);
 
 } // namespace Euro::Amounts

@@ -2,12 +2,11 @@
 
 #include "engine/rounding.h"
 
-#include <climits>
-
 #include <QVarLengthArray>
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <numeric>
 
 namespace Euro::NumberText {
@@ -15,8 +14,6 @@ namespace Euro::NumberText {
 namespace {
 
 constexpr int TextDigits = 15;
-// The everyday amount's digits gather in an unsigned long: 18 digits need 64 bits.
-static_assert(sizeof(unsigned long) * CHAR_BIT >= 64, "18 decimal digits need a 64-bit unsigned long");
 constexpr long LargestExponent = 308; // of the largest magnitude's leading digit
 constexpr long SmallestExponent = -308;
 
@@ -37,8 +34,8 @@ bool machineDigits(const Amount &value, DigitBuffer &digits, long &exponent)
 {
     if (!mpz_fits_slong_p(value.get_num_mpz_t()) || !mpz_fits_ulong_p(value.get_den_mpz_t()))
         return false;
-    const unsigned long den = mpz_get_ui(value.get_den_mpz_t());
-    unsigned long power = 1; // the least 10^places that den divides
+    const std::uint64_t den = mpz_get_ui(value.get_den_mpz_t());
+    std::uint64_t power = 1; // the least 10^places that den divides
     int places = 0;
     while (power % den != 0) {
         if (places == 19) // 10^19 is the largest power of ten a 64-bit word holds
@@ -47,11 +44,12 @@ bool machineDigits(const Amount &value, DigitBuffer &digits, long &exponent)
         ++places;
     }
     const long num = mpz_get_si(value.get_num_mpz_t());
-    const unsigned long magnitude = num < 0 ? 0UL - (unsigned long)num : (unsigned long)num;
-    const unsigned __int128 scaled = (unsigned __int128)magnitude * (power / den);
-    if (scaled >= 1'000'000'000'000'000ULL) // more than TextDigits digits: rounding needed
+    const std::uint64_t magnitude = num < 0 ? 0 - std::uint64_t(num) : std::uint64_t(num);
+    const std::uint64_t factor = power / den;
+    if (magnitude > (1'000'000'000'000'000 - 1) / factor) // more than TextDigits digits: rounding needed
         return false;
-    const int length = int(std::to_chars(digits, digits + TextDigits, (unsigned long)scaled).ptr - digits);
+    const std::uint64_t scaled = magnitude * factor;
+    const int length = int(std::to_chars(digits, digits + TextDigits, scaled).ptr - digits);
     std::fill(digits + length, digits + TextDigits, '0');
     digits[TextDigits] = '\0';
     exponent = long(length) - 1 - places;
@@ -190,22 +188,22 @@ ReadResult parse(QStringView text)
     const long long shift = exponent - (long long)fracDigits;
     if (significant <= 18 && shift < 0 && shift >= -19) {
         // The everyday amount: mantissa and power of ten in machine words, the fraction
-        // reduced there, so GMP only stores the two results.
-        unsigned long m = 0;
+        // reduced there, so GMP only stores the two results. 18 digits need 64 bits.
+        std::uint64_t m = 0;
         for (qsizetype k = qsizetype(firstSignificant); k < digits.size(); ++k)
-            m = m * 10 + (unsigned long)(digits[k] - '0');
-        unsigned long p = 1;
+            m = m * 10 + std::uint64_t(digits[k] - '0');
+        std::uint64_t p = 1;
         for (long long k = shift; k < 0; ++k)
             p *= 10;
-        const unsigned long g = std::gcd(m, p);
-        mpz_set_ui(num, m / g);
-        mpz_set_ui(den, p / g);
+        const std::uint64_t g = std::gcd(m, p);
+        Euro::Amounts::setUnsigned(num, m / g);
+        Euro::Amounts::setUnsigned(den, p / g);
     } else {
         if (significant <= 18) {
-            unsigned long m = 0;
+            std::uint64_t m = 0;
             for (qsizetype k = qsizetype(firstSignificant); k < digits.size(); ++k)
-                m = m * 10 + (unsigned long)(digits[k] - '0');
-            mpz_set_ui(num, m);
+                m = m * 10 + std::uint64_t(digits[k] - '0');
+            Euro::Amounts::setUnsigned(num, m);
         } else {
             digits.push_back('\0');
             mpz_set_str(num, digits.data() + firstSignificant, 10);

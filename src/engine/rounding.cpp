@@ -1,5 +1,6 @@
 #include "engine/rounding.h"
 
+#include <cstdint>
 #include <numeric>
 
 namespace Euro {
@@ -44,13 +45,13 @@ void roundAmount(const Amount &value, int decimals, Amount &out)
     mpz_fdiv_q_2exp(r, r, 1);
     if (places <= 19 && mpz_fits_ulong_p(r)) {
         // The everyday result: reduced by 10^places in machine words.
-        unsigned long p = 1;
+        std::uint64_t p = 1; // 10^19 needs 64 bits, wider than unsigned long on 32 bits
         for (unsigned long k = 0; k < places; ++k)
             p *= 10;
-        const unsigned long q = mpz_get_ui(r);
-        const unsigned long g = std::gcd(q, p);
-        mpz_set_ui(r, q / g);
-        mpz_set_ui(d, p / g);
+        const std::uint64_t q = mpz_get_ui(r);
+        const std::uint64_t g = std::gcd(q, p);
+        Euro::Amounts::setUnsigned(r, q / g);
+        Euro::Amounts::setUnsigned(d, p / g);
     } else {
         mpz_set(d, pow10(places).get_mpz_t());
         out.canonicalize();

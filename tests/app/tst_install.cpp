@@ -89,6 +89,17 @@ private Q_SLOTS:
             QVERIFY(readAll(info.filePath()).contains("<svg"));
     }
 
+    void manifestListsEverything()
+    {
+        // Removing the listed files removes all that was installed, the command link included.
+        QStringList listed;
+        const QString text = QString::fromUtf8(readAll(qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR") + QStringLiteral("/install_manifest.txt")));
+        for (const QString &path : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            listed.append(QDir(prefix.path()).relativeFilePath(path));
+        listed.sort();
+        QCOMPARE(listed, TestSupport::filesBelow(prefix.path()));
+    }
+
     void nothingElseInTheProgramFolder()
     {
         QStringList entries = QDir(installed(QStringLiteral("lib/pecunio"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);

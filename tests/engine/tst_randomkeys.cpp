@@ -14,7 +14,7 @@ namespace {
 
 const Amount HalfCent(1, 200);
 const Amount HalfOf5Decimals(1, 200000);
-const Amount FifteenDigits(1, 100000000000000);
+const Amount FifteenDigits(mpz_class(1), mpz_class("100000000000000")); // wider than long on 32 bits
 
 bool isTag(const Value &v, std::initializer_list<const char *> tags)
 {
