@@ -23,6 +23,7 @@ void writeFile(const QString &path, const QByteArray &body, bool executable)
     if (executable)
         QVERIFY(f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser));
 }
+
 } // namespace
 
 class TestSysInfo : public QObject
@@ -47,12 +48,8 @@ private Q_SLOTS:
         QTest::newRow("GNOME Settings on its system page")
             << QStringList{"hardinfo2", "gnome-control-center", "gnome-system-panel.desktop"}
             << "gnome-control-center system about";
-        QTest::newRow("GNOME Settings on its older about page")
-            << QStringList{"gnome-control-center", "gnome-about-panel.desktop"} << "gnome-control-center about";
         QTest::newRow("GNOME Settings without its page is skipped")
             << QStringList{"gnome-control-center", "lshw-gtk"} << "lshw-gtk";
-        QTest::newRow("Cinnamon's page") << QStringList{"mate-system-monitor", "cinnamon-settings"}
-                                         << "cinnamon-settings info";
         QTest::newRow("a tool failing to start shows the message") << QStringList{"kinfocenter~"} << "";
         QTest::newRow("after a failed start no other tool is tried")
             << QStringList{"kinfocenter~", "hardinfo"} << "";
