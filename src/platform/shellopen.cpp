@@ -48,10 +48,4 @@ void QueryDocumentHandler(const QString &mimeType, std::function<void(HandlerAns
     process->start(query, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
 }
 
-bool OpenDocumentDetached(const QString &path)
-{
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    return !opener.isEmpty() && QProcess::startDetached(opener, {path});
-}
-
 } // namespace Euro

@@ -1,10 +1,10 @@
 #pragma once
-// Opens a document with the desktop's program for its type, the way the program's help key
-// expects, without ever making the window wait: the desktop is asked which program handles
-// the type, and its answer comes back later on the user-interface thread.
+// Asks the desktop which program opens a type of document, without ever making the window
+// wait: its answer comes back later on the user-interface thread. The help key asks it
+// before opening its page, since the opener itself cannot say that no program shows HTML.
 //
 // On a Linux desktop the association is xdg-utils': `xdg-mime query default <type>` names
-// the handler and `xdg-open` starts it.
+// the handler.
 
 #include <QString>
 #include <functional>
@@ -20,9 +20,5 @@ enum class HandlerAnswer {
 // Asks which program opens documents of mimeType and returns at once; answer runs when the
 // desktop has answered. While one query runs, a second ask is dropped.
 void QueryDocumentHandler(const QString &mimeType, std::function<void(HandlerAnswer)> answer);
-
-// Opens path with the desktop's program for its type, detached from this process; false
-// when the opener could not be started.
-bool OpenDocumentDetached(const QString &path);
 
 } // namespace Euro

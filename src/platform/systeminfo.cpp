@@ -1,12 +1,20 @@
 #include "platform/systeminfo.h"
 
-#include <QDir>
-#include <QFile>
+#include <QList>
 #include <QStandardPaths>
 
 namespace Euro {
 
-QList<SystemInfoTool> systemInfoTools()
+namespace {
+
+struct Candidate {
+    QString program; // looked up through PATH
+    QStringList arguments;
+    QString page; // a desktop entry that must be installed for that page to exist; "" for none
+};
+
+// Best first.
+QList<Candidate> candidates()
 {
     const QString settings = QStringLiteral("gnome-control-center");
     return {
@@ -27,39 +35,19 @@ QList<SystemInfoTool> systemInfoTools()
     };
 }
 
-QString findSystemInfoTool(const QList<SystemInfoTool> &tools, const QString &searchPath)
+} // namespace
+
+std::optional<SystemInfoTool> findSystemInfoTool()
 {
-    const QStringList folders = searchPath.split(QDir::listSeparator(), Qt::SkipEmptyParts);
-    if (folders.isEmpty())
-        return {};
-    for (const SystemInfoTool &tool : tools) {
-        const QString found = QStandardPaths::findExecutable(tool.program, folders);
+    for (const Candidate &tool : candidates()) {
+        const QString found = QStandardPaths::findExecutable(tool.program);
         if (found.isEmpty())
             continue;
         if (!tool.page.isEmpty() && QStandardPaths::locate(QStandardPaths::ApplicationsLocation, tool.page).isEmpty())
             continue;
-        if (tool.arguments.isEmpty())
-            return found;
-        return QLatin1Char('"') + found + QStringLiteral("\" ") + tool.arguments.join(QLatin1Char(' '));
+        return SystemInfoTool{found, tool.arguments};
     }
-    return {};
-}
-
-std::unique_ptr<MemoryRegistry> systemInfoRegistry(const QString &toolPath)
-{
-    auto registry = std::make_unique<MemoryRegistry>();
-    if (!toolPath.isEmpty()) {
-        // Stored like a text value of the classic registry: 8-bit text with its final NUL.
-        QByteArray data = QFile::encodeName(toolPath);
-        data.append('\0');
-        registry->setValue(HKEY_LOCAL_MACHINE, MsInfoKeyPath, MsInfoPathValue, REG_SZ, data);
-    }
-    return registry;
-}
-
-std::unique_ptr<MemoryRegistry> systemInfoRegistry()
-{
-    return systemInfoRegistry(findSystemInfoTool(systemInfoTools(), qEnvironmentVariable("PATH")));
+    return std::nullopt;
 }
 
 } // namespace Euro

@@ -8,11 +8,13 @@
 #include "platform/topmost.h"
 #include "support/testsupport.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QWidget>
 #include <QtTest>
 
@@ -22,7 +24,13 @@ class TestHelpers : public QObject
 {
     Q_OBJECT
 
+public Q_SLOTS:
+    // The desktop's opener, in place of xdg-open.
+    void openDocument(const QUrl &url) { m_opened.append(url); }
+
 private:
+    QList<QUrl> m_opened;
+
     // Writes an executable shell script.
     static void writeScript(const QString &path, const QByteArray &body)
     {
@@ -127,6 +135,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("createFile");
         QTest::addColumn<QByteArray>("query"); // what `xdg-mime query default` does
+        QTest::addColumn<bool>("opener");      // the desktop can open documents
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("style");
@@ -137,41 +146,45 @@ private Q_SLOTS:
         const QString missing = QStringLiteral("Fichier d'aide [aide-test.htm] introuvable. Assurez-vous que celui-ci "
                                                "doit se trouver dans le dossier:\r\n")
             + folder;
-        QTest::newRow("missing page") << "aide-test.htm" << false << QByteArray("echo firefox.desktop") << missing
-                                      << "fichier d'aide absent" << 16 << false;
+        const QString noProgram = QStringLiteral("Aucune application associée avec le type de fichier HTML.");
+        QTest::newRow("missing page") << "aide-test.htm" << false << QByteArray("echo firefox.desktop") << true
+                                      << missing << "fichier d'aide absent" << 16 << false;
         QTest::newRow("hidden page counts as missing")
-            << ".aide-test.htm" << true << QByteArray("echo firefox.desktop")
+            << ".aide-test.htm" << true << QByteArray("echo firefox.desktop") << true
             << QStringLiteral("Fichier d'aide [.aide-test.htm] introuvable. Assurez-vous que celui-ci doit se "
                               "trouver dans le dossier:\r\n")
                 + folder
             << "fichier d'aide absent" << 16 << false;
         // The desktop's answers: a handler, none, or no answer at all.
-        QTest::newRow("no program for HTML")
-            << "aide-test.htm" << true << QByteArray("echo") << "Aucune application associée avec le type de fichier HTML."
-            << "Information" << 64 << false;
-        QTest::newRow("page opened") << "aide-test.htm" << true << QByteArray("echo firefox.desktop") << QString()
-                                     << QString() << 0 << true;
+        QTest::newRow("no program for HTML") << "aide-test.htm" << true << QByteArray("echo") << true << noProgram
+                                             << "Information" << 64 << false;
+        QTest::newRow("page opened") << "aide-test.htm" << true << QByteArray("echo firefox.desktop") << true
+                                     << QString() << QString() << 0 << true;
         QTest::newRow("query fails: opened all the same, nothing said")
-            << "aide-test.htm" << true << QByteArray("exit 3") << QString() << QString() << 0 << true;
+            << "aide-test.htm" << true << QByteArray("exit 3") << true << QString() << QString() << 0 << true;
+        QTest::newRow("nothing can open documents") << "aide-test.htm" << true << QByteArray("echo firefox.desktop")
+                                                    << false << noProgram << "Information" << 64 << false;
     }
     void helpFile()
     {
         QFETCH(QString, fileName);
         QFETCH(bool, createFile);
         QFETCH(QByteArray, query);
+        QFETCH(bool, opener);
         QFETCH(QString, text);
         QFETCH(QString, title);
         QFETCH(int, style);
         QFETCH(bool, opened);
 
-        // Stand-ins for xdg-utils on a PATH of our own: the opener records what it was given.
+        // A stand-in for xdg-mime on a PATH of our own. The offscreen platform opens no
+        // document, as a desktop without any opener; the stand-in opener records the page.
         QTemporaryDir bin;
-        const QString record = bin.filePath(QStringLiteral("opened.txt"));
         writeScript(bin.filePath(QStringLiteral("xdg-mime")), query);
-        writeScript(bin.filePath(QStringLiteral("xdg-open")), "echo \"$1\" > '" + record.toLocal8Bit() + "'");
-        const QByteArray oldPath = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit());
-        auto restorePath = qScopeGuard([&] { qputenv("PATH", oldPath); });
+        const TestSupport::ScopedEnv path("PATH", QFile::encodeName(bin.path()));
+        m_opened.clear();
+        if (opener)
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openDocument");
+        auto removeOpener = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
 
         const QString page = Euro::AppFolder() + fileName;
         if (createFile) {
@@ -196,14 +209,10 @@ private Q_SLOTS:
             QCOMPARE(messages.shown().first().style, style);
         }
         if (opened) {
-            const auto recorded = [&] {
-                QFile r(record);
-                return r.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(r.readAll()).trimmed() : QString();
-            };
-            QTRY_COMPARE(recorded(), page);
+            QTRY_COMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(page)});
         } else {
             QTest::qWait(100);
-            QVERIFY(!QFile::exists(record));
+            QVERIFY(m_opened.isEmpty());
         }
     }
 

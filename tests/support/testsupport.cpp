@@ -49,4 +49,18 @@ ThrowAwaySettings::~ThrowAwaySettings()
 
 QString ThrowAwaySettings::configHome() const { return m_dir.path() + QStringLiteral("/.config"); }
 
+ScopedEnv::ScopedEnv(const char *name, const QByteArray &value)
+    : m_name(name), m_old(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name))
+{
+    qputenv(name, value);
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_wasSet)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}
+
 } // namespace TestSupport

@@ -71,4 +71,19 @@ private:
     bool m_hadXdg = false, m_hadHome = false;
 };
 
+// While alive, the environment variable name holds value; unset again after when it was.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const QByteArray &value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+    bool m_wasSet;
+};
+
 } // namespace TestSupport

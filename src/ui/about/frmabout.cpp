@@ -5,15 +5,14 @@
 #include "ui/kit/twips.h"
 #include "ui/kit/version.h"
 #include "engine/msgbox.h"
-#include "platform/programstarter.h"
 #include "platform/systeminfo.h"
 #include "platform/topmost.h"
 #include "ui/kit/windowplacement.h"
 #include "ui/kit/windowkit.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 
 namespace {
@@ -26,8 +25,6 @@ constexpr double EtchGreyLeft = 90, EtchGreyTop = 2085;
 constexpr double EtchWhiteLeft = 105, EtchWhiteTop = 2100;
 constexpr double EtchRight = 5654;
 constexpr QRgb EtchGrey = 0x808080, EtchWhite = 0xFFFFFF;
-
-constexpr quint32 KeyBufferSize = 1024;
 
 QFont sansSerif(double points, bool bold = false)
 {
@@ -42,16 +39,6 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, dou
                                     Qt::AlignLeft | Qt::AlignTop);
     Euro::setColours(label, Qt::black);
     return label;
-}
-
-// A number value comes as its bytes, least significant first: its text is that unsigned
-// number in plain decimal digits (what its "&h" hexadecimal form reads as).
-QString numberValueText(const QByteArray &bytes)
-{
-    quint64 value = 0;
-    for (qsizetype i = bytes.size() - 1; i >= 0; --i)
-        value = (value << 8) | quint8(bytes.at(i));
-    return QString::number(value);
 }
 
 } // namespace
@@ -128,84 +115,14 @@ void FrmAbout::cmdOK_Click() { accept(); }
 
 void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
-void FrmAbout::setRegistry(Euro::Registry *registry) { m_registry = registry; }
-
-void FrmAbout::setProgramStarter(ProgramStarter starter) { m_starter = std::move(starter); }
-
-Euro::Registry &FrmAbout::registry()
-{
-    if (m_registry)
-        return *m_registry;
-    if (!m_ownRegistry)
-        m_ownRegistry = Euro::systemInfoRegistry();
-    return *m_ownRegistry;
-}
-
 void FrmAbout::StartSysInfo()
 {
-    const auto start = [this](const QString &path) {
-        return m_starter ? m_starter(path) : Euro::StartProgram(path);
-    };
-
-    QString path;
-    Lookup found = lookupKeyValue(Euro::HKEY_LOCAL_MACHINE, QString::fromLatin1(Euro::MsInfoKeyPath),
-                                  QString::fromLatin1(Euro::MsInfoPathValue), path);
-    if (found == Lookup::Read) {
-        // The first entry is trusted as it stands: a missing file shows as a failed start.
-        if (start(path))
-            return;
-    } else if (found == Lookup::Failed) {
-        found = lookupKeyValue(Euro::HKEY_LOCAL_MACHINE, QString::fromLatin1(Euro::SharedToolsKeyPath),
-                               QString::fromLatin1(Euro::SharedToolsMsInfoValue), path);
-        if (found == Lookup::Read) {
-            const QString tool = QDir(path).filePath(QString::fromLatin1(Euro::MsInfoFileName));
-            if (!path.isEmpty() && Euro::FileExists(tool) && start(tool))
-                return;
-        }
-    }
+    // The tool runs on its own, with its own window; nothing waits for it.
+    const std::optional<Euro::SystemInfoTool> tool = Euro::findSystemInfoTool();
+    if (tool && QProcess::startDetached(tool->program, tool->arguments))
+        return;
     Euro::MsgBox(QStringLiteral("Les informations système ne sont pas disponibles actuellement"), Euro::vbOKOnly,
                  Euro::appTitle());
-}
-
-bool FrmAbout::GetKeyValue(quint32 root, const QString &keyPath, const QString &valueName, QString &valueText)
-{
-    return lookupKeyValue(root, keyPath, valueName, valueText) == Lookup::Read;
-}
-
-FrmAbout::Lookup FrmAbout::lookupKeyValue(quint32 root, const QString &keyPath, const QString &valueName,
-                                          QString &valueText)
-{
-    Euro::Registry &reg = registry();
-    Euro::RegHandle key = 0;
-    // Opened for reading only: asking for write rights would fail for ordinary users.
-    const qint32 opened = reg.openKey(root, keyPath.toLocal8Bit(), 0, Euro::KEY_READ, key);
-    if (opened != Euro::ERROR_SUCCESS) {
-        valueText.clear(); // nothing opened, nothing to close
-        return Lookup::Failed;
-    }
-
-    QByteArray buffer(KeyBufferSize, '\0');
-    quint32 size = KeyBufferSize;
-    quint32 type = 0;
-    const qint32 queried = reg.queryValue(key, valueName.toLocal8Bit(), type, buffer.data(), size);
-    if (queried != Euro::ERROR_SUCCESS || size > KeyBufferSize) {
-        valueText.clear();
-        reg.closeKey(key);
-        return Lookup::Failed;
-    }
-    if (size == 0) {
-        reg.closeKey(key);
-        return Lookup::Raised;
-    }
-
-    // A value stored with its terminating NUL loses it; one stored without keeps every byte.
-    const QByteArray bytes = buffer.left(buffer.at(size - 1) == '\0' ? size - 1 : size);
-    if (type == Euro::REG_SZ)
-        valueText = QString::fromLocal8Bit(bytes);
-    else if (type == Euro::REG_DWORD)
-        valueText = numberValueText(bytes);
-    reg.closeKey(key);
-    return Lookup::Read;
 }
 
 void FrmAbout::paintEvent(QPaintEvent *event)

@@ -4,7 +4,9 @@
 #include "platform/shellopen.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileInfo>
+#include <QUrl>
 #include <QWidget>
 
 namespace Euro {
@@ -33,15 +35,15 @@ void ShowHelpFile(QWidget *window, const QString &fileName)
     const QString folder = AppFolder();
     const QString path = folder + fileName;
     if (FileExists(path)) {
-        // The desktop may be slow to say which program shows HTML; the window goes on
-        // meanwhile. Only its plain answer "none" is reported. Without any answer the page is
-        // handed to the opener all the same, which says nothing when it cannot show it.
+        // openUrl only tells whether an opener (xdg-open, or the desktop's own) started: one
+        // that then finds no program for HTML fails unseen. So the desktop is asked first
+        // which program shows HTML; it may be slow, and the window goes on meanwhile. Its
+        // plain answer "none", or no opener at all, is reported; without any answer the page
+        // is opened all the same.
         QueryDocumentHandler(QStringLiteral("text/html"), [path](HandlerAnswer answer) {
-            if (answer == HandlerAnswer::NoHandler)
+            if (answer == HandlerAnswer::NoHandler || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
                 MsgBox(QStringLiteral("Aucune application associée avec le type de fichier HTML."), vbInformation,
                        QStringLiteral("Information"));
-            else
-                OpenDocumentDetached(path);
         });
         return;
     }
