@@ -26,10 +26,10 @@ int main(int argc, char *argv[])
     // Ties the running windows to the installed desktop entry (menu name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(PECUNIO_APP_ID));
 
-    // Only what the start-up card needs comes before it: its font, the single-instance check.
-    // The calculator's fonts follow once it is on screen; Qt's French texts wait until a
-    // message, a menu or the print dialog needs them.
-    Euro::registerFonts(Euro::wineFontFolder(), {QStringLiteral("MS Sans Serif")});
+    // Only what the start-up card needs comes before it is shown: the single-instance check
+    // and the zoom. Its font follows before its first paint; the calculator's fonts once it
+    // is on screen; Qt's French texts wait until a message, a menu or the print dialog needs
+    // them.
     Euro::registerResources();
     Euro::installWidgetMessageBoxes();
     // The zoom the user chose last time, from the start-up card on.
@@ -56,8 +56,12 @@ int main(int argc, char *argv[])
         main->show();
     });
     intro->setAttribute(Qt::WA_DeleteOnClose);
-    intro->Form_Load();
     intro->centreOnScreen();
     intro->show();
+    // Reading the font database takes longer than all the rest of the start: the card is
+    // on screen meanwhile, and its texts are drawn at its first paint, which the event loop
+    // brings once this is done.
+    Euro::registerFonts(Euro::wineFontFolder(), {QStringLiteral("MS Sans Serif")});
+    intro->Form_Load();
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "ui/intro/frmintro.h"
 #include "app/instanceguard.h"
 #include "ui/kit/settings.h"
+#include "ui/kit/twips.h"
 #include "app/startup.h"
 #include "support/layoutchecks.h"
 #include "support/processes.h"
@@ -46,19 +47,23 @@ private Q_SLOTS:
         QVERIFY(intro.lblVersion->alignment() & Qt::AlignRight);
         QVERIFY(!intro.Timer1.isActive());
         QCOMPARE(intro.Timer1.interval(), 1000);
+        QVERIFY(intro.windowFlags().testFlag(Qt::WindowStaysOnTopHint)); // before it is first shown
+
+        intro.Form_Load();
         // The name prints large and bold, above and left of the version.
         const QFontInfo name(intro.Label1->font());
         QVERIFY(name.bold());
         QVERIFY(name.pixelSize() > QFontInfo(intro.lblVersion->font()).pixelSize() + 3);
         QVERIFY(intro.Label1->geometry().bottom() < intro.lblVersion->y());
         QVERIFY(intro.Label1->x() < intro.lblVersion->x());
-
-        const int right = intro.lblVersion->geometry().right();
-        intro.Form_Load();
         QCOMPARE(intro.lblVersion->text(), QStringLiteral("Version 1.0.0"));
-        QCOMPARE(intro.lblVersion->geometry().right(), right); // grows to the left
+        // It grows to the left: its right edge is where the design's "Version" ends.
+        QLabel design(QStringLiteral("Version"));
+        design.setFont(intro.lblVersion->font());
+        design.move(Euro::twipsPoint(3000, 960));
+        design.adjustSize();
+        QCOMPARE(intro.lblVersion->geometry().right(), design.geometry().right());
         QVERIFY(intro.Timer1.isActive());
-        QVERIFY(intro.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         // With the version in, nothing is cut off or sticks out, and the fonts are the program's.
         for (const QStringList &faults : {TestSupport::captionsCutOff(&intro), TestSupport::outsideContainer(&intro),
                                           TestSupport::fontsFallenBack(&intro)})

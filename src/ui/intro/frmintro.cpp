@@ -19,30 +19,45 @@ constexpr int OutlinePen = 2;
 } // namespace
 
 FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen), m_openMainWindow(std::move(openMainWindow))
+    : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint), m_openMainWindow(std::move(openMainWindow))
 {
+    // Nothing here asks for a font: the card can be on screen before the font database is
+    // read, as a bare window is; its load lays out the texts before the first paint.
     setObjectName(QStringLiteral("frmIntro"));
     setWindowTitle(QString());
     setFixedSize(Euro::twipsSize(4230, 1665));
     Euro::useDesignPalette(this);
     Euro::setColours(this, Qt::black, Qt::white);
-    setFont(Euro::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, Euro::FontStandIn::ArialWhenUnfit));
 
     Label1 = new QLabel(QStringLiteral("PECUNIO"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(Euro::designFont(QStringLiteral("Arial"), 14.25, true));
-    Label1->move(Euro::twipsPoint(840, 600));
-    Label1->adjustSize();
 
     lblVersion = new QLabel(QStringLiteral("Version"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblVersion->setToolTip(QStringLiteral("Numéro de version"));
-    lblVersion->move(Euro::twipsPoint(3000, 960));
-    lblVersion->adjustSize();
+
+    // Sized by the load: a label shown without a size would measure its text there and then.
+    for (QLabel *label : {Label1, lblVersion})
+        label->resize(0, 0);
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &FrmIntro::Timer1_Timer);
+}
+
+void FrmIntro::layOutTexts()
+{
+    setFont(Euro::designFont(QStringLiteral("MS Sans Serif"), 8.25, false, Euro::FontStandIn::ArialWhenUnfit));
+    Label1->setFont(Euro::designFont(QStringLiteral("Arial"), 14.25, true));
+    Label1->move(Euro::twipsPoint(840, 600));
+    Label1->adjustSize();
+    // The version grows to the left: its right edge stays where the design's "Version" put it.
+    lblVersion->move(Euro::twipsPoint(3000, 960));
+    lblVersion->adjustSize();
+    const int right = lblVersion->geometry().right();
+    lblVersion->setText(Euro::versionCaption());
+    lblVersion->adjustSize();
+    lblVersion->move(right - lblVersion->width() + 1, lblVersion->y());
 }
 
 void FrmIntro::centreOnScreen()
@@ -53,14 +68,8 @@ void FrmIntro::centreOnScreen()
 void FrmIntro::Form_Load()
 {
     Timer1.start();
-
-    // The label grows to the left: its right edge stays where the design put it.
-    const int right = lblVersion->geometry().right();
-    lblVersion->setText(Euro::versionCaption());
-    lblVersion->adjustSize();
-    lblVersion->move(right - lblVersion->width() + 1, lblVersion->y());
-
-    Euro::SetTopMost(this, true);
+    layOutTexts();
+    Euro::SetTopMost(this, true); // the card is made on top already: this only confirms it
     Euro::initialiseSettings(Euro::AppName(), Euro::Now().date(), Euro::AppFolder());
 }
 

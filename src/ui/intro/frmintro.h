@@ -1,7 +1,9 @@
 #pragma once
 // The start-up window: the program's name and version on a white card for two seconds.
-// Its load seeds the settings store on the first run and marks the program as running;
-// its unloading, by the timer or by any other close, opens the main window exactly once.
+// It is made without a font, so that it can be shown as soon as a bare window could; its
+// load, which may follow the show, lays out the texts before the first paint, seeds the
+// settings store on the first run and marks the program as running. Its unloading, by the
+// timer or by any other close, opens the main window exactly once.
 
 #include <QTimer>
 #include <QWidget>
@@ -16,7 +18,8 @@ public:
     // openMainWindow is called once, when this window unloads.
     explicit FrmIntro(std::function<void()> openMainWindow, QWidget *parent = nullptr);
 
-    // Timer on, version caption, on top, first-run seeding, "etat" = "actif".
+    // Timer on, texts in their fonts and the version caption, on top, first-run seeding,
+    // "etat" = "actif".
     void Form_Load();
 
     // The card is shown in the middle of the screen.
@@ -33,6 +36,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void layOutTexts();
     void Timer1_Timer();
     void Form_Unload();
 
