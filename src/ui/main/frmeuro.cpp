@@ -142,7 +142,7 @@ void FrmEuro::Form_Load()
             setAside.append(code);
         return Euro::defaultRate(code);
     };
-    Euro::buildRateTable([&storedRate](const QString &code) { return storedRate(code, code); });
+    m_calculator.loadRates([&storedRate](const QString &code) { return storedRate(code, code); });
 
     const QString startCode = Euro::StartCurrencyCode.toString();
     ui.lblDevise->setText(startCode);

@@ -100,6 +100,8 @@ public:
     void cmdTaux_Click();
     void optCalcul_Click(qint16 Index);
     void optDecimal_Click(qint16 Index);
+    // The code of the currency whose rate the parameters panel edits.
+    const QString &rateCode() const { return RateCode; }
 
     // Panels, key feedback and hover hints.
     void lblFermer_Click(qint16 Index);
@@ -262,6 +264,7 @@ private:
     Controls ui;
     Tape m_tape;
     Calculator m_calculator;
+    QString RateCode; // picked in lstPays; never the calculator's CurrencyCode
     const QEvent *m_keySeen = nullptr; // the last key press taken, where it was, when
     QPointer<QWidget> m_keySeenAt;
     quint64 m_keySeenTime = 0;
