@@ -2,12 +2,14 @@
 // it, a list's clicks, and the key codes handed to the window's key routine.
 
 #include "engine/keymap.h"
+#include "ui/kit/windowkit.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
 #include "ui/main/virtualkey.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void pressAndRelease();
     void pressReleaseClickOrder();
     void moveReportsPositionInTwips();
+    void paintsAsALabel_data();
+    void paintsAsALabel();
     void buttonMask_data();
     void buttonMask();
     void faceOutline_data();
@@ -103,6 +107,65 @@ void TestKeyParts::moveReportsPositionInTwips()
     QCOMPARE(moved.first().at(1).value<qint16>(), qint16(2));
     QCOMPARE(moved.first().at(2).value<float>(), 105.0f);
     QCOMPARE(moved.first().at(3).value<float>(), 45.0f);
+}
+
+void TestKeyParts::paintsAsALabel_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("framed");
+    QTest::addColumn<bool>("wrapped");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<QString>("font"); // family and size, in points at the design's zoom
+    QTest::addColumn<QSize>("size");
+    const int centred = Qt::AlignCenter;
+    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
+    // The window's own keys, as it sets them up.
+    QTest::newRow("key caption") << "7" << int(Qt::AlignHCenter | Qt::AlignTop) << false << false << false
+                                 << "Tahoma 9" << QSize(18, 17);
+    QTest::newRow("framed switch on a fill") << "<" << centred << true << false << true << "System 9.75"
+                                             << QSize(16, 19);
+    QTest::newRow("a caption taller than its frame") << QString::fromUtf8("paramètres") << centred << true << false
+                                                     << false << "Tahoma 6.75" << QSize(69, 13);
+    QTest::newRow("one letter a line") << "O P E R A T I O N S" << topLeft << true << true << false << "Tahoma 6.75"
+                                       << QSize(10, 112);
+    QTest::newRow("framed, indented from the top left") << "X" << topLeft << true << false << false << "Tahoma 9"
+                                                        << QSize(30, 20);
+    QTest::newRow("framed, to the bottom right") << "X" << int(Qt::AlignRight | Qt::AlignBottom) << true << false
+                                                 << false << "Tahoma 9" << QSize(30, 20);
+}
+
+void TestKeyParts::paintsAsALabel()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, alignment);
+    QFETCH(bool, framed);
+    QFETCH(bool, wrapped);
+    QFETCH(bool, filled);
+    QFETCH(QString, font);
+    QFETCH(QSize, size);
+    // The key and the label it replaces, alike in everything a window sets on them.
+    KeyLabel key;
+    QLabel label;
+    key.setText(caption);
+    label.setText(caption);
+    key.setAlignment(Qt::Alignment(alignment));
+    label.setAlignment(Qt::Alignment(alignment));
+    key.setWordWrap(wrapped);
+    label.setWordWrap(wrapped);
+    key.setFramed(framed);
+    if (framed)
+        label.setFrameStyle(QFrame::Box | QFrame::Plain);
+    for (QWidget *w : {static_cast<QWidget *>(&key), static_cast<QWidget *>(&label)}) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::WindowText, Qt::darkBlue);
+        palette.setColor(QPalette::Window, Qt::yellow);
+        w->setPalette(palette);
+        w->setAutoFillBackground(filled);
+        w->setFont(Euro::designFont(font.section(u' ', 0, 0), font.section(u' ', 1).toDouble(), true));
+        w->resize(size);
+    }
+    QCOMPARE(key.grab().toImage(), label.grab().toImage());
 }
 
 void TestKeyParts::buttonMask_data()

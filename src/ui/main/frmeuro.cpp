@@ -13,6 +13,7 @@
 #include "platform/topmost.h"
 #include "ui/print/tapeprinter.h"
 #include "ui/main/displayfit.h"
+#include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
 #include "ui/kit/windowkit.h"

@@ -20,6 +20,7 @@
 #include <optional>
 
 class FaceShape;
+class HintLabel;
 class QAction;
 class KeyLabel;
 class QFocusFrame;
@@ -136,7 +137,7 @@ private:
         std::array<QLineEdit *, 2> ReadOut{};
         QLabel *Label1 = nullptr;
         std::array<QRadioButton *, 2> optCalcul{};
-        KeyLabel *lblDevise = nullptr;
+        HintLabel *lblDevise = nullptr;
         KeyLabel *Label2 = nullptr;
         std::array<KeyLabel *, 10> lblBouton{};
         std::array<KeyLabel *, 5> Operator{};
@@ -146,7 +147,7 @@ private:
         std::array<FaceShape *, KeyFaces::Count> shaBouton{};
         std::array<KeyLabel *, 4> lblFermer{};
         QFrame *Line2 = nullptr;
-        KeyLabel *lblInfo = nullptr;
+        HintLabel *lblInfo = nullptr;
 
         std::array<QLabel *, 2> Label4{};
         QListWidget *lstPays = nullptr;

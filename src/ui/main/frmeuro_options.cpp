@@ -10,7 +10,7 @@
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"
-#include "ui/main/keylabel.h"
+#include "ui/main/hintlabel.h"
 
 #include <QDir>
 #include <QLineEdit>
