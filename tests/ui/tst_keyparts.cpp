@@ -115,24 +115,19 @@ void TestKeyParts::paintsAsALabel_data()
     QTest::addColumn<int>("alignment");
     QTest::addColumn<bool>("framed");
     QTest::addColumn<bool>("wrapped");
-    QTest::addColumn<bool>("filled");
-    QTest::addColumn<QString>("font"); // family and size, in points at the design's zoom
+    QTest::addColumn<QString>("font"); // family and points
     QTest::addColumn<QSize>("size");
-    const int centred = Qt::AlignCenter;
-    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
     // The window's own keys, as it sets them up.
-    QTest::newRow("key caption") << "7" << int(Qt::AlignHCenter | Qt::AlignTop) << false << false << false
-                                 << "Tahoma 9" << QSize(18, 17);
-    QTest::newRow("framed switch on a fill") << "<" << centred << true << false << true << "System 9.75"
-                                             << QSize(16, 19);
-    QTest::newRow("a caption taller than its frame") << QString::fromUtf8("paramètres") << centred << true << false
+    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
+    QTest::newRow("key caption") << "7" << int(Qt::AlignHCenter | Qt::AlignTop) << false << false << "Tahoma 9"
+                                 << QSize(18, 17);
+    QTest::newRow("framed switch") << "<" << int(Qt::AlignCenter) << true << false << "System 9.75" << QSize(16, 19);
+    QTest::newRow("a caption taller than its frame") << QString::fromUtf8("paramètres") << int(Qt::AlignCenter) << true
                                                      << false << "Tahoma 6.75" << QSize(69, 13);
-    QTest::newRow("one letter a line") << "O P E R A T I O N S" << topLeft << true << true << false << "Tahoma 6.75"
+    QTest::newRow("one letter a line") << "O P E R A T I O N S" << topLeft << true << true << "Tahoma 6.75"
                                        << QSize(10, 112);
-    QTest::newRow("framed, indented from the top left") << "X" << topLeft << true << false << false << "Tahoma 9"
-                                                        << QSize(30, 20);
-    QTest::newRow("framed, to the bottom right") << "X" << int(Qt::AlignRight | Qt::AlignBottom) << true << false
-                                                 << false << "Tahoma 9" << QSize(30, 20);
+    QTest::newRow("indented from a framed corner") << "X" << int(Qt::AlignRight | Qt::AlignBottom) << true << false
+                                                   << "Tahoma 9" << QSize(30, 20);
 }
 
 void TestKeyParts::paintsAsALabel()
@@ -141,30 +136,24 @@ void TestKeyParts::paintsAsALabel()
     QFETCH(int, alignment);
     QFETCH(bool, framed);
     QFETCH(bool, wrapped);
-    QFETCH(bool, filled);
     QFETCH(QString, font);
     QFETCH(QSize, size);
-    // The key and the label it replaces, alike in everything a window sets on them.
+    // The key and the label it replaces, alike in everything the window sets on them.
     KeyLabel key;
     QLabel label;
-    key.setText(caption);
-    label.setText(caption);
-    key.setAlignment(Qt::Alignment(alignment));
-    label.setAlignment(Qt::Alignment(alignment));
-    key.setWordWrap(wrapped);
-    label.setWordWrap(wrapped);
     key.setFramed(framed);
     if (framed)
         label.setFrameStyle(QFrame::Box | QFrame::Plain);
-    for (QWidget *w : {static_cast<QWidget *>(&key), static_cast<QWidget *>(&label)}) {
-        QPalette palette = w->palette();
-        palette.setColor(QPalette::WindowText, Qt::darkBlue);
-        palette.setColor(QPalette::Window, Qt::yellow);
-        w->setPalette(palette);
-        w->setAutoFillBackground(filled);
-        w->setFont(Euro::designFont(font.section(u' ', 0, 0), font.section(u' ', 1).toDouble(), true));
-        w->resize(size);
-    }
+    const auto setUp = [&](auto &w) {
+        w.setText(caption);
+        w.setAlignment(Qt::Alignment(alignment));
+        w.setWordWrap(wrapped);
+        w.setFont(Euro::designFont(font.section(u' ', 0, 0), font.section(u' ', 1).toDouble(), true));
+        Euro::setColours(&w, Qt::darkBlue, Qt::yellow);
+        w.resize(size);
+    };
+    setUp(key);
+    setUp(label);
     QCOMPARE(key.grab().toImage(), label.grab().toImage());
 }
 
