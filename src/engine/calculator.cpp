@@ -156,20 +156,28 @@ Euro::NumberText::PastedAmount Calculator::enterAmount(QStringView pasted)
     return amount;
 }
 
-void Calculator::selectCurrency(const QString &code, const QString &rateText)
+void Calculator::selectCurrency(const QString &code)
 {
+    const std::optional<QString> rate = m_rates.rateOf(code);
+    if (!rate)
+        return;
     m_state.CurrencyCode = code;
-    m_state.CurrentRate = rateText;
+    m_state.CurrentRate = *rate;
     Cancel_Click(); // both displays back to zero, a heading naming the new currency
 }
 
-void Calculator::setCurrencyRate(const QString &code, const QString &rateText)
+bool Calculator::setRate(const QString &code, const QString &rateText)
 {
-    if (code != m_state.CurrencyCode)
-        return; // that currency takes it when it is next chosen
-    m_state.CurrentRate = rateText;
-    ReadOut_Change(qint16(m_state.InputDisplay));
+    if (!m_rates.setRate(code, rateText))
+        return false;
+    if (code == m_state.CurrencyCode) {
+        m_state.CurrentRate = rateText;
+        ReadOut_Change(qint16(m_state.InputDisplay));
+    }
+    return true; // another currency takes it when it is next chosen
 }
+
+void Calculator::loadRates(const Euro::RateTable::Reader &readRate) { m_rates = Euro::RateTable(readRate); }
 
 void Calculator::setInputDisplay(qint16 index)
 {

@@ -9,6 +9,7 @@
 // them itself.
 
 #include "engine/pastedamount.h"
+#include "engine/ratetable.h"
 #include "engine/value.h"
 
 #include <QObject>
@@ -77,12 +78,18 @@ public:
     // The choices of the options. A change of rate or of decimals converts the input
     // display again at once, so the pair on screen always holds at the rate and decimals
     // in force; a change of currency or of input display ends with clear all.
-    void selectCurrency(const QString &code, const QString &rateText);
-    // A rate validated for a currency: taken at once when it is the calculator's own.
-    void setCurrencyRate(const QString &code, const QString &rateText);
+    // The currency takes its rate from the rate table; a code not in it changes nothing.
+    void selectCurrency(const QString &code);
+    // A rate validated for a currency goes into the table, and is taken at once when it is
+    // the calculator's own. False, nothing changed, for a code not in the table.
+    bool setRate(const QString &code, const QString &rateText);
     void setInputDisplay(qint16 index);      // 0 euros, 1 the currency; others ignored
     void setDecimalPlaces(qint16 places);    // 2 or 5; others ignored
     void setKeepOnTop(bool onTop);
+
+    // The rates of the twelve currencies, read with readRate (Euro::RateTable).
+    void loadRates(const Euro::RateTable::Reader &readRate);
+    const Euro::RateTable &rates() const { return m_rates; }
 
     // The code of the input display's unit: "EUR" or CurrencyCode.
     QString inputUnitCode() const;
@@ -116,6 +123,7 @@ private:
 
     Tape &m_tape;
     CalculatorState m_state;
+    Euro::RateTable m_rates;
     std::array<QString, 2> m_readOut;
 
     // The last conversion, by what it was computed from: the change notification of the

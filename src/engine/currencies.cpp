@@ -4,10 +4,6 @@
 
 namespace Euro {
 
-std::array<QString, CurrencyCount> RateTable;
-qint16 RateIndex = 0;
-QString RateCode;
-
 QStringList sortedListTexts()
 {
     QStringList texts;
@@ -18,27 +14,6 @@ QStringList sortedListTexts()
     });
     return texts;
 }
-
-void buildRateTable(const std::function<QString(const QString &code)> &readRate)
-{
-    RateTable = {};
-    const QStringList texts = sortedListTexts();
-    for (RateIndex = 0; RateIndex < CurrencyCount; ++RateIndex) {
-        const QString code = texts.at(RateIndex).left(3);
-        RateTable[RateIndex] = code + readRate(code);
-    }
-}
-
-int findRate(const QString &code)
-{
-    for (RateIndex = 0; RateIndex < CurrencyCount; ++RateIndex) {
-        if (QStringView(RateTable[RateIndex]).left(3) == code)
-            return RateIndex;
-    }
-    return -1;
-}
-
-QString rateText(int i) { return RateTable.at(i).mid(3); }
 
 const Currency *currencyOf(QStringView code)
 {

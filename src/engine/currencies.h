@@ -1,5 +1,5 @@
 #pragma once
-// The twelve former euro-zone currencies, and the run-time rate table.
+// The twelve former euro-zone currencies.
 //
 // One constant table holds the codes, the list texts and the default rate texts in the
 // program's own order: the order in which first-run seeding writes the rates and in which
@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
 
 namespace Euro {
 
@@ -41,27 +40,9 @@ inline constexpr std::array<Currency, CurrencyCount> CurrencyTable{{
 inline constexpr QStringView StartCurrencyCode = u"FRF";
 inline constexpr QStringView StartRate = u"6,55957";
 
-// Entry i: a code immediately followed by its rate text ("FRF6,55957"), in the lists'
-// sorted order (ATS first, PTE last).
-extern std::array<QString, CurrencyCount> RateTable;
-// The shared loop index of every walk through RateTable: 12 after a walk without a match.
-extern qint16 RateIndex;
-// The code of the currency whose rate is being edited (distinct from the calculator's).
-extern QString RateCode;
-
 // The list texts in the program's order, sorted as a list box sorts them (ascending,
 // case-insensitive): the order of the codes, ATS ... PTE.
 QStringList sortedListTexts();
-
-// Fills RateTable in the lists' order; readRate(code) gives the stored rate text
-// ("" when absent, so the entry is the code alone).
-void buildRateTable(const std::function<QString(const QString &code)> &readRate);
-
-// Walks RateTable with RateIndex for the entry of code (case-sensitive); -1 when none.
-int findRate(const QString &code);
-
-// The rate text of entry i: the entry without its first three characters.
-QString rateText(int i);
 
 // The table's entry for a code, or none.
 const Currency *currencyOf(QStringView code);

@@ -407,7 +407,7 @@ void TestCalculator::conversionFailureKeepsConvertedText()
     calc.state().InputDisplay = qint16(input);
     TestKeys::press(calc, QStringLiteral("C 4 2"));
     const QString before = calc.ReadOut(1 - input);
-    calc.setCurrencyRate(calc.state().CurrencyCode, rate);
+    calc.setRate(calc.state().CurrencyCode, rate);
     TestKeys::press(calc, QStringLiteral("7 + 1 ="));
     QCOMPARE(calc.ReadOut(input), QStringLiteral("428"));
     QCOMPARE(calc.ReadOut(1 - input), before);

@@ -1,6 +1,7 @@
 // The currency table: the lists' sorted order, the run-time rate table, amounts in words.
 
 #include "engine/currencies.h"
+#include "engine/ratetable.h"
 #include "engine/spokenamount.h"
 
 #include <QTest>
@@ -13,7 +14,8 @@ private Q_SLOTS:
     void sortedOrder();
     void rateTable_data();
     void rateTable();
-    void missingRateGivesCodeAlone();
+    void readers_data();
+    void readers();
     void findRate_data();
     void findRate();
     void spokenPair_data();
@@ -54,19 +56,34 @@ void TestCurrencies::rateTable()
     QFETCH(QString, entry);
     QFETCH(QString, rate);
     // Built from the table's legal rates; the rows hold the official rates as published.
-    Euro::buildRateTable([](const QString &code) { return Euro::defaultRate(code); });
-    QCOMPARE(Euro::RateTable.at(size_t(index)), entry);
-    QCOMPARE(Euro::rateText(index), rate);
+    const Euro::RateTable table([](const QString &code) { return Euro::defaultRate(code); });
+    QCOMPARE(table.entry(index), entry);
+    QCOMPARE(table.rateOf(entry.left(3)), std::optional<QString>(rate));
 }
 
-void TestCurrencies::missingRateGivesCodeAlone()
+// The store holds only the franc's rate; the reader gives it straight, or looks it up in
+// a table of its own as it answers.
+void TestCurrencies::readers_data()
 {
-    Euro::buildRateTable([](const QString &code) {
+    QTest::addColumn<bool>("looksUp");
+    QTest::newRow("missing rate gives the code alone") << false;
+    QTest::newRow("a reader that looks rates up itself") << true;
+}
+
+void TestCurrencies::readers()
+{
+    QFETCH(bool, looksUp);
+    const auto stored = [](const QString &code) {
         return code == QLatin1String("FRF") ? QStringLiteral("6,6") : QString();
+    };
+    const Euro::RateTable elsewhere(stored);
+    const Euro::RateTable table([&](const QString &code) {
+        return looksUp ? elsewhere.rateOf(code).value_or(QStringLiteral("?")) : stored(code);
     });
-    QCOMPARE(Euro::RateTable[5], QStringLiteral("FRF6,6"));
-    QCOMPARE(Euro::RateTable[0], QStringLiteral("ATS"));
-    QCOMPARE(Euro::rateText(0), QString());
+    QCOMPARE(table.entry(5), QStringLiteral("FRF6,6"));
+    QCOMPARE(table.entry(0), QStringLiteral("ATS"));
+    QCOMPARE(table.entry(11), QStringLiteral("PTE"));
+    QCOMPARE(table.rateOf(u"ATS"), std::optional<QString>(QString()));
 }
 
 void TestCurrencies::findRate_data()
@@ -85,10 +102,13 @@ void TestCurrencies::findRate()
 {
     QFETCH(QString, code);
     QFETCH(int, found);
-    Euro::buildRateTable([](const QString &) { return QStringLiteral("1"); });
-    QCOMPARE(Euro::findRate(code), found);
-    if (found >= 0)
-        QVERIFY(Euro::RateTable.at(size_t(found)).startsWith(code));
+    Euro::RateTable table([](const QString &) { return QStringLiteral("1"); });
+    QCOMPARE(table.indexOf(code), found);
+    // An edit reaches that entry alone; an unknown code changes nothing.
+    const Euro::RateTable before = table;
+    QCOMPARE(table.setRate(code, QStringLiteral("2,5")), found >= 0);
+    for (int i = 0; i < Euro::CurrencyCount; ++i)
+        QCOMPARE(table.entry(i), i == found ? code + QStringLiteral("2,5") : before.entry(i));
 }
 
 void TestCurrencies::spokenPair_data()

@@ -34,7 +34,7 @@ bool press(Keys &calc, const QString &keys, QString *bad = nullptr)
             const QString value = token.section(u':', 1);
             if constexpr (requires { calc.setDecimalPlaces(qint16()); }) {
                 if (token.startsWith(u'r'))
-                    calc.setCurrencyRate(calc.state().CurrencyCode, value);
+                    calc.setRate(calc.state().CurrencyCode, value);
                 else
                     calc.setDecimalPlaces(qint16(value.toShort()));
             } else {

@@ -4,6 +4,8 @@
 // Each returns one line per fault found, so an empty list is a pass and a failure names
 // the culprits. Widget tests only (the support library itself links no widgets).
 
+#include "ui/main/keylabel.h"
+
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -52,6 +54,14 @@ inline QStringList captionsCutOff(const QWidget *root)
                 ? QSize(0, label->heightForWidth(label->width()))
                 : QSize(captionWidth(metrics, label->text()), metrics.height());
             check(label, need, room);
+        } else if (auto *key = qobject_cast<const KeyLabel *>(w)) {
+            // Drawn as a label: the whole box, but its frame, is the caption's.
+            const QRect room = key->rect().marginsRemoved(key->isFramed() ? QMargins(1, 1, 1, 1) : QMargins());
+            const QFontMetrics metrics(key->font());
+            const QSize need = key->wordWrap()
+                ? QSize(0, metrics.boundingRect(room, Qt::TextWordWrap, key->text()).height())
+                : QSize(captionWidth(metrics, key->text()), metrics.height());
+            check(key, need, room);
         } else if (auto *button = qobject_cast<const QAbstractButton *>(w)) {
             if (button->text().isEmpty())
                 continue;

@@ -365,7 +365,7 @@ void TestFrmEuroControls::startStateOthersRelyOn()
     QCOMPARE(m_loaded->control<QListWidget>(QStringLiteral("lstPays"))->currentRow(), -1);
     QCOMPARE(m_loaded->control<QListWidget>(QStringLiteral("lstListe"))->currentRow(), -1);
     // The vertical tab wraps one letter a line.
-    auto *tab = m_loaded->control<QLabel>(QStringLiteral("lblFermer(3)"));
+    auto *tab = m_loaded->control<KeyLabel>(QStringLiteral("lblFermer(3)"));
     QVERIFY(tab->wordWrap());
     QVERIFY(tab->fontMetrics().horizontalAdvance(QStringLiteral("O P")) > tab->width());
 }

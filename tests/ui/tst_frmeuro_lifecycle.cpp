@@ -219,9 +219,9 @@ void TestFrmEuroLifecycle::loadFillsListsAndRateTable()
     // The rate table holds each currency once, with the rate read from the store.
     for (const Euro::Currency &currency : Euro::CurrencyTable) {
         const QString code = currency.code.toString();
-        const int i = Euro::findRate(code);
+        const int i = loaded.window->calculator().rates().indexOf(code);
         QVERIFY2(i >= 0, qPrintable(code));
-        QCOMPARE(Euro::RateTable.at(size_t(i)), code + currency.defaultRate.toString());
+        QCOMPARE(loaded.window->calculator().rates().entry(i), code + currency.defaultRate.toString());
     }
 }
 
@@ -406,9 +406,7 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
         if (key == Euro::KeyStartRate) {
             QCOMPARE(textOf(window.calculator().state().CurrentRate), text);
         } else {
-            const int entry = Euro::findRate(key);
-            QVERIFY(entry >= 0);
-            QCOMPARE(Euro::rateText(entry), text);
+            QCOMPARE(window.calculator().rates().rateOf(key), std::optional<QString>(text));
             // The parameters panel shows the rate in use, so "Taux" writes it back.
             window.lblFermer_Click(2);
             auto *countries = window.findChild<QListWidget *>(QStringLiteral("lstPays"));
@@ -455,14 +453,14 @@ void TestFrmEuroLifecycle::storeFaultsAreSaid()
     FrmEuro window;
     window.show();
     QTest::qWait(1);
-    QCOMPARE(Euro::rateText(Euro::findRate(QStringLiteral("DEM"))), QStringLiteral("1,95583"));
+    QCOMPARE(window.calculator().rates().rateOf(u"DEM").value_or(QString()), QStringLiteral("1,95583"));
     QCOMPARE(messages.shown().size(), 1);
     QVERIFY(messages.shown().first().text.contains(QStringLiteral(":\r\n") + file + QStringLiteral("\r\n")));
     window.lblFermer_Click(2);
     window.findChild<QListWidget *>(QStringLiteral("lstPays"))->setCurrentRow(2); // DEM
     window.findChild<QLineEdit *>(QStringLiteral("txtTaux"))->setText(QStringLiteral("2"));
     window.cmdTaux_Click();
-    QCOMPARE(Euro::rateText(Euro::findRate(QStringLiteral("DEM"))), QStringLiteral("2"));
+    QCOMPARE(window.calculator().rates().rateOf(u"DEM").value_or(QString()), QStringLiteral("2"));
     QCOMPARE(messages.shown().last().text, QStringLiteral("Le taux de DEM vaut pour cette session seulement : il n'a "
                                                           "pas pu être enregistré dans le fichier :\r\n") + file);
 }

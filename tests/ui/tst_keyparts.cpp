@@ -2,12 +2,14 @@
 // it, a list's clicks, and the key codes handed to the window's key routine.
 
 #include "engine/keymap.h"
+#include "ui/kit/windowkit.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
 #include "ui/main/virtualkey.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void pressAndRelease();
     void pressReleaseClickOrder();
     void moveReportsPositionInTwips();
+    void paintsAsALabel_data();
+    void paintsAsALabel();
     void buttonMask_data();
     void buttonMask();
     void faceOutline_data();
@@ -103,6 +107,54 @@ void TestKeyParts::moveReportsPositionInTwips()
     QCOMPARE(moved.first().at(1).value<qint16>(), qint16(2));
     QCOMPARE(moved.first().at(2).value<float>(), 105.0f);
     QCOMPARE(moved.first().at(3).value<float>(), 45.0f);
+}
+
+void TestKeyParts::paintsAsALabel_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("framed");
+    QTest::addColumn<bool>("wrapped");
+    QTest::addColumn<QString>("font"); // family and points
+    QTest::addColumn<QSize>("size");
+    // The window's own keys, as it sets them up.
+    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
+    QTest::newRow("key caption") << "7" << int(Qt::AlignHCenter | Qt::AlignTop) << false << false << "Tahoma 9"
+                                 << QSize(18, 17);
+    QTest::newRow("framed switch") << "<" << int(Qt::AlignCenter) << true << false << "System 9.75" << QSize(16, 19);
+    QTest::newRow("a caption taller than its frame") << QString::fromUtf8("paramètres") << int(Qt::AlignCenter) << true
+                                                     << false << "Tahoma 6.75" << QSize(69, 13);
+    QTest::newRow("one letter a line") << "O P E R A T I O N S" << topLeft << true << true << "Tahoma 6.75"
+                                       << QSize(10, 112);
+    QTest::newRow("indented from a framed corner") << "X" << int(Qt::AlignRight | Qt::AlignBottom) << true << false
+                                                   << "Tahoma 9" << QSize(30, 20);
+}
+
+void TestKeyParts::paintsAsALabel()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, alignment);
+    QFETCH(bool, framed);
+    QFETCH(bool, wrapped);
+    QFETCH(QString, font);
+    QFETCH(QSize, size);
+    // The key and the label it replaces, alike in everything the window sets on them.
+    KeyLabel key;
+    QLabel label;
+    key.setFramed(framed);
+    if (framed)
+        label.setFrameStyle(QFrame::Box | QFrame::Plain);
+    const auto setUp = [&](auto &w) {
+        w.setText(caption);
+        w.setAlignment(Qt::Alignment(alignment));
+        w.setWordWrap(wrapped);
+        w.setFont(Euro::designFont(font.section(u' ', 0, 0), font.section(u' ', 1).toDouble(), true));
+        Euro::setColours(&w, Qt::darkBlue, Qt::yellow);
+        w.resize(size);
+    };
+    setUp(key);
+    setUp(label);
+    QCOMPARE(key.grab().toImage(), label.grab().toImage());
 }
 
 void TestKeyParts::buttonMask_data()

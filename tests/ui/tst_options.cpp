@@ -21,10 +21,10 @@ const QString NotAboveZero =
     QStringLiteral("Veuillez entrer un taux supérieur à zéro pour la devise sélectionnée SVP.");
 const QString Empty = QStringLiteral("Veuillez entrer un montant pour la devise sélectionnée SVP.");
 
-QString tableEntry(const QString &code)
+QString tableEntry(FrmEuro &window, const QString &code)
 {
-    const int i = Euro::findRate(code);
-    return i >= 0 ? Euro::RateTable.at(size_t(i)) : QString();
+    const int i = window.calculator().rates().indexOf(code);
+    return i >= 0 ? window.calculator().rates().entry(i) : QString();
 }
 
 // A click on the item, as the user picks it; a list not shown is picked from by the program.
@@ -202,7 +202,7 @@ void TestOptions::rateEditorStates()
     // The longest default rate fills the box exactly.
     pick(countries, QStringLiteral("IEP"));
     QCOMPARE(editorOf(w), (Editor{true, false, QStringLiteral("0,787564")}));
-    QCOMPARE(Euro::RateCode, QStringLiteral("IEP"));
+    QCOMPARE(window.rateCode(), QStringLiteral("IEP"));
 
     // A typed rate is replaced without a question when another country is picked.
     box->setText(QStringLiteral("0,8"));
@@ -221,7 +221,7 @@ void TestOptions::rateEditorStates()
     QCOMPARE(editorOf(w), (Editor{false, true, QString()}));
     QCOMPARE(countries->currentRow(), -1);
     QVERIFY(countries->selectedItems().isEmpty());
-    QCOMPARE(tableEntry(QStringLiteral("NLG")), QStringLiteral("NLG2,20371"));
+    QCOMPARE(tableEntry(window, QStringLiteral("NLG")), QStringLiteral("NLG2,20371"));
     QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("NLG")), QStringLiteral("2,20371"));
 
     // Open again: the same country can be picked afresh.
@@ -270,21 +270,21 @@ void TestOptions::rateValidation()
     auto *button = w.control<QPushButton>(QStringLiteral("cmdTaux"));
     box->setText(typed);
     button->setFocus();
-    const auto tableBefore = Euro::RateTable;
+    const Euro::RateTable tableBefore = window.calculator().rates();
 
     QTest::mouseClick(button, Qt::LeftButton);
 
     QCOMPARE(box->text(), typed);
-    QCOMPARE(Euro::RateCode, QStringLiteral("FRF"));
+    QCOMPARE(window.rateCode(), QStringLiteral("FRF"));
     if (message.isEmpty()) {
         QVERIFY(w.messages.shown().isEmpty());
-        QCOMPARE(tableEntry(QStringLiteral("FRF")), QStringLiteral("FRF") + typed);
+        QCOMPARE(tableEntry(window, QStringLiteral("FRF")), QStringLiteral("FRF") + typed);
         QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("FRF")), typed);
         QCOMPARE(editorOf(w), (Editor{true, false, typed}));
         // Only that entry changed.
         for (int i = 0; i < Euro::CurrencyCount; ++i) {
-            if (!tableBefore.at(size_t(i)).startsWith(QLatin1String("FRF")))
-                QCOMPARE(Euro::RateTable.at(size_t(i)), tableBefore.at(size_t(i)));
+            if (!tableBefore.entry(i).startsWith(QLatin1String("FRF")))
+                QCOMPARE(window.calculator().rates().entry(i), tableBefore.entry(i));
         }
         // The franc starts the next run at the rate the panel shows.
         QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("taux")), typed);
@@ -294,7 +294,7 @@ void TestOptions::rateValidation()
     QCOMPARE(w.messages.shown().first().text, message);
     QCOMPARE(w.messages.shown().first().title, title);
     QCOMPARE(w.messages.shown().first().style, int(Euro::vbInformation));
-    QCOMPARE(Euro::RateTable, tableBefore);
+    QVERIFY(window.calculator().rates() == tableBefore);
     QCOMPARE(storedSetting(Euro::SectionTaux, QStringLiteral("FRF")), QStringLiteral("6,55957"));
     QCOMPARE(QApplication::focusWidget(), focusToBox ? static_cast<QWidget *>(box) : button);
     QCOMPARE(editorOf(w), (Editor{true, false, typed}));
@@ -311,7 +311,7 @@ void TestOptions::validationTakesEffectAtOnce()
     w.control<QLineEdit>(QStringLiteral("txtTaux"))->setText(QStringLiteral("6,6"));
     const QString tape = window.tape().text();
     window.cmdTaux_Click();
-    QCOMPARE(tableEntry(QStringLiteral("FRF")), QStringLiteral("FRF6,6"));
+    QCOMPARE(tableEntry(window, QStringLiteral("FRF")), QStringLiteral("FRF6,6"));
     QCOMPARE(window.calculator().ReadOut(1), QStringLiteral("50,"));
     QCOMPARE(window.calculator().ReadOut(0), QStringLiteral("7,58"));
     QCOMPARE(window.tape().text(), tape);

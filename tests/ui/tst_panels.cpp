@@ -303,7 +303,7 @@ void TestPanels::digitHints()
 void TestPanels::currencyHint()
 {
     LoadedWindow w;
-    auto *devise = w.control<KeyLabel>(QStringLiteral("lblDevise"));
+    auto *devise = w.control<QLabel>(QStringLiteral("lblDevise"));
     QCOMPARE(devise->toolTip(), QStringLiteral("devise sélectionnée"));
     auto *list = w.control<QListWidget>(QStringLiteral("lstListe"));
     // Each currency's hint is its own line of the country list (the engine's texts).
@@ -323,7 +323,7 @@ void TestPanels::currencyHint()
 void TestPanels::roundingHint()
 {
     LoadedWindow w;
-    auto *info = w.control<KeyLabel>(QStringLiteral("lblInfo"));
+    auto *info = w.control<QLabel>(QStringLiteral("lblInfo"));
     QCOMPARE(info->toolTip(), QStringLiteral("Information"));
     hover(info);
     QCOMPARE(info->toolTip(), QStringLiteral("Arrondi à 2 décimales"));

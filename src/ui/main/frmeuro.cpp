@@ -13,6 +13,7 @@
 #include "platform/topmost.h"
 #include "ui/print/tapeprinter.h"
 #include "ui/main/displayfit.h"
+#include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
 #include "ui/kit/windowkit.h"
@@ -142,7 +143,7 @@ void FrmEuro::Form_Load()
             setAside.append(code);
         return Euro::defaultRate(code);
     };
-    Euro::buildRateTable([&storedRate](const QString &code) { return storedRate(code, code); });
+    m_calculator.loadRates([&storedRate](const QString &code) { return storedRate(code, code); });
 
     const QString startCode = Euro::StartCurrencyCode.toString();
     ui.lblDevise->setText(startCode);

@@ -20,6 +20,7 @@
 #include <optional>
 
 class FaceShape;
+class HintLabel;
 class QAction;
 class KeyLabel;
 class QFocusFrame;
@@ -100,6 +101,8 @@ public:
     void cmdTaux_Click();
     void optCalcul_Click(qint16 Index);
     void optDecimal_Click(qint16 Index);
+    // The code of the currency whose rate the parameters panel edits.
+    const QString &rateCode() const { return RateCode; }
 
     // Panels, key feedback and hover hints.
     void lblFermer_Click(qint16 Index);
@@ -134,7 +137,7 @@ private:
         std::array<QLineEdit *, 2> ReadOut{};
         QLabel *Label1 = nullptr;
         std::array<QRadioButton *, 2> optCalcul{};
-        KeyLabel *lblDevise = nullptr;
+        HintLabel *lblDevise = nullptr;
         KeyLabel *Label2 = nullptr;
         std::array<KeyLabel *, 10> lblBouton{};
         std::array<KeyLabel *, 5> Operator{};
@@ -144,7 +147,7 @@ private:
         std::array<FaceShape *, KeyFaces::Count> shaBouton{};
         std::array<KeyLabel *, 4> lblFermer{};
         QFrame *Line2 = nullptr;
-        KeyLabel *lblInfo = nullptr;
+        HintLabel *lblInfo = nullptr;
 
         std::array<QLabel *, 2> Label4{};
         QListWidget *lstPays = nullptr;
@@ -262,6 +265,7 @@ private:
     Controls ui;
     Tape m_tape;
     Calculator m_calculator;
+    QString RateCode; // picked in lstPays; never the calculator's CurrencyCode
     const QEvent *m_keySeen = nullptr; // the last key press taken, where it was, when
     QPointer<QWidget> m_keySeenAt;
     quint64 m_keySeenTime = 0;

@@ -8,6 +8,7 @@
 #include "engine/currencies.h"
 #include "engine/ratecheck.h"
 #include "ui/main/faceshape.h"
+#include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
 #include "ui/kit/windowkit.h"
@@ -117,10 +118,11 @@ QString keyAccessibleName(const KeyDef &key)
     return QString::fromUtf16(key.hint);
 }
 
-KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
-                       double left, double top, double width, double height)
+template<typename Label = KeyLabel>
+Label *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
+                    double left, double top, double width, double height)
 {
-    auto *label = place(new KeyLabel(parent), name, left, top, width, height);
+    auto *label = place(new Label(parent), name, left, top, width, height);
     label->setText(caption);
     if (!hint.isEmpty())
         label->setToolTip(hint);
@@ -132,6 +134,8 @@ void setFlatBorder(QFrame *frame)
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setLineWidth(1);
 }
+
+void setFlatBorder(KeyLabel *key) { key->setFramed(true); }
 
 // A control drawn by a style sheet passes no palette on to its scroll bars: they would take
 // the desktop's, dark under a dark theme.
@@ -241,7 +245,7 @@ void FrmEuro::createCalculatorPanel()
     }
     ui.optCalcul[1]->setChecked(true);
 
-    ui.lblDevise = makeKeyLabel(panel, QStringLiteral("lblDevise"), Euro::StartCurrencyCode.toString(),
+    ui.lblDevise = makeKeyLabel<HintLabel>(panel, QStringLiteral("lblDevise"), Euro::StartCurrencyCode.toString(),
                                 QStringLiteral("devise sélectionnée"), 1935, 720, 465, 285);
     ui.lblDevise->setFont(tahoma(9, false));
     ui.lblDevise->setAlignment(Qt::AlignCenter);
@@ -271,7 +275,7 @@ void FrmEuro::createCalculatorPanel()
     ui.lblFermer[2]->setAlignment(Qt::AlignCenter);
     setFlatBorder(ui.lblFermer[2]);
 
-    ui.lblInfo = makeKeyLabel(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
+    ui.lblInfo = makeKeyLabel<HintLabel>(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
                               QStringLiteral("Information"), 135, 3105, 1335, 165);
     ui.lblInfo->setFont(tahoma(6.75, false));
 }
@@ -489,8 +493,8 @@ void FrmEuro::createFixedConnections()
         connect(ui.lblFermer[size_t(i)], &KeyLabel::clicked, this, [this, i] { lblFermer_Click(i); });
     connect(ui.cmdPlan, &QPushButton::clicked, this, &FrmEuro::cmdPlan_Click);
     connect(ui.Label2, &KeyLabel::clicked, this, &FrmEuro::Label2_Click);
-    connect(ui.lblDevise, &KeyLabel::mouseMove, this, &FrmEuro::lblDevise_MouseMove);
-    connect(ui.lblInfo, &KeyLabel::mouseMove, this, &FrmEuro::lblInfo_MouseMove);
+    connect(ui.lblDevise, &HintLabel::mouseMove, this, &FrmEuro::lblDevise_MouseMove);
+    connect(ui.lblInfo, &HintLabel::mouseMove, this, &FrmEuro::lblInfo_MouseMove);
 
     for (int i = 0; i < int(ui.ReadOut.size()); ++i) {
         ui.ReadOut[size_t(i)]->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -149,10 +149,6 @@ FrmEuro::KeyOwner FrmEuro::takeFocusKey(QWidget *focused, const QKeyEvent &key)
         return KeyOwner::Control; // the walk above runs as the key reaches the control
     if (auto *button = qobject_cast<QAbstractButton *>(focused); button && k == Qt::Key_Space)
         return KeyOwner::Control; // pressed on the key, clicked on its release
-    if (auto *label = qobject_cast<KeyLabel *>(focused); label && k == Qt::Key_Space) {
-        label->click(); // as the mouse clicks it
-        return KeyOwner::Done;
-    }
     if (focused == ui.lstListe && dropListKey(key))
         return KeyOwner::Done;
     // Amounts in and out, wherever the focus is but in the rate box and the tape, which

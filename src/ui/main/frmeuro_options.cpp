@@ -10,7 +10,7 @@
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"
-#include "ui/main/keylabel.h"
+#include "ui/main/hintlabel.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -46,8 +46,7 @@ void FrmEuro::lstListe_Click()
     ui.lblDevise->setText(picked);
 
     // Both displays back to zero, and a tape heading naming the new currency.
-    const int entry = Euro::findRate(picked);
-    m_calculator.selectCurrency(picked, entry >= 0 ? Euro::rateText(entry) : QString());
+    m_calculator.selectCurrency(picked);
     describeDisplays(); // "0," may have stayed as it was, in another currency now
 }
 
@@ -61,12 +60,11 @@ void FrmEuro::lstPays_Click()
         return;
     }
     ui.cmdTaux->setEnabled(true);
-    Euro::RateCode = picked.left(3);
+    RateCode = picked.left(3);
 
     // A typed rate that was not validated is replaced without a question.
-    const int entry = Euro::findRate(Euro::RateCode);
-    if (entry >= 0) {
-        ui.txtTaux->setText(Euro::rateText(entry));
+    if (const std::optional<QString> rate = m_calculator.rates().rateOf(RateCode)) {
+        ui.txtTaux->setText(*rate);
         ui.txtTaux->setReadOnly(false);
     }
 }
@@ -101,27 +99,23 @@ void FrmEuro::cmdTaux_Click()
         return;
     }
 
-    Euro::RateCode = selectedText(countryList()).left(3);
-    const int entry = Euro::findRate(Euro::RateCode);
-    if (entry < 0)
+    RateCode = selectedText(countryList()).left(3);
+    // The rate of the currency in use takes effect at once, on the amount shown too.
+    if (!m_calculator.setRate(RateCode, typed))
         return;
-    Euro::RateTable[size_t(entry)] = Euro::RateCode + typed;
-    QList<Euro::SettingValue> values{{Euro::SectionTaux, Euro::RateCode, typed}};
+    QList<Euro::SettingValue> values{{Euro::SectionTaux, RateCode, typed}};
     // The start currency starts the next run at its own start rate: it follows, so the next
     // start converts at the rate the panel shows (and a start rate set aside is mended).
-    if (Euro::RateCode == Euro::StartCurrencyCode)
+    if (RateCode == Euro::StartCurrencyCode)
         values.append({Euro::SectionTaux, Euro::KeyStartRate, typed});
     if (!Euro::SaveSettings(Euro::AppName(), values)) {
         // Used all the same, and said: it would be gone at the next start.
         Euro::takeStoreNotice(Euro::AppName()); // this message names the file already
         Euro::MsgBox(QStringLiteral("Le taux de %1 vaut pour cette session seulement : il n'a pas pu être enregistré "
                                     "dans le fichier :\r\n%2")
-                         .arg(Euro::RateCode, QDir::toNativeSeparators(Euro::settingsFilePath(Euro::AppName()))),
+                         .arg(RateCode, QDir::toNativeSeparators(Euro::settingsFilePath(Euro::AppName()))),
                      Euro::vbExclamation, Euro::appTitle());
-    }
-    // The rate of the currency in use takes effect at once, on the amount shown too.
-    m_calculator.setCurrencyRate(Euro::RateCode, typed);
-}
+    }}
 
 void FrmEuro::optCalcul_Click(qint16 Index)
 {

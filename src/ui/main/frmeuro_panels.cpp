@@ -9,6 +9,7 @@
 #include "engine/currencies.h"
 #include "platform/topmost.h"
 #include "ui/main/faceshape.h"
+#include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
 
 #include <QFrame>

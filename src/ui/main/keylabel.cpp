@@ -3,71 +3,19 @@
 #include "ui/kit/twips.h"
 #include "ui/main/virtualkey.h"
 
-#include <QAccessibleWidget>
-#include <QMetaMethod>
 #include <QMouseEvent>
-
-namespace {
-
-// A key label as assistive technology sees it: a button with a "Press" action when it
-// reacts to a click, plain text otherwise (the currency code, the rounding line).
-class KeyLabelAccessible : public QAccessibleWidget
-{
-public:
-    explicit KeyLabelAccessible(KeyLabel *label)
-        : QAccessibleWidget(label)
-    {
-    }
-
-    static QAccessibleInterface *create(const QString &className, QObject *object)
-    {
-        auto *label = qobject_cast<KeyLabel *>(object);
-        return label && className == QLatin1String("KeyLabel") ? new KeyLabelAccessible(label) : nullptr;
-    }
-
-    QAccessible::Role role() const override
-    {
-        return label()->reactsToClick() ? QAccessible::Button : QAccessible::StaticText;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty())
-            text = label()->text();
-        return text;
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (label()->reactsToClick())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString &actionName) override
-    {
-        if (actionName == pressAction() && label()->reactsToClick())
-            label()->click();
-        else
-            QAccessibleWidget::doAction(actionName);
-    }
-
-private:
-    KeyLabel *label() const { return static_cast<KeyLabel *>(widget()); }
-};
-
-} // namespace
+#include <QPainter>
+#include <QStyle>
+#include <qdrawutil.h>
 
 KeyLabel::KeyLabel(QWidget *parent)
-    : QLabel(parent)
+    : QAbstractButton(parent)
 {
-    static const bool accessible = [] {
-        QAccessible::installFactory(&KeyLabelAccessible::create);
-        return true;
-    }();
-    Q_UNUSED(accessible);
+    // Coloured as a label is: the text and the fill the window's routines set.
+    setForegroundRole(QPalette::WindowText);
+    setBackgroundRole(QPalette::Window);
+    // Only the panel switches are focus stops; the window says which.
+    setFocusPolicy(Qt::NoFocus);
     // Movement is reported without a button held too: the hover hints are computed then.
     setMouseTracking(true);
 }
@@ -84,44 +32,77 @@ qint16 KeyLabel::buttonMask(Qt::MouseButtons buttons)
     return mask;
 }
 
-static float toTwips(qreal pixels) { return float(Euro::pixelsToTwips(1) * pixels); }
+float KeyLabel::toTwips(qreal pixels) { return float(Euro::pixelsToTwips(1) * pixels); }
 
-bool KeyLabel::reactsToClick() const { return isSignalConnected(QMetaMethod::fromSignal(&KeyLabel::clicked)); }
-
-void KeyLabel::click()
+void KeyLabel::setAlignment(Qt::Alignment alignment)
 {
-    const float x = toTwips(width() / 2.0);
-    const float y = toTwips(height() / 2.0);
-    Q_EMIT mouseDown(1, 0, x, y);
-    Q_EMIT mouseUp(1, 0, x, y);
-    Q_EMIT clicked();
+    m_alignment = alignment;
+    update();
+}
+
+void KeyLabel::setWordWrap(bool on)
+{
+    m_wordWrap = on;
+    update();
+}
+
+void KeyLabel::setFramed(bool on)
+{
+    m_framed = on;
+    update();
+}
+
+void KeyLabel::paintEvent(QPaintEvent *)
+{
+    // Drawn as a plain-text label draws itself, pixel for pixel: its frame first, then the
+    // text inside it, indented by half an "x" from a framed edge it is aligned to.
+    QPainter painter(this);
+    QRect text = rect();
+    const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, m_alignment);
+    if (m_framed) {
+        qDrawPlainRect(&painter, text, palette().color(foregroundRole()), 1);
+        text.adjust(1, 1, -1, -1);
+        const int indent = fontMetrics().horizontalAdvance(u'x') / 2;
+        if (align & Qt::AlignLeft)
+            text.setLeft(text.left() + indent);
+        if (align & Qt::AlignRight)
+            text.setRight(text.right() - indent);
+        if (align & Qt::AlignTop)
+            text.setTop(text.top() + indent);
+        if (align & Qt::AlignBottom)
+            text.setBottom(text.bottom() - indent);
+    }
+    const int flags = int(align) | Qt::TextExpandTabs | Qt::TextForceLeftToRight | (m_wordWrap ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, text, flags, palette(), isEnabled(), this->text(), foregroundRole());
 }
 
 void KeyLabel::mousePressEvent(QMouseEvent *event)
 {
     m_held |= event->button();
     const QPointF at = event->position();
-    Q_EMIT mouseDown(buttonMask(event->button()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()), toTwips(at.y()));
-    event->accept();
+    Q_EMIT mouseDown(buttonMask(event->button()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()),
+                     toTwips(at.y()));
+    QAbstractButton::mousePressEvent(event);
+    event->accept(); // any button: it goes no further than the key
 }
 
 void KeyLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    // The release goes to the pressed label even when the pointer left it meanwhile.
-    Q_EMIT mouseUp(buttonMask(event->button()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()), toTwips(at.y()));
-    const bool click = event->button() == Qt::LeftButton && m_held.testFlag(Qt::LeftButton)
-                       && rect().contains(at.toPoint());
     m_held &= ~Qt::MouseButtons(event->button());
+    // The release goes to the pressed key even when the pointer left it meanwhile.
+    Q_EMIT mouseUp(buttonMask(event->button()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()),
+                   toTwips(at.y()));
+    QAbstractButton::mouseReleaseEvent(event);
     event->accept();
-    if (click)
-        Q_EMIT clicked();
 }
 
 void KeyLabel::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    Q_EMIT mouseMove(buttonMask(event->buttons()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()), toTwips(at.y()));
+    Q_EMIT mouseMove(buttonMask(event->buttons()), qint16(Euro::shiftState(event->modifiers())), toTwips(at.x()),
+                     toTwips(at.y()));
+    QAbstractButton::mouseMoveEvent(event);
     event->accept();
 }
 
