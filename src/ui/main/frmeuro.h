@@ -12,14 +12,17 @@
 #include "ui/kit/windowplacement.h"
 #include "ui/main/keyfaces.h"
 
-#include <QElapsedTimer>
 #include <QFont>
-#include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
+class CodeList;
+class ControlKeys;
+class DisplayBox;
 class FaceShape;
+class PointerWatch;
 class QAction;
 class KeyLabel;
 class QFocusFrame;
@@ -33,6 +36,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSessionManager;
+class QWheelEvent;
 
 class FrmEuro : public QWidget
 {
@@ -111,14 +115,15 @@ public:
     void lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
 
-    // Keyboard: every key pressed in the window comes here first (virtual-key code,
-    // Shift/Ctrl/Alt mask and the character the key types, if any), then goes on to the
-    // control that has the focus.
+    // Keyboard: the keys the focused control leaves come here (virtual-key code,
+    // Shift/Ctrl/Alt mask and the character the key types, if any), and the function keys.
     void Form_KeyDown(int KeyCode, int Shift, QStringView typed = {});
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     // Tab and Shift+Tab: the next control in the focus order that the user can see.
     bool focusNextPrevChild(bool next) override;
 
@@ -131,7 +136,7 @@ private:
         QFrame *fraPapier = nullptr;
 
         FaceShape *Shape2 = nullptr;
-        std::array<QLineEdit *, 2> ReadOut{};
+        std::array<DisplayBox *, 2> ReadOut{};
         QLabel *Label1 = nullptr;
         std::array<QRadioButton *, 2> optCalcul{};
         KeyLabel *lblDevise = nullptr;
@@ -156,7 +161,7 @@ private:
 
         QPlainTextEdit *txtOperations = nullptr;
 
-        QListWidget *lstListe = nullptr;
+        CodeList *lstListe = nullptr;
         std::array<QLabel *, 3> Label3{};
         QPushButton *cmdPlan = nullptr;
         QPushButton *cmdEffacer = nullptr;
@@ -181,11 +186,9 @@ private:
     // The keyboard focus (frmeuro_focus.cpp).
     void setUpKeyboardFocus();
     bool inSight(const QWidget *widget) const;
+    // The next or previous control in the focus order that the user can see.
+    bool walkFocus(bool next);
     void keepFocusInSight();
-    // Who a key press is for: the key routine and then the focused control, the focused
-    // control alone, or nobody else (the press was handled by the focus itself).
-    enum class KeyOwner { Calculator, Control, Done };
-    KeyOwner takeFocusKey(QWidget *focused, const QKeyEvent &key);
     // What a key does to the calculator, by its code and the character it types; Ctrl and
     // Alt (in the Shift mask) make a key a shortcut, whatever it types.
     static Euro::KeyAction keyActionOf(int KeyCode, int Shift, QStringView typed);
@@ -193,11 +196,9 @@ private:
     void followFocus(QWidget *now);
     // The deferred controls, built on first call.
     QListWidget *countryList();
-    QListWidget *currencyList();
-    // Builds a list on first use: where, its hint, its click routine; a drop list lies hidden
-    // over the window, the other shows with its panel.
-    QListWidget *deferredList(QListWidget *&list, QWidget *parent, const QString &name, const QRectF &twips,
-                              const QString &hint, void (FrmEuro::*clicked)(), bool dropList);
+    CodeList *currencyList();
+    // Sets up a list built on first use: its hint, its click routine.
+    void setUpDeferredList(QListWidget *list, const QString &hint, void (FrmEuro::*clicked)());
     QPlainTextEdit *tapeBox();
     void fillLists();
     void deferredControlBuilt();
@@ -205,9 +206,11 @@ private:
     // Runs what a key does.
     void runKeyAction(const Euro::KeyAction &action);
 
+    // The window's shortcuts: help, About, copy, paste, the zoom, saving the tape.
+    void createShortcuts();
+    QAction *addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run);
+
     // Amounts in and out (frmeuro_clipboard.cpp).
-    enum class ClipboardKey { None, Copy, Paste, SelectAll };
-    static ClipboardKey clipboardKey(const QKeyEvent &key);
     enum class AmountSource { Clipboard, Drop };
     // The index of the display object is, or -1.
     int displayIndex(const QObject *object) const;
@@ -215,6 +218,7 @@ private:
     // display's when -1), without a trailing comma.
     QString amountToCopy(int display) const;
     void copyAmount(int display);
+    void copyFocusedAmount();
     // "100 FRF = 15,24 EUR": the input amount, then the converted one, with their codes.
     QString bothAmounts() const;
     void pasteAmount(const QString &text, AmountSource source);
@@ -222,11 +226,9 @@ private:
     void showDisplayMenu(int display, const QPoint &at);
     void showTapeMenu(const QPoint &at);
     void createTapeActions();
-    // A display's double click and drops; true when the event was taken.
-    bool displayMouseOrDrop(int display, QEvent *event);
 
-    // The zoom (frmeuro_zoom.cpp). True when the event was a zoom key or Ctrl and the wheel.
-    bool zoomEvent(QObject *watched, QEvent *event);
+    // The zoom (frmeuro_zoom.cpp). Ctrl and the wheel: a notch is a step.
+    void zoomWheel(int angle);
     // Enlarges (1), reduces (-1) or resets (0) the zoom, and keeps it for the next start.
     void zoomBy(int direction);
     void setZoom(int percent);
@@ -246,14 +248,11 @@ private:
     void describeDisplays();
     // The focus back on the display keyed into, where it can be.
     void focusInputDisplay();
-    // The drop list's own keys: the arrows move the highlight, Enter or Space picks it,
-    // Escape closes the list. True when the key was one of them.
-    bool dropListKey(const QKeyEvent &key);
-    // The drop list closes without a pick, as a drop-down list does: on any other key, on a
-    // press outside it, when the focus leaves it or the window is no longer active.
+    // The drop list closes without a pick, as a drop-down list does: on a key that is not
+    // its own, on a press outside it, when the focus leaves it or the window is no longer
+    // active.
     void closeDropList();
-    void searchDropList(const QString &letter);
-    bool closesDropList(const QObject *watched, const QEvent *event) const;
+    void pressedOn(QWidget *target);
     void appendToTapeBox(const QString &piece);
     void clearTapeBox();
     void onCommitDataRequest(QSessionManager &manager);
@@ -262,12 +261,8 @@ private:
     Controls ui;
     Tape m_tape;
     Calculator m_calculator;
-    const QEvent *m_keySeen = nullptr; // the last key press taken, where it was, when
-    QPointer<QWidget> m_keySeenAt;
-    quint64 m_keySeenTime = 0;
-    bool m_forwardingKey = false; // a key goes on to the control the key routine focused
-    QString m_codeSearch;         // the letters typed in the drop list in quick succession
-    QElapsedTimer m_codeTyped;    // since the last of them
+    PointerWatch *m_pointerWatch = nullptr;
+    ControlKeys *m_controlKeys = nullptr;
     QFocusFrame *m_focusRing = nullptr;
     QAction *m_saveTape = nullptr; // Ctrl+S, and the tape's menu
     bool m_focusShown = false; // the keyboard moved the focus since the last mouse press

@@ -7,7 +7,12 @@
 #include "ui/kit/twips.h"
 #include "engine/currencies.h"
 #include "engine/ratecheck.h"
+#include "ui/main/codelist.h"
+#include "ui/main/controlkeys.h"
+#include "ui/main/displaybox.h"
 #include "ui/main/faceshape.h"
+#include "ui/main/pointerwatch.h"
+#include "ui/kit/messageboxes.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
 #include "ui/kit/windowkit.h"
@@ -24,7 +29,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QMenu>
 #include <QSessionManager>
+#include <memory>
 
 namespace {
 
@@ -210,18 +217,17 @@ void FrmEuro::createCalculatorPanel()
     ui.Shape2->setFillColor(Blue);
     ui.Shape2->setBorderColor(Qt::black);
 
-    ui.ReadOut[0] = place(new QLineEdit(panel), indexed("ReadOut", 0), 420, 300, 1995, 285);
+    ui.ReadOut[0] = place(new DisplayBox(panel), indexed("ReadOut", 0), 420, 300, 1995, 285);
     ui.ReadOut[0]->setFont(tahoma(14.25, true));
     ui.ReadOut[0]->setStyleSheet(QStringLiteral("border: none; background: rgb(0, 0, 255); color: rgb(255, 255, 0);"));
     ui.ReadOut[0]->setAccessibleName(QStringLiteral("Montant en euros"));
-    ui.ReadOut[1] = place(new QLineEdit(panel), indexed("ReadOut", 1), 360, 720, 1515, 285);
+    ui.ReadOut[1] = place(new DisplayBox(panel), indexed("ReadOut", 1), 360, 720, 1515, 285);
     ui.ReadOut[1]->setFont(tahoma(9, false));
     ui.ReadOut[1]->setStyleSheet(FlatWhiteBox);
     ui.ReadOut[1]->setAccessibleName(QStringLiteral("Montant en devise"));
-    for (QLineEdit *display : ui.ReadOut) {
+    for (DisplayBox *display : ui.ReadOut) {
         display->setText(QStringLiteral("0"));
         display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        display->setReadOnly(true); // only the calculator writes the amounts
         display->setTextMargins(0, 0, 0, 0);
     }
 
@@ -357,6 +363,7 @@ void FrmEuro::createParametersPanel()
     ui.txtTaux->setStyleSheet(FlatWhiteBox);
     ui.txtTaux->setMaxLength(Euro::RateMaxLength);
     ui.txtTaux->setReadOnly(true);
+    ui.txtTaux->setContextMenuPolicy(Qt::CustomContextMenu);
 
     ui.Line1 = makeLine(panel, QStringLiteral("Line1"), 135, 2610, 2880, Qt::black);
 
@@ -496,49 +503,79 @@ void FrmEuro::createFixedConnections()
         ui.ReadOut[size_t(i)]->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(ui.ReadOut[size_t(i)], &QWidget::customContextMenuRequested, this,
                 [this, i](const QPoint &at) { showDisplayMenu(i, at); });
+        connect(ui.ReadOut[size_t(i)], &DisplayBox::textDropped, this, [this](const QString &text) {
+            if (ui.fraParametres->isHidden())
+                pasteAmount(text, AmountSource::Drop);
+        });
     }
+    connect(ui.txtTaux, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        Euro::installQtFrench(); // the box's own menu speaks French too
+        const std::unique_ptr<QMenu> menu(ui.txtTaux->createStandardContextMenu());
+        menu->exec(ui.txtTaux->mapToGlobal(at));
+    });
 
     connect(ui.cmdEffacer, &QPushButton::clicked, this, &FrmEuro::cmdEffacer_Click);
     connect(ui.cmdImprimer, &QPushButton::clicked, this, &FrmEuro::cmdImprimer_Click);
     createTapeActions();
 
-    // Every key of the window is seen here before the focused control gets it.
-    qApp->installEventFilter(this);
+    // Keys come as Qt passes them on, up from the focused control; a few controls mend
+    // their defaults, and the shortcuts are the window's.
+    m_controlKeys = new ControlKeys([this](const QWidget *w) { return inSight(w); }, this);
+    connect(m_controlKeys, &ControlKeys::keyboardUsed, this, [this] { showFocusRing(true); });
+    for (QWidget *control : {static_cast<QWidget *>(ui.cmdPlan), static_cast<QWidget *>(ui.cmdEffacer),
+                             static_cast<QWidget *>(ui.cmdImprimer), static_cast<QWidget *>(ui.cmdTaux),
+                             static_cast<QWidget *>(ui.txtTaux), static_cast<QWidget *>(ui.Label2)})
+        m_controlKeys->watch(control);
+    for (KeyLabel *panelSwitch : ui.lblFermer)
+        m_controlKeys->watch(panelSwitch);
+    m_controlKeys->watchGroup({ui.optCalcul[0], ui.optCalcul[1]});
+    m_controlKeys->watchGroup({ui.optDecimal[0], ui.optDecimal[1]});
+    createShortcuts();
+    m_pointerWatch = new PointerWatch(this);
+    connect(m_pointerWatch, &PointerWatch::pressed, this, &FrmEuro::pressedOn);
+    connect(m_pointerWatch, &PointerWatch::zoomWheel, this, &FrmEuro::zoomWheel);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmEuro::onCommitDataRequest);
 }
 
 // ---- Controls built on first use
 
-QListWidget *FrmEuro::deferredList(QListWidget *&list, QWidget *parent, const QString &name, const QRectF &twips,
-                                   const QString &hint, void (FrmEuro::*clicked)(), bool dropList)
+void FrmEuro::setUpDeferredList(QListWidget *list, const QString &hint, void (FrmEuro::*clicked)())
 {
-    if (!list) {
-        list = place(new QListWidget(parent), name, twips.left(), twips.top(), twips.width(), twips.height());
-        list->setToolTip(hint);
-        setUpList(list);
-        connect(new ListClicks(list), &ListClicks::clicked, this, clicked);
-        if (dropList) {
-            list->hide();
-            list->raise();
-        } else {
-            list->show(); // shown with its panel
-        }
-        deferredControlBuilt();
-    }
-    return list;
+    list->setToolTip(hint);
+    setUpList(list);
+    connect(new ListClicks(list), &ListClicks::clicked, this, clicked);
+    deferredControlBuilt();
 }
 
 QListWidget *FrmEuro::countryList()
 {
-    return deferredList(ui.lstPays, ui.fraParametres, QStringLiteral("lstPays"), QRectF(135, 495, 2490, 1980),
-                        QStringLiteral("Liste des pays de la zone €uro"), &FrmEuro::lstPays_Click, false);
+    if (!ui.lstPays) {
+        ui.lstPays = place(new QListWidget(ui.fraParametres), QStringLiteral("lstPays"), 135, 495, 2490, 1980);
+        ui.lstPays->show(); // shown with its panel
+        setUpDeferredList(ui.lstPays, QStringLiteral("Liste des pays de la zone €uro"), &FrmEuro::lstPays_Click);
+    }
+    return ui.lstPays;
 }
 
-QListWidget *FrmEuro::currencyList()
+CodeList *FrmEuro::currencyList()
 {
-    // The drop list belongs to the window, so that it lies over the calculator panel.
-    return deferredList(ui.lstListe, this, QStringLiteral("lstListe"), QRectF(1980, 995, 465, 2370),
-                        QStringLiteral("Liste des devises"), &FrmEuro::lstListe_Click, true);
+    if (!ui.lstListe) {
+        // The drop list belongs to the window, so that it lies over the calculator panel.
+        ui.lstListe = place(new CodeList(this), QStringLiteral("lstListe"), 1980, 995, 465, 2370);
+        ui.lstListe->hide();
+        ui.lstListe->raise();
+        connect(ui.lstListe, &CodeList::picked, this, &FrmEuro::lstListe_Click);
+        connect(ui.lstListe, &CodeList::dismissed, this, [this](bool escaped) {
+            if (escaped) {
+                ui.lstListe->hide();
+                focusInputDisplay();
+            } else {
+                closeDropList();
+            }
+        });
+        setUpDeferredList(ui.lstListe, QStringLiteral("Liste des devises"), &FrmEuro::lstListe_Click);
+    }
+    return ui.lstListe;
 }
 
 QPlainTextEdit *FrmEuro::tapeBox()
@@ -595,6 +632,8 @@ void FrmEuro::fillLists()
 void FrmEuro::deferredControlBuilt()
 {
     Euro::zoomStyledParts(this);
+    if (m_pointerWatch)
+        m_pointerWatch->watchControls();
     if (m_loaded)
         fillLists();
     setFocusOrder();

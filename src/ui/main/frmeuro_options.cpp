@@ -6,6 +6,8 @@
 
 #include "ui/main/frmeuro.h"
 
+#include "ui/main/codelist.h"
+#include "ui/main/displaybox.h"
 #include "ui/kit/settings.h"
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
