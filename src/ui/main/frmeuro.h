@@ -22,6 +22,7 @@ class CodeList;
 class ControlKeys;
 class DisplayBox;
 class FaceShape;
+class ParametersPanel;
 class PointerWatch;
 class QAction;
 class KeyLabel;
@@ -132,7 +133,7 @@ private:
     struct Controls {
         QFrame *Frame1 = nullptr;
         QFrame *fraClavier = nullptr;
-        QFrame *fraParametres = nullptr;
+        ParametersPanel *fraParametres = nullptr;
         QFrame *fraPapier = nullptr;
 
         FaceShape *Shape2 = nullptr;
@@ -151,13 +152,7 @@ private:
         QFrame *Line2 = nullptr;
         KeyLabel *lblInfo = nullptr;
 
-        std::array<QLabel *, 2> Label4{};
-        QListWidget *lstPays = nullptr;
-        QPushButton *cmdTaux = nullptr;
-        QLineEdit *txtTaux = nullptr;
-        QFrame *Line1 = nullptr;
-        QLabel *Label5 = nullptr;
-        std::array<QRadioButton *, 2> optDecimal{};
+        QLabel *Label4 = nullptr; // Label4(1), the tape's title
 
         QPlainTextEdit *txtOperations = nullptr;
 
@@ -171,7 +166,6 @@ private:
     void createFrames();
     void createCalculatorPanel();
     void createKeys();
-    void createParametersPanel();
     void createTapePanel();
     void createWindowControls();
     void setFocusOrder();
@@ -180,8 +174,6 @@ private:
 
     // Keep-on-top's state, in the button's accessible description.
     void describeKeepOnTop();
-    // The rate editor back to "no currency chosen": Taux disabled, the rate box empty and locked.
-    void closeRateEditor();
 
     // The keyboard focus (frmeuro_focus.cpp).
     void setUpKeyboardFocus();
@@ -195,7 +187,6 @@ private:
     void showFocusRing(bool shown);
     void followFocus(QWidget *now);
     // The deferred controls, built on first call.
-    QListWidget *countryList();
     CodeList *currencyList();
     // Sets up a list built on first use: its hint, its click routine.
     void setUpDeferredList(QListWidget *list, const QString &hint, void (FrmEuro::*clicked)());

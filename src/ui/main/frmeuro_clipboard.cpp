@@ -5,6 +5,7 @@
 // it; a refusal changes nothing and says why, once.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/parameterspanel.h"
 
 #include "engine/msgbox.h"
 #include "ui/kit/messageboxes.h"

@@ -15,6 +15,7 @@
 #include "ui/kit/messageboxes.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
+#include "ui/main/parameterspanel.h"
 #include "ui/kit/windowkit.h"
 
 #include <QApplication>
@@ -187,7 +188,6 @@ FrmEuro::FrmEuro(QWidget *parent)
     createFrames();
     createCalculatorPanel();
     createKeys();
-    createParametersPanel();
     createTapePanel();
     createWindowControls();
     setFocusOrder();
@@ -201,8 +201,9 @@ FrmEuro::FrmEuro(QWidget *parent)
 void FrmEuro::createFrames()
 {
     ui.Frame1 = makePanel(this, QStringLiteral("Frame1"), 45, 0, 2760, 3345);
-    ui.fraParametres = makePanel(this, QStringLiteral("fraParametres"), 60, 3780, 2760, 3345);
-    ui.fraParametres->hide();
+    ui.fraParametres = new ParametersPanel(m_calculator, this);
+    ui.lblFermer[0] = ui.fraParametres->ui().lblFermer;
+    connect(ui.fraParametres, &ParametersPanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
     ui.fraPapier = makePanel(this, QStringLiteral("fraPapier"), 2880, 0, 2130, 3345);
     ui.fraClavier = place(new QFrame(ui.Frame1), QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
     ui.fraClavier->setFrameStyle(QFrame::NoFrame);
@@ -343,58 +344,15 @@ void FrmEuro::createKeys()
     ui.lblFermer[3]->raise();
 }
 
-void FrmEuro::createParametersPanel()
-{
-    QWidget *panel = ui.fraParametres;
-
-    ui.Label4[0] = makeLabel(panel, indexed("Label4", 0), QStringLiteral("Paramêtres"), 165, 210, 1005, 195);
-
-    ui.lblFermer[0] = makeKeyLabel(panel, indexed("lblFermer", 0), QStringLiteral("X"),
-                                   QStringLiteral("Fermer les paramêtres"), 2475, 180, 165, 225);
-
-    ui.cmdTaux = place(new QPushButton(QStringLiteral("Taux"), panel), QStringLiteral("cmdTaux"), 135, 2520, 555, 285);
-    ui.cmdTaux->setToolTip(QStringLiteral("Valider le taux de change"));
-    ui.cmdTaux->setFont(tahoma(8.25, false));
-    ui.cmdTaux->setEnabled(false);
-
-    ui.txtTaux = place(new QLineEdit(panel), QStringLiteral("txtTaux"), 720, 2520, 1905, 285);
-    ui.txtTaux->setToolTip(QStringLiteral("Taux de change"));
-    ui.txtTaux->setFont(tahoma(8.25, false));
-    ui.txtTaux->setStyleSheet(FlatWhiteBox);
-    ui.txtTaux->setMaxLength(Euro::RateMaxLength);
-    ui.txtTaux->setReadOnly(true);
-    ui.txtTaux->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    ui.Line1 = makeLine(panel, QStringLiteral("Line1"), 135, 2610, 2880, Qt::black);
-
-    ui.Label5 = makeLabel(panel, QStringLiteral("Label5"), QStringLiteral(" Arrondi "), 60, 2985, 615, 195);
-    ui.Label5->setFont(tahoma(8.25, false));
-
-    const char16_t *captions[] = {u"2 décimales", u"5 décimales"};
-    const char16_t *hints[] = {u"Nombre de décimales: 2", u"Nombre de décimales: 5"};
-    const int lefts[] = {675, 1725};
-    const int widths[] = {1050, 1005};
-    for (int i = 0; i < 2; ++i) {
-        auto *option = place(new QRadioButton(QString::fromUtf16(captions[i]), panel), indexed("optDecimal", i),
-                             lefts[i], 3000, widths[i], 195);
-        option->setToolTip(QString::fromUtf16(hints[i]));
-        option->setFont(tahoma(6.75, false));
-        ui.optDecimal[size_t(i)] = option;
-    }
-    ui.optDecimal[0]->setChecked(true);
-}
-
 void FrmEuro::createTapePanel()
 {
     QWidget *panel = ui.fraPapier;
-    ui.Label4[1] = makeLabel(panel, indexed("Label4", 1), QStringLiteral("Opérations"), 135, 180, 930, 195);
+    ui.Label4 = makeLabel(panel, indexed("Label4", 1), QStringLiteral("Opérations"), 135, 180, 930, 195);
     ui.lblFermer[1] = makeKeyLabel(panel, indexed("lblFermer", 1), QStringLiteral("X"),
                                    QStringLiteral("Cacher les opérations"), 1845, 180, 165, 225);
 
-    for (KeyLabel *close : {ui.lblFermer[0], ui.lblFermer[1]}) {
-        close->setAlignment(Qt::AlignCenter);
-        setFlatBorder(close);
-    }
+    ui.lblFermer[1]->setAlignment(Qt::AlignCenter);
+    setFlatBorder(ui.lblFermer[1]);
 }
 
 void FrmEuro::createWindowControls()
@@ -443,10 +401,11 @@ void FrmEuro::setFocusOrder()
     // the parameters panel in its place), the tape panel beside it, then the window's
     // bottom row. The panel switches and the drop list's button are stops too: without
     // them nobody could change the currency or open a panel from the keyboard.
-    QList<QWidget *> order{ui.optCalcul[0],  ui.ReadOut[0],     ui.optCalcul[1], ui.ReadOut[1],     ui.Label2,
-                           ui.lstListe,      ui.lblFermer[3],   ui.lblFermer[2], ui.lblFermer[0],   ui.lstPays,
-                           ui.cmdTaux,       ui.txtTaux,        ui.optDecimal[0], ui.optDecimal[1], ui.lblFermer[1],
-                           ui.txtOperations, ui.cmdPlan,        ui.cmdEffacer,   ui.cmdImprimer};
+    const ParametersPanel::Controls &p = ui.fraParametres->ui();
+    QList<QWidget *> order{ui.optCalcul[0],  ui.ReadOut[0],   ui.optCalcul[1],  ui.ReadOut[1],  ui.Label2,
+                           ui.lstListe,      ui.lblFermer[3], ui.lblFermer[2],  ui.lblFermer[0], p.lstPays,
+                           p.cmdTaux,        p.txtTaux,       p.optDecimal[0],  p.optDecimal[1], ui.lblFermer[1],
+                           ui.txtOperations, ui.cmdPlan,      ui.cmdEffacer,    ui.cmdImprimer};
     order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
     for (KeyLabel *stop : {ui.Label2, ui.lblFermer[0], ui.lblFermer[1], ui.lblFermer[2], ui.lblFermer[3]})
         stop->setFocusPolicy(Qt::TabFocus);
@@ -458,9 +417,10 @@ void FrmEuro::setPointers()
 {
     // The program's own pointing hand; its hot spot is the fingertip.
     const QCursor hand(Euro::pngPixmap(QStringLiteral(":/pecunio/cursors/hand.png")), 12, 1);
-    QList<QWidget *> pointing{ui.Decimal,    ui.Cancel,  ui.CancelEntry, ui.Label2,     ui.lstListe,
-                              ui.lstPays,    ui.cmdTaux, ui.cmdPlan,     ui.cmdEffacer, ui.cmdImprimer,
-                              ui.optCalcul[0], ui.optCalcul[1], ui.optDecimal[0], ui.optDecimal[1]};
+    const ParametersPanel::Controls &p = ui.fraParametres->ui();
+    QList<QWidget *> pointing{ui.Decimal,    ui.Cancel,    ui.CancelEntry,  ui.Label2,       ui.lstListe,
+                              p.lstPays,     p.cmdTaux,    ui.cmdPlan,      ui.cmdEffacer,   ui.cmdImprimer,
+                              ui.optCalcul[0], ui.optCalcul[1], p.optDecimal[0], p.optDecimal[1]};
     for (KeyLabel *key : ui.lblBouton)
         pointing.append(key);
     for (KeyLabel *key : ui.Operator)
@@ -478,17 +438,12 @@ void FrmEuro::createFixedConnections()
     connect(&m_tape, &Tape::cleared, this, &FrmEuro::clearTapeBox);
     connect(&m_tape, &Tape::appended, this, &FrmEuro::appendToTapeBox);
 
-    connect(ui.cmdTaux, &QPushButton::clicked, this, &FrmEuro::cmdTaux_Click);
     for (qint16 i = 0; i < 2; ++i) {
         // An option runs its routine when it becomes the chosen one, by the mouse, the
         // keyboard or the program.
         connect(ui.optCalcul[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 optCalcul_Click(i);
-        });
-        connect(ui.optDecimal[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optDecimal_Click(i);
         });
     }
 
@@ -508,11 +463,6 @@ void FrmEuro::createFixedConnections()
                 pasteAmount(text, AmountSource::Drop);
         });
     }
-    connect(ui.txtTaux, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        Euro::installQtFrench(); // the box's own menu speaks French too
-        const std::unique_ptr<QMenu> menu(ui.txtTaux->createStandardContextMenu());
-        menu->exec(ui.txtTaux->mapToGlobal(at));
-    });
 
     connect(ui.cmdEffacer, &QPushButton::clicked, this, &FrmEuro::cmdEffacer_Click);
     connect(ui.cmdImprimer, &QPushButton::clicked, this, &FrmEuro::cmdImprimer_Click);
@@ -520,16 +470,17 @@ void FrmEuro::createFixedConnections()
 
     // Keys come as Qt passes them on, up from the focused control; a few controls mend
     // their defaults, and the shortcuts are the window's.
+    const ParametersPanel::Controls &p = ui.fraParametres->ui();
     m_controlKeys = new ControlKeys([this](const QWidget *w) { return inSight(w); }, this);
     connect(m_controlKeys, &ControlKeys::keyboardUsed, this, [this] { showFocusRing(true); });
     for (QWidget *control : {static_cast<QWidget *>(ui.cmdPlan), static_cast<QWidget *>(ui.cmdEffacer),
-                             static_cast<QWidget *>(ui.cmdImprimer), static_cast<QWidget *>(ui.cmdTaux),
-                             static_cast<QWidget *>(ui.txtTaux), static_cast<QWidget *>(ui.Label2)})
+                             static_cast<QWidget *>(ui.cmdImprimer), static_cast<QWidget *>(p.cmdTaux),
+                             static_cast<QWidget *>(p.txtTaux), static_cast<QWidget *>(ui.Label2)})
         m_controlKeys->watch(control);
     for (KeyLabel *panelSwitch : ui.lblFermer)
         m_controlKeys->watch(panelSwitch);
     m_controlKeys->watchGroup({ui.optCalcul[0], ui.optCalcul[1]});
-    m_controlKeys->watchGroup({ui.optDecimal[0], ui.optDecimal[1]});
+    m_controlKeys->watchGroup({p.optDecimal[0], p.optDecimal[1]});
     createShortcuts();
     m_pointerWatch = new PointerWatch(this);
     connect(m_pointerWatch, &PointerWatch::pressed, this, &FrmEuro::pressedOn);
@@ -547,15 +498,6 @@ void FrmEuro::setUpDeferredList(QListWidget *list, const QString &hint, void (Fr
     deferredControlBuilt();
 }
 
-QListWidget *FrmEuro::countryList()
-{
-    if (!ui.lstPays) {
-        ui.lstPays = place(new QListWidget(ui.fraParametres), QStringLiteral("lstPays"), 135, 495, 2490, 1980);
-        ui.lstPays->show(); // shown with its panel
-        setUpDeferredList(ui.lstPays, QStringLiteral("Liste des pays de la zone €uro"), &FrmEuro::lstPays_Click);
-    }
-    return ui.lstPays;
-}
 
 CodeList *FrmEuro::currencyList()
 {
@@ -609,7 +551,7 @@ QPlainTextEdit *FrmEuro::tapeBox()
 
 void FrmEuro::buildDeferredControls()
 {
-    countryList();
+    ui.fraParametres->countryList();
     currencyList();
     tapeBox();
 }
@@ -619,10 +561,7 @@ void FrmEuro::buildDeferredControls()
 void FrmEuro::fillLists()
 {
     const QStringList texts = Euro::sortedListTexts();
-    if (ui.lstPays && ui.lstPays->count() == 0) {
-        for (const QString &text : texts)
-            ui.lstPays->addItem(text);
-    }
+    ui.fraParametres->fillList();
     if (ui.lstListe && ui.lstListe->count() == 0) {
         for (const QString &text : texts)
             ui.lstListe->addItem(text.left(3));

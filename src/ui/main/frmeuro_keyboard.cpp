@@ -9,6 +9,7 @@
 // the window's shortcuts, whatever has the focus.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/parameterspanel.h"
 
 #include "ui/kit/euro.h"
 #include "engine/keymap.h"

@@ -5,6 +5,7 @@
 // and the parameters panel takes the calculator's place in the narrow window.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/parameterspanel.h"
 
 #include "ui/main/codelist.h"
 #include "ui/main/displaybox.h"
@@ -33,13 +34,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 0: // close the parameters
         ui.fraParametres->hide();
         ui.Frame1->show();
-        ui.lblInfo->setText(QStringLiteral("Arrondi à ")
-                            + (ui.optDecimal[0]->isChecked() ? QStringLiteral("2 décimales")
-                                                             : QStringLiteral("5 décimales")));
-        // The selection goes first, so the rate editor ends closed whatever the list does.
-        countryList()->setCurrentRow(-1);
-        countryList()->clearSelection();
-        closeRateEditor();
+        ui.lblInfo->setText(ui.fraParametres->closeChoices());
         focusInputDisplay();
         break;
     case 1: // hide the tape
@@ -48,7 +43,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 2: { // open the parameters in the calculator's place; a shown tape goes
         ui.fraParametres->move(ui.fraParametres->x(), ui.Frame1->y());
         ui.fraParametres->move(ui.Frame1->x(), ui.fraParametres->y());
-        countryList();
+        ui.fraParametres->countryList();
         // The keys go on in the panel, from its list of countries, when the focus was on
         // a control the panel covers.
         const bool focusCovered = !focusWidget() || ui.Frame1->isAncestorOf(focusWidget());
@@ -56,7 +51,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         setWidth(NarrowWidth);
         ui.Frame1->hide();
         if (focusCovered)
-            countryList()->setFocus(Qt::OtherFocusReason);
+            ui.fraParametres->countryList()->setFocus(Qt::OtherFocusReason);
         break;
     }
     case 3: // show or hide the tape: anything but exactly wide counts as narrow

@@ -6,6 +6,7 @@
 // (frmeuro_keyboard.cpp), never the calculator's: Ctrl and "+" is no "+" key.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/parameterspanel.h"
 
 #include "ui/main/codelist.h"
 #include "ui/main/displaybox.h"
