@@ -15,6 +15,7 @@
 #include "ui/main/displayfit.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/displaybox.h"
+#include "ui/main/tapepanel.h"
 #include "ui/kit/windowkit.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ void FrmEuro::setWidth(double twips)
 {
     m_widthTwips = twips;
     if (Euro::twipsToPixels(twips - FrameWidthTwips) > ui.fraPapier->x())
-        tapeBox(); // the window widens onto the tape
+        ui.fraPapier->tapeBox(); // the window widens onto the tape
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
     // What the width cuts off is hidden too, not just out of sight: neither Tab nor a screen
     // reader finds it there. The screen shows the same.
@@ -243,26 +244,6 @@ void FrmEuro::describeDisplays()
     for (size_t i = 0; i < ui.ReadOut.size(); ++i)
         ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
                                                                  m_calculator.ReadOut(int(1 - i)), codes[1 - i]));
-}
-
-void FrmEuro::clearTapeBox()
-{
-    if (ui.txtOperations)
-        ui.txtOperations->clear();
-}
-
-void FrmEuro::appendToTapeBox(const QString &piece)
-{
-    if (!ui.txtOperations)
-        return; // the tape keeps it until the box is built
-    // The box keeps lines as paragraphs: CR LF becomes one line break.
-    QString text = piece;
-    text.remove(QLatin1Char('\r'));
-    QTextCursor end(ui.txtOperations->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
-    ui.txtOperations->moveCursor(QTextCursor::End);
-    ui.txtOperations->ensureCursorVisible();
 }
 
 // ---- Tape commands

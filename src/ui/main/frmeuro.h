@@ -24,6 +24,7 @@ class DisplayBox;
 class FaceShape;
 class ParametersPanel;
 class PointerWatch;
+class TapePanel;
 class QAction;
 class KeyLabel;
 class QFocusFrame;
@@ -134,7 +135,7 @@ private:
         QFrame *Frame1 = nullptr;
         QFrame *fraClavier = nullptr;
         ParametersPanel *fraParametres = nullptr;
-        QFrame *fraPapier = nullptr;
+        TapePanel *fraPapier = nullptr;
 
         FaceShape *Shape2 = nullptr;
         std::array<DisplayBox *, 2> ReadOut{};
@@ -152,9 +153,7 @@ private:
         QFrame *Line2 = nullptr;
         KeyLabel *lblInfo = nullptr;
 
-        QLabel *Label4 = nullptr; // Label4(1), the tape's title
 
-        QPlainTextEdit *txtOperations = nullptr;
 
         CodeList *lstListe = nullptr;
         std::array<QLabel *, 3> Label3{};
@@ -166,7 +165,6 @@ private:
     void createFrames();
     void createCalculatorPanel();
     void createKeys();
-    void createTapePanel();
     void createWindowControls();
     void setFocusOrder();
     void setPointers();
@@ -190,7 +188,6 @@ private:
     CodeList *currencyList();
     // Sets up a list built on first use: its hint, its click routine.
     void setUpDeferredList(QListWidget *list, const QString &hint, void (FrmEuro::*clicked)());
-    QPlainTextEdit *tapeBox();
     void fillLists();
     void deferredControlBuilt();
 
@@ -215,8 +212,6 @@ private:
     void pasteAmount(const QString &text, AmountSource source);
     void pasteFromClipboard();
     void showDisplayMenu(int display, const QPoint &at);
-    void showTapeMenu(const QPoint &at);
-    void createTapeActions();
 
     // The zoom (frmeuro_zoom.cpp). Ctrl and the wheel: a notch is a step.
     void zoomWheel(int angle);
@@ -244,8 +239,6 @@ private:
     // active.
     void closeDropList();
     void pressedOn(QWidget *target);
-    void appendToTapeBox(const QString &piece);
-    void clearTapeBox();
     void onCommitDataRequest(QSessionManager &manager);
     void endProgram();
 
@@ -255,7 +248,6 @@ private:
     PointerWatch *m_pointerWatch = nullptr;
     ControlKeys *m_controlKeys = nullptr;
     QFocusFrame *m_focusRing = nullptr;
-    QAction *m_saveTape = nullptr; // Ctrl+S, and the tape's menu
     bool m_focusShown = false; // the keyboard moved the focus since the last mouse press
     bool m_loaded = false;
     bool m_ending = false;

@@ -10,6 +10,7 @@
 #include "engine/msgbox.h"
 #include "ui/kit/messageboxes.h"
 #include "ui/main/displaybox.h"
+#include "ui/main/tapepanel.h"
 #include "engine/numbertext.h"
 #include "ui/print/tapefile.h"
 
@@ -131,7 +132,7 @@ void FrmEuro::pasteFromClipboard()
 {
     // The parameters panel keeps its keys, as it does the others; the tape is read, not
     // pasted into from the keyboard.
-    if (ui.fraParametres->isHidden() && !(ui.txtOperations && focusWidget() == ui.txtOperations))
+    if (ui.fraParametres->isHidden() && !(focusWidget() && focusWidget() == ui.fraPapier->ui().txtOperations))
         pasteAmount(QGuiApplication::clipboard()->text(), AmountSource::Clipboard);
 }
 
@@ -148,28 +149,6 @@ void FrmEuro::showDisplayMenu(int display, const QPoint &at)
     menu.addSeparator();
     addZoomActions(menu);
     menu.exec(ui.ReadOut[size_t(display)]->mapToGlobal(at));
-}
-
-void FrmEuro::showTapeMenu(const QPoint &at)
-{
-    Euro::installQtFrench(); // the box's own entries speak French too
-    const std::unique_ptr<QMenu> menu(ui.txtOperations->createStandardContextMenu(at));
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Copier toute la bande"), this,
-                    [this] { QGuiApplication::clipboard()->setText(ui.txtOperations->toPlainText()); });
-    menu->addAction(m_saveTape);
-    menu->exec(ui.txtOperations->viewport()->mapToGlobal(at)); // the tape's menu points come from its viewport
-}
-
-void FrmEuro::createTapeActions()
-{
-    // A window action: its shortcut works wherever the focus is in the window, and never
-    // reaches the calculator as a key.
-    m_saveTape = new QAction(QStringLiteral("Enregistrer la bande…"), this);
-    m_saveTape->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_saveTape->setShortcutContext(Qt::WindowShortcut);
-    connect(m_saveTape, &QAction::triggered, this, &FrmEuro::saveTapeToFile);
-    addAction(m_saveTape);
 }
 
 void FrmEuro::saveTapeToFile() { Euro::saveTape(this, m_tape.text(), m_calculator.modeLine()); }

@@ -12,6 +12,7 @@
 #include "ui/main/displaybox.h"
 #include "ui/main/faceshape.h"
 #include "ui/main/pointerwatch.h"
+#include "ui/main/tapepanel.h"
 #include "ui/kit/messageboxes.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
@@ -188,7 +189,6 @@ FrmEuro::FrmEuro(QWidget *parent)
     createFrames();
     createCalculatorPanel();
     createKeys();
-    createTapePanel();
     createWindowControls();
     setFocusOrder();
     setUpKeyboardFocus();
@@ -204,7 +204,11 @@ void FrmEuro::createFrames()
     ui.fraParametres = new ParametersPanel(m_calculator, this);
     ui.lblFermer[0] = ui.fraParametres->ui().lblFermer;
     connect(ui.fraParametres, &ParametersPanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
-    ui.fraPapier = makePanel(this, QStringLiteral("fraPapier"), 2880, 0, 2130, 3345);
+    ui.fraPapier = new TapePanel(m_tape, this);
+    ui.lblFermer[1] = ui.fraPapier->ui().lblFermer;
+    connect(ui.fraPapier, &TapePanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
+    connect(ui.fraPapier, &TapePanel::saveRequested, this, &FrmEuro::saveTapeToFile);
+    addAction(ui.fraPapier->saveAction()); // Ctrl+S anywhere in the window
     ui.fraClavier = place(new QFrame(ui.Frame1), QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
     ui.fraClavier->setFrameStyle(QFrame::NoFrame);
 }
@@ -344,17 +348,6 @@ void FrmEuro::createKeys()
     ui.lblFermer[3]->raise();
 }
 
-void FrmEuro::createTapePanel()
-{
-    QWidget *panel = ui.fraPapier;
-    ui.Label4 = makeLabel(panel, indexed("Label4", 1), QStringLiteral("Opérations"), 135, 180, 930, 195);
-    ui.lblFermer[1] = makeKeyLabel(panel, indexed("lblFermer", 1), QStringLiteral("X"),
-                                   QStringLiteral("Cacher les opérations"), 1845, 180, 165, 225);
-
-    ui.lblFermer[1]->setAlignment(Qt::AlignCenter);
-    setFlatBorder(ui.lblFermer[1]);
-}
-
 void FrmEuro::createWindowControls()
 {
     ui.Label3[0] = makeLabel(this, indexed("Label3", 0), QStringLiteral("Pour l'aide, appuyez sur F1..."), 90, 3450,
@@ -405,7 +398,7 @@ void FrmEuro::setFocusOrder()
     QList<QWidget *> order{ui.optCalcul[0],  ui.ReadOut[0],   ui.optCalcul[1],  ui.ReadOut[1],  ui.Label2,
                            ui.lstListe,      ui.lblFermer[3], ui.lblFermer[2],  ui.lblFermer[0], p.lstPays,
                            p.cmdTaux,        p.txtTaux,       p.optDecimal[0],  p.optDecimal[1], ui.lblFermer[1],
-                           ui.txtOperations, ui.cmdPlan,      ui.cmdEffacer,    ui.cmdImprimer};
+                           ui.fraPapier->ui().txtOperations, ui.cmdPlan,      ui.cmdEffacer,    ui.cmdImprimer};
     order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
     for (KeyLabel *stop : {ui.Label2, ui.lblFermer[0], ui.lblFermer[1], ui.lblFermer[2], ui.lblFermer[3]})
         stop->setFocusPolicy(Qt::TabFocus);
@@ -435,8 +428,6 @@ void FrmEuro::setPointers()
 void FrmEuro::createFixedConnections()
 {
     connect(&m_calculator, &Calculator::displayChanged, this, &FrmEuro::showDisplay);
-    connect(&m_tape, &Tape::cleared, this, &FrmEuro::clearTapeBox);
-    connect(&m_tape, &Tape::appended, this, &FrmEuro::appendToTapeBox);
 
     for (qint16 i = 0; i < 2; ++i) {
         // An option runs its routine when it becomes the chosen one, by the mouse, the
@@ -466,7 +457,6 @@ void FrmEuro::createFixedConnections()
 
     connect(ui.cmdEffacer, &QPushButton::clicked, this, &FrmEuro::cmdEffacer_Click);
     connect(ui.cmdImprimer, &QPushButton::clicked, this, &FrmEuro::cmdImprimer_Click);
-    createTapeActions();
 
     // Keys come as Qt passes them on, up from the focused control; a few controls mend
     // their defaults, and the shortcuts are the window's.
@@ -520,40 +510,11 @@ CodeList *FrmEuro::currencyList()
     return ui.lstListe;
 }
 
-QPlainTextEdit *FrmEuro::tapeBox()
-{
-    if (!ui.txtOperations) {
-        ui.txtOperations =
-            place(new QPlainTextEdit(ui.fraPapier), QStringLiteral("txtOperations"), 120, 480, 1875, 2775);
-        ui.txtOperations->setToolTip(QStringLiteral("Liste des opérations"));
-        ui.txtOperations->setAccessibleName(QStringLiteral("Liste des opérations"));
-        ui.txtOperations->setFont(Euro::designFont(QStringLiteral("Arial"), 8.25));
-        ui.txtOperations->setStyleSheet(
-            QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
-        useDesignScrollBars(ui.txtOperations);
-        ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // A line is one amount or one operation: it never wraps, a wider one scrolls sideways.
-        ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        ui.txtOperations->setLineWrapMode(QPlainTextEdit::NoWrap);
-        // The tape is the record of what was calculated: it can be read, selected and copied,
-        // not typed into.
-        ui.txtOperations->setReadOnly(true);
-        ui.txtOperations->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        ui.txtOperations->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(ui.txtOperations, &QWidget::customContextMenuRequested, this, &FrmEuro::showTapeMenu);
-        ui.txtOperations->show(); // shown with its panel
-        deferredControlBuilt();
-        // The tape kept so far; from now on the box follows it piece by piece.
-        appendToTapeBox(m_tape.text());
-    }
-    return ui.txtOperations;
-}
-
 void FrmEuro::buildDeferredControls()
 {
     ui.fraParametres->countryList();
     currencyList();
-    tapeBox();
+    ui.fraPapier->tapeBox();
 }
 
 // The lists show the list texts in sorted order (the drop list their codes alone). They are
