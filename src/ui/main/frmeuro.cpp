@@ -221,31 +221,6 @@ void FrmEuro::Cancel_Click() { m_calculator.Cancel_Click(); }
 void FrmEuro::CancelEntry_Click() { m_calculator.CancelEntry_Click(); }
 void FrmEuro::Operator_Click(qint16 Index) { m_calculator.Operator_Click(Index); }
 
-// ---- Mirrors of the calculator and the tape
-
-void FrmEuro::showDisplay(int index, const QString &text)
-{
-    if (index < 0 || index >= int(ui.ReadOut.size()))
-        return;
-    // The line edit announces the new amount to assistive technology itself.
-    QLineEdit *display = ui.ReadOut[size_t(index)];
-    std::optional<QFont> &design = m_displayFonts[size_t(index)];
-    if (!design)
-        design = display->font();
-    display->setText(text);
-    Euro::fitDisplayFont(display, *design);
-    describeDisplays();
-}
-
-void FrmEuro::describeDisplays()
-{
-    // Each display tells both amounts, its own first: what the pair on screen says.
-    const std::array<QString, 2> codes{QStringLiteral("EUR"), m_calculator.state().CurrencyCode};
-    for (size_t i = 0; i < ui.ReadOut.size(); ++i)
-        ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
-                                                                 m_calculator.ReadOut(int(1 - i)), codes[1 - i]));
-}
-
 // ---- Tape commands
 
 void FrmEuro::cmdEffacer_Click() { m_tape.clearTape(m_calculator.modeLine()); }

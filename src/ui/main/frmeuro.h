@@ -10,13 +10,10 @@
 #include "engine/keymap.h"
 #include "tape/tape.h"
 #include "ui/kit/windowplacement.h"
-#include "ui/main/keyfaces.h"
 
-#include <QFont>
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <optional>
 
 class CodeList;
 class ControlKeys;
@@ -27,6 +24,7 @@ class PointerWatch;
 class TapePanel;
 class QAction;
 class KeyLabel;
+class KeypadPanel;
 class QFocusFrame;
 class QFrame;
 class QKeyEvent;
@@ -111,8 +109,6 @@ public:
     void lblFermer_Click(qint16 Index);
     void cmdPlan_Click();
     void Label2_Click();
-    // A key's face shows it pressed while the mouse holds it (face: its index in shaBouton).
-    void showKeyPressed(int face, bool pressed);
     void lblBouton_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
@@ -130,27 +126,18 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // The controls, under their own names.
+    // The panels, the drop list and the window's own bottom row, under their own names;
+    // the panels' controls that the window's routines tie together are named here too.
     struct Controls {
-        QFrame *Frame1 = nullptr;
-        QFrame *fraClavier = nullptr;
+        KeypadPanel *Frame1 = nullptr;
         ParametersPanel *fraParametres = nullptr;
         TapePanel *fraPapier = nullptr;
 
-        FaceShape *Shape2 = nullptr;
         std::array<DisplayBox *, 2> ReadOut{};
-        QLabel *Label1 = nullptr;
         std::array<QRadioButton *, 2> optCalcul{};
         KeyLabel *lblDevise = nullptr;
         KeyLabel *Label2 = nullptr;
-        std::array<KeyLabel *, 10> lblBouton{};
-        std::array<KeyLabel *, 5> Operator{};
-        KeyLabel *Decimal = nullptr;
-        KeyLabel *Cancel = nullptr;
-        KeyLabel *CancelEntry = nullptr;
-        std::array<FaceShape *, KeyFaces::Count> shaBouton{};
         std::array<KeyLabel *, 4> lblFermer{};
-        QFrame *Line2 = nullptr;
         KeyLabel *lblInfo = nullptr;
 
 
@@ -163,8 +150,6 @@ private:
     };
 
     void createFrames();
-    void createCalculatorPanel();
-    void createKeys();
     void createWindowControls();
     void setFocusOrder();
     void setPointers();
@@ -186,8 +171,6 @@ private:
     void followFocus(QWidget *now);
     // The deferred controls, built on first call.
     CodeList *currencyList();
-    // Sets up a list built on first use: its hint, its click routine.
-    void setUpDeferredList(QListWidget *list, const QString &hint, void (FrmEuro::*clicked)());
     void fillLists();
     void deferredControlBuilt();
 
@@ -226,12 +209,6 @@ private:
     // The desktop's frame around the client area, or the design's before one is drawn.
     QMargins frameAllowance() const;
     void addZoomActions(QMenu &menu);
-    // The euro sign's box grows by the ink that reaches past it (frmeuro_controls.cpp).
-    void fitEuroSign();
-
-    void showDisplay(int index, const QString &text);
-    // The displays' accessible descriptions: both amounts in words.
-    void describeDisplays();
     // The focus back on the display keyed into, where it can be.
     void focusInputDisplay();
     // The drop list closes without a pick, as a drop-down list does: on a key that is not
@@ -254,5 +231,4 @@ private:
     double m_widthTwips = -1; // the outer width last set, read back as set
     double m_heightTwips = -1; // the outer height last set
     int m_zoomWheel = 0;       // the wheel's turn with Ctrl held, towards the next step
-    std::array<std::optional<QFont>, 2> m_displayFonts; // the displays' design fonts
 };

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/main/keypadpanel.h"
 #include "ui/main/parameterspanel.h"
 
 namespace {
@@ -50,7 +51,7 @@ void FrmEuro::lstListe_Click()
     // Both displays back to zero, and a tape heading naming the new currency.
     const int entry = Euro::findRate(picked);
     m_calculator.selectCurrency(picked, entry >= 0 ? Euro::rateText(entry) : QString());
-    describeDisplays(); // "0," may have stayed as it was, in another currency now
+    ui.Frame1->describeDisplays(); // "0," may have stayed as it was, in another currency now
 }
 
 // The parameters panel's routines, where the tests and the keyboard find the window's.

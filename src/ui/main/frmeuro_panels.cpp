@@ -5,6 +5,7 @@
 // and the parameters panel takes the calculator's place in the narrow window.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/keypadpanel.h"
 #include "ui/main/parameterspanel.h"
 
 #include "ui/main/codelist.h"
@@ -97,41 +98,17 @@ void FrmEuro::Label2_Click()
     }
 }
 
-// ---- Press and release: the pressed key's face is ringed in the button-face colour.
+// ---- Hover hints: the keypad panel's, where the tests find the window's.
 
-namespace {
-
-void ringFace(const std::array<FaceShape *, KeyFaces::Count> &faces, int face, bool pressed, const QColor &buttonFace)
+void FrmEuro::lblBouton_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y)
 {
-    if (face < 0 || face >= int(faces.size()) || !faces[size_t(face)])
-        return;
-    faces[size_t(face)]->setBorderColor(pressed ? buttonFace : QColor(Qt::black));
+    ui.Frame1->lblBouton_MouseMove(Index, Button, Shift, X, Y);
 }
-
-} // namespace
-
-void FrmEuro::showKeyPressed(int face, bool pressed)
+void FrmEuro::lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y)
 {
-    ringFace(ui.shaBouton, face, pressed, palette().color(QPalette::Button));
+    ui.Frame1->lblDevise_MouseMove(Button, Shift, X, Y);
 }
-
-// ---- Hover hints computed as the pointer moves; none is ever cleared.
-
-void FrmEuro::lblBouton_MouseMove(qint16 Index, qint16, qint16, float, float)
+void FrmEuro::lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y)
 {
-    if (Index >= 0 && Index < qint16(ui.lblBouton.size()))
-        ui.lblBouton[size_t(Index)]->setToolTip(QStringLiteral("Chiffre: ") + QString::number(Index));
-}
-
-void FrmEuro::lblDevise_MouseMove(qint16, qint16, float, float)
-{
-    // The code's full list text, e.g. "FRF - Franc Français".
-    if (const Euro::Currency *currency = Euro::currencyOf(ui.lblDevise->text()))
-        ui.lblDevise->setToolTip(currency->listText.toString());
-}
-
-void FrmEuro::lblInfo_MouseMove(qint16, qint16, float, float)
-{
-    // A rounding line cut off by the label can be read in full.
-    ui.lblInfo->setToolTip(ui.lblInfo->text());
+    ui.Frame1->lblInfo_MouseMove(Button, Shift, X, Y);
 }

@@ -6,6 +6,7 @@
 // (frmeuro_keyboard.cpp), never the calculator's: Ctrl and "+" is no "+" key.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/keypadpanel.h"
 #include "ui/main/parameterspanel.h"
 
 #include "ui/main/codelist.h"
@@ -100,18 +101,10 @@ void FrmEuro::setZoom(int percent)
         return;
     const QPoint topLeft = pos();
     Euro::rezoomControls(this, from);
-    fitEuroSign();
+    ui.Frame1->rezoom(from, to);
     // An open parameters panel keeps the calculator panel's place.
     if (!ui.fraParametres->isHidden())
         ui.fraParametres->move(ui.Frame1->pos());
-    // The displays from their design size again, shrunk as their amounts need.
-    for (size_t i = 0; i < ui.ReadOut.size(); ++i) {
-        if (std::optional<QFont> &design = m_displayFonts[i]) {
-            design->setPointSizeF(design->pointSizeF() * to / from);
-            ui.ReadOut[i]->setFont(*design);
-            Euro::fitDisplayFont(ui.ReadOut[i], *design);
-        }
-    }
     if (m_heightTwips >= 0)
         setHeight(m_heightTwips);
     if (m_widthTwips >= 0)
