@@ -1,10 +1,12 @@
 #pragma once
-// The calculator window: a pocket calculator drawn from labels over round faces, two
-// displays, the currency code with its drop list, the parameters panel and the operations
-// tape. The window owns the calculator and the tape for the whole run: it forwards the
-// controls' events to them and mirrors their texts (only the calculator writes the
-// displays; the tape box follows the tape piece by piece). Controls keep the names the
-// event routines use; members of a control array are named like "lblBouton(7)".
+// The calculator window, the frame that holds the panels: the calculator panel (Frame1,
+// KeypadPanel: displays and keypad), the parameters panel (fraParametres, ParametersPanel),
+// the tape panel (fraPapier, TapePanel), the currency drop list (lstListe, CodeList) and its
+// own bottom row. It owns the calculator and the tape for the whole run, its geometry in
+// twips, its load and close, the keys the focused control leaves, its shortcuts and the
+// zoom, and it runs the routines that tie the panels together (the panel switches, the
+// currency pick). Controls keep the names the event routines use; members of a control
+// array are named like "lblBouton(7)".
 
 #include "engine/calculator.h"
 #include "engine/keymap.h"
@@ -18,21 +20,15 @@
 class CodeList;
 class ControlKeys;
 class DisplayBox;
-class FaceShape;
 class ParametersPanel;
 class PointerWatch;
 class TapePanel;
-class QAction;
 class KeyLabel;
 class KeypadPanel;
 class QFocusFrame;
-class QFrame;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSessionManager;
@@ -179,7 +175,7 @@ private:
 
     // The window's shortcuts: help, About, copy, paste, the zoom, saving the tape.
     void createShortcuts();
-    QAction *addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run);
+    void addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run);
 
     // Amounts in and out (frmeuro_clipboard.cpp).
     enum class AmountSource { Clipboard, Drop };

@@ -18,7 +18,7 @@
 #include "ui/main/virtualkey.h"
 #include "ui/about/frmabout.h"
 
-#include <QAction>
+#include <QShortcut>
 #include <QFrame>
 #include <QKeyEvent>
 #include <functional>
@@ -66,16 +66,17 @@ void FrmEuro::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-QAction *FrmEuro::addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run)
+void FrmEuro::addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run)
 {
-    // A window action: it works wherever the focus is in the window, before the focused
+    // The window's own: it works wherever the focus is in the window, before the focused
     // control sees the key, and never reaches the calculator as a key.
-    auto *action = new QAction(this);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, run);
-    addAction(action);
-    return action;
+    for (const QKeySequence &key : keys) {
+        auto *shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, run);
+        // One key stroke may match two of the sequences (Ctrl and "+" is also Ctrl, Shift
+        // and "=" on many layouts): it still runs once.
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, run);
+    }
 }
 
 void FrmEuro::createShortcuts()
