@@ -18,7 +18,6 @@
 #include "ui/main/displaybox.h"
 #include "ui/main/keylabel.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusFrame>
 #include <QRadioButton>

@@ -9,18 +9,17 @@
 // the window's shortcuts, whatever has the focus.
 
 #include "ui/main/frmeuro.h"
-#include "ui/main/parameterspanel.h"
 
-#include "ui/kit/euro.h"
 #include "engine/keymap.h"
+#include "ui/about/frmabout.h"
+#include "ui/kit/euro.h"
 #include "ui/main/codelist.h"
 #include "ui/main/displaybox.h"
+#include "ui/main/parameterspanel.h"
 #include "ui/main/virtualkey.h"
-#include "ui/about/frmabout.h"
 
-#include <QShortcut>
-#include <QFrame>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <functional>
 #include <new>
 
