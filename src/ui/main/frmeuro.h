@@ -32,7 +32,6 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSessionManager;
-class QWheelEvent;
 
 class FrmEuro : public QWidget
 {
@@ -117,7 +116,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
     // Tab and Shift+Tab: the next control in the focus order that the user can see.
     bool focusNextPrevChild(bool next) override;
 
@@ -192,7 +190,8 @@ private:
     void pasteFromClipboard();
     void showDisplayMenu(int display, const QPoint &at);
 
-    // The zoom (frmeuro_zoom.cpp). Ctrl and the wheel: a notch is a step.
+    // The zoom (frmeuro_zoom.cpp). Ctrl and the wheel anywhere in the window (the pointer
+    // watch sees it first): a notch is a step.
     void zoomWheel(int angle);
     // Enlarges (1), reduces (-1) or resets (0) the zoom, and keeps it for the next start.
     void zoomBy(int direction);

@@ -25,16 +25,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-void FrmEuro::wheelEvent(QWheelEvent *event)
-{
-    // The controls' wheel turned with Ctrl comes through the pointer watch; this is the
-    // window's own, over the panels' backgrounds.
-    if (event->modifiers() & Qt::ControlModifier)
-        zoomWheel(event->angleDelta().y());
-    else
-        event->ignore();
-}
-
 void FrmEuro::zoomWheel(int angle)
 {
     if (!isVisible())
