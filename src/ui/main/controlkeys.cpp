@@ -4,9 +4,9 @@
 #include "ui/main/keylabel.h"
 #include "ui/main/virtualkey.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -45,8 +45,9 @@ bool ControlKeys::eventFilter(QObject *watched, QEvent *event)
     const int k = key->key();
     if (auto *option = qobject_cast<QRadioButton *>(watched); option && isArrow(k))
         return optionArrow(option, k);
-    if (qobject_cast<QPushButton *>(watched) && isArrow(k)) {
-        key->ignore(); // on to the window: the focus goes back to the display
+    if (qobject_cast<QAbstractButton *>(watched) && isArrow(k)) {
+        // Not Qt's walk to the next button: on to the window, the focus goes back to the display.
+        key->ignore();
         return true;
     }
     if (auto *label = qobject_cast<KeyLabel *>(watched); label && k == Qt::Key_Space) {

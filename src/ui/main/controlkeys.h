@@ -1,6 +1,6 @@
 #pragma once
 // The keys a focused control of the calculator window keeps or passes on, for the controls
-// whose Qt defaults differ from the window's: a push button leaves the arrows to the window
+// whose Qt defaults differ from the window's: a button leaves the arrows to the window
 // (the calculator's keys bring the focus back to the display), a panel switch or the "<"
 // box is pressed with Space, an option moves round its group with the arrows, the rate
 // box takes the keypad's decimal key as the comma rates are written with. Installed on
