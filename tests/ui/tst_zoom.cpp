@@ -10,6 +10,7 @@
 #include "windowfixture.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QWheelEvent>
 #include <QtTest>
@@ -19,12 +20,17 @@ using TestSupport::LoadedWindow;
 namespace {
 
 // Keys held with Ctrl on the focused control: "+", "=", "-", "0", with "KP_" before a
-// keypad key and "Shift+" before one typed with Shift; "wheel+" and "wheel-" turn the wheel.
+// keypad key and "Shift+" before one typed with Shift; "wheel+" and "wheel-" turn the wheel,
+// "tapewheel+" over the tape box, which would scroll or zoom its own text.
 void pressWithCtrl(QString token)
 {
     QWidget *target = QApplication::focusWidget();
     QVERIFY(target);
     Qt::KeyboardModifiers held = Qt::ControlModifier;
+    if (token.startsWith(QLatin1String("tape"))) {
+        target = target->window()->findChild<QPlainTextEdit *>(QStringLiteral("txtOperations"))->viewport();
+        token.remove(0, 4);
+    }
     if (token.startsWith(QLatin1String("wheel"))) {
         QWheelEvent wheel(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
                           QPoint(0, token.endsWith(u'+') ? 120 : -120), Qt::NoButton, held, Qt::NoScrollPhase, false);
@@ -72,6 +78,7 @@ void TestZoom::steps_data()
     QTest::newRow("Ctrl and = or Shift and +") << "" << "= Shift++" << 150 << QSize(288, 369) << 510;
     QTest::newRow("keypad up thrice, down once") << "" << "KP_+ KP_+ KP_+ KP_-" << 150 << QSize(288, 369) << 510;
     QTest::newRow("Ctrl and the wheel") << "" << "wheel+ wheel+ wheel+ wheel-" << 150 << QSize(288, 369) << 510;
+    QTest::newRow("Ctrl and the wheel over the tape") << "" << "tapewheel+" << 125 << QSize(240, 308) << 425;
     QTest::newRow("Ctrl and 0: the design again") << "" << "+ + 0" << 100 << QSize(192, 246) << 340;
     QTest::newRow("Ctrl and keypad 0") << "" << "+ KP_0" << 100 << QSize(192, 246) << 340;
     QTest::newRow("Ctrl and the French layout's 0 key") << "" << "+ à" << 100 << QSize(192, 246) << 340;

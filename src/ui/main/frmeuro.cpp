@@ -1,5 +1,5 @@
 // The calculator window's life: load, close and the end of the session, its geometry in
-// twips, the key preview, and the mirrors of the calculator's displays and of the tape.
+// twips, and the mirrors of the calculator's displays and of the tape.
 
 #include "ui/main/frmeuro.h"
 
@@ -15,13 +15,13 @@
 #include "ui/main/displayfit.h"
 #include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
-#include "ui/main/virtualkey.h"
+#include "ui/main/displaybox.h"
+#include "ui/main/tapepanel.h"
 #include "ui/kit/windowkit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -29,7 +29,6 @@
 #include <QSessionManager>
 #include <QTextCursor>
 #include <QTimer>
-#include <memory>
 
 namespace {
 
@@ -53,10 +52,8 @@ QString setAsideMessage(QStringList codes)
 
 FrmEuro::~FrmEuro()
 {
-    if (qApp) {
-        qApp->removeEventFilter(this);
+    if (qApp)
         disconnect(qApp, nullptr, this, nullptr); // focus changes while the controls go
-    }
     // The controls outlive the calculator by a moment while the window is taken apart: no
     // routine of theirs may run then.
     for (QObject *child : findChildren<QObject *>())
@@ -83,7 +80,7 @@ void FrmEuro::setWidth(double twips)
 {
     m_widthTwips = twips;
     if (Euro::twipsToPixels(twips - FrameWidthTwips) > ui.fraPapier->x())
-        tapeBox(); // the window widens onto the tape
+        ui.fraPapier->tapeBox(); // the window widens onto the tape
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
     // What the width cuts off is hidden too, not just out of sight: neither Tab nor a screen
     // reader finds it there. The screen shows the same.
@@ -219,110 +216,11 @@ void FrmEuro::endProgram()
     QCoreApplication::exit(0);
 }
 
-// ---- Keys and the key preview
-
-bool FrmEuro::eventFilter(QObject *watched, QEvent *event)
-{
-    if (closesDropList(watched, event))
-        closeDropList(); // the press goes on to what it was on
-    if (const int display = displayIndex(watched); display >= 0 && displayMouseOrDrop(display, event))
-        return true;
-    if (zoomEvent(watched, event))
-        return true;
-    if (event->type() == QEvent::ContextMenu)
-        Euro::installQtFrench(); // the text boxes' own menus speak French too
-    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::MouseButtonPress) || !isVisible())
-        return QWidget::eventFilter(watched, event);
-    auto *target = qobject_cast<QWidget *>(watched);
-    if (!target || (target != this && !isAncestorOf(target)))
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress) {
-        showFocusRing(false); // the mouse is in use: the focus needs no marking
-        return QWidget::eventFilter(watched, event);
-    }
-    if (m_forwardingKey)
-        return QWidget::eventFilter(watched, event); // seen already, where it was pressed
-    // A key the focused control leaves goes on to its parents, the same event each time:
-    // the window takes it once, where it starts. The key is noted after the routine has
-    // run, since a modal window opened by it sees keys of its own meanwhile.
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const bool passedUp = event == m_keySeen && key->timestamp() == m_keySeenTime && m_keySeenAt
-                          && m_keySeenAt->parentWidget() == target;
-    if (!passedUp) {
-        // Tab, Shift+Tab and the focused control's own keys never reach the key routine.
-        const KeyOwner owner = takeFocusKey(target, *key);
-        if (owner == KeyOwner::Done)
-            return true;
-        if (owner == KeyOwner::Calculator) {
-            Form_KeyDown(Euro::virtualKeyCode(*key), Euro::shiftState(key->modifiers()), key->text());
-            // The key goes on to the control that has the focus now, normally the display:
-            // the one it was pressed on has lost the focus and must not act on it.
-            QWidget *focused = QApplication::focusWidget();
-            if (focused && focused != target && isAncestorOf(focused)) {
-                const std::unique_ptr<QEvent> copy(event->clone());
-                m_forwardingKey = true;
-                QCoreApplication::sendEvent(focused, copy.get());
-                m_forwardingKey = false;
-                return true;
-            }
-        }
-    }
-    m_keySeen = event;
-    m_keySeenAt = target;
-    m_keySeenTime = key->timestamp();
-    return false; // the focused control gets the key too
-}
-
 void FrmEuro::lblBouton_Click(qint16 Index) { m_calculator.lblBouton_Click(Index); }
 void FrmEuro::Decimal_Click() { m_calculator.Decimal_Click(); }
 void FrmEuro::Cancel_Click() { m_calculator.Cancel_Click(); }
 void FrmEuro::CancelEntry_Click() { m_calculator.CancelEntry_Click(); }
 void FrmEuro::Operator_Click(qint16 Index) { m_calculator.Operator_Click(Index); }
-
-// ---- Mirrors of the calculator and the tape
-
-void FrmEuro::showDisplay(int index, const QString &text)
-{
-    if (index < 0 || index >= int(ui.ReadOut.size()))
-        return;
-    // The line edit announces the new amount to assistive technology itself.
-    QLineEdit *display = ui.ReadOut[size_t(index)];
-    std::optional<QFont> &design = m_displayFonts[size_t(index)];
-    if (!design)
-        design = display->font();
-    display->setText(text);
-    Euro::fitDisplayFont(display, *design);
-    describeDisplays();
-}
-
-void FrmEuro::describeDisplays()
-{
-    // Each display tells both amounts, its own first: what the pair on screen says.
-    const std::array<QString, 2> codes{QStringLiteral("EUR"), m_calculator.state().CurrencyCode};
-    for (size_t i = 0; i < ui.ReadOut.size(); ++i)
-        ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
-                                                                 m_calculator.ReadOut(int(1 - i)), codes[1 - i]));
-}
-
-void FrmEuro::clearTapeBox()
-{
-    if (ui.txtOperations)
-        ui.txtOperations->clear();
-}
-
-void FrmEuro::appendToTapeBox(const QString &piece)
-{
-    if (!ui.txtOperations)
-        return; // the tape keeps it until the box is built
-    // The box keeps lines as paragraphs: CR LF becomes one line break.
-    QString text = piece;
-    text.remove(QLatin1Char('\r'));
-    QTextCursor end(ui.txtOperations->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
-    ui.txtOperations->moveCursor(QTextCursor::End);
-    ui.txtOperations->ensureCursorVisible();
-}
 
 // ---- Tape commands
 

@@ -1,36 +1,35 @@
 #pragma once
-// The calculator window: a pocket calculator drawn from labels over round faces, two
-// displays, the currency code with its drop list, the parameters panel and the operations
-// tape. The window owns the calculator and the tape for the whole run: it forwards the
-// controls' events to them and mirrors their texts (only the calculator writes the
-// displays; the tape box follows the tape piece by piece). Controls keep the names the
-// event routines use; members of a control array are named like "lblBouton(7)".
+// The calculator window, the frame that holds the panels: the calculator panel (Frame1,
+// KeypadPanel: displays and keypad), the parameters panel (fraParametres, ParametersPanel),
+// the tape panel (fraPapier, TapePanel), the currency drop list (lstListe, CodeList) and its
+// own bottom row. It owns the calculator and the tape for the whole run, its geometry in
+// twips, its load and close, the keys the focused control leaves, its shortcuts and the
+// zoom, and it runs the routines that tie the panels together (the panel switches, the
+// currency pick). Controls keep the names the event routines use; members of a control
+// array are named like "lblBouton(7)".
 
 #include "engine/calculator.h"
 #include "engine/keymap.h"
 #include "tape/tape.h"
 #include "ui/kit/windowplacement.h"
-#include "ui/main/keyfaces.h"
 
-#include <QElapsedTimer>
-#include <QFont>
-#include <QPointer>
 #include <QWidget>
 #include <array>
-#include <optional>
+#include <functional>
 
-class FaceShape;
+class CodeList;
+class ControlKeys;
+class DisplayBox;
+class ParametersPanel;
+class PointerWatch;
+class TapePanel;
 class HintLabel;
-class QAction;
 class KeyLabel;
+class KeypadPanel;
 class QFocusFrame;
-class QFrame;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSessionManager;
@@ -102,64 +101,45 @@ public:
     void optCalcul_Click(qint16 Index);
     void optDecimal_Click(qint16 Index);
     // The code of the currency whose rate the parameters panel edits.
-    const QString &rateCode() const { return RateCode; }
+    const QString &rateCode() const;
 
     // Panels, key feedback and hover hints.
     void lblFermer_Click(qint16 Index);
     void cmdPlan_Click();
     void Label2_Click();
-    // A key's face shows it pressed while the mouse holds it (face: its index in shaBouton).
-    void showKeyPressed(int face, bool pressed);
     void lblBouton_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
 
-    // Keyboard: every key pressed in the window comes here first (virtual-key code,
-    // Shift/Ctrl/Alt mask and the character the key types, if any), then goes on to the
-    // control that has the focus.
+    // Keyboard: the keys the focused control leaves come here (virtual-key code,
+    // Shift/Ctrl/Alt mask and the character the key types, if any), and the function keys.
     void Form_KeyDown(int KeyCode, int Shift, QStringView typed = {});
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
     // Tab and Shift+Tab: the next control in the focus order that the user can see.
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // The controls, under their own names.
+    // The panels, the drop list and the window's own bottom row, under their own names;
+    // the panels' controls that the window's routines tie together are named here too.
     struct Controls {
-        QFrame *Frame1 = nullptr;
-        QFrame *fraClavier = nullptr;
-        QFrame *fraParametres = nullptr;
-        QFrame *fraPapier = nullptr;
+        KeypadPanel *Frame1 = nullptr;
+        ParametersPanel *fraParametres = nullptr;
+        TapePanel *fraPapier = nullptr;
 
-        FaceShape *Shape2 = nullptr;
-        std::array<QLineEdit *, 2> ReadOut{};
-        QLabel *Label1 = nullptr;
+        std::array<DisplayBox *, 2> ReadOut{};
         std::array<QRadioButton *, 2> optCalcul{};
         HintLabel *lblDevise = nullptr;
         KeyLabel *Label2 = nullptr;
-        std::array<KeyLabel *, 10> lblBouton{};
-        std::array<KeyLabel *, 5> Operator{};
-        KeyLabel *Decimal = nullptr;
-        KeyLabel *Cancel = nullptr;
-        KeyLabel *CancelEntry = nullptr;
-        std::array<FaceShape *, KeyFaces::Count> shaBouton{};
         std::array<KeyLabel *, 4> lblFermer{};
-        QFrame *Line2 = nullptr;
         HintLabel *lblInfo = nullptr;
 
-        std::array<QLabel *, 2> Label4{};
-        QListWidget *lstPays = nullptr;
-        QPushButton *cmdTaux = nullptr;
-        QLineEdit *txtTaux = nullptr;
-        QFrame *Line1 = nullptr;
-        QLabel *Label5 = nullptr;
-        std::array<QRadioButton *, 2> optDecimal{};
 
-        QPlainTextEdit *txtOperations = nullptr;
 
-        QListWidget *lstListe = nullptr;
+        CodeList *lstListe = nullptr;
         std::array<QLabel *, 3> Label3{};
         QPushButton *cmdPlan = nullptr;
         QPushButton *cmdEffacer = nullptr;
@@ -167,10 +147,6 @@ private:
     };
 
     void createFrames();
-    void createCalculatorPanel();
-    void createKeys();
-    void createParametersPanel();
-    void createTapePanel();
     void createWindowControls();
     void setFocusOrder();
     void setPointers();
@@ -178,39 +154,31 @@ private:
 
     // Keep-on-top's state, in the button's accessible description.
     void describeKeepOnTop();
-    // The rate editor back to "no currency chosen": Taux disabled, the rate box empty and locked.
-    void closeRateEditor();
 
     // The keyboard focus (frmeuro_focus.cpp).
     void setUpKeyboardFocus();
     bool inSight(const QWidget *widget) const;
+    // The next or previous control in the focus order that the user can see.
+    bool walkFocus(bool next);
     void keepFocusInSight();
-    // Who a key press is for: the key routine and then the focused control, the focused
-    // control alone, or nobody else (the press was handled by the focus itself).
-    enum class KeyOwner { Calculator, Control, Done };
-    KeyOwner takeFocusKey(QWidget *focused, const QKeyEvent &key);
     // What a key does to the calculator, by its code and the character it types; Ctrl and
     // Alt (in the Shift mask) make a key a shortcut, whatever it types.
     static Euro::KeyAction keyActionOf(int KeyCode, int Shift, QStringView typed);
     void showFocusRing(bool shown);
     void followFocus(QWidget *now);
     // The deferred controls, built on first call.
-    QListWidget *countryList();
-    QListWidget *currencyList();
-    // Builds a list on first use: where, its hint, its click routine; a drop list lies hidden
-    // over the window, the other shows with its panel.
-    QListWidget *deferredList(QListWidget *&list, QWidget *parent, const QString &name, const QRectF &twips,
-                              const QString &hint, void (FrmEuro::*clicked)(), bool dropList);
-    QPlainTextEdit *tapeBox();
+    CodeList *currencyList();
     void fillLists();
     void deferredControlBuilt();
 
     // Runs what a key does.
     void runKeyAction(const Euro::KeyAction &action);
 
+    // The window's shortcuts: help, About, copy, paste, the zoom, saving the tape.
+    void createShortcuts();
+    void addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run);
+
     // Amounts in and out (frmeuro_clipboard.cpp).
-    enum class ClipboardKey { None, Copy, Paste, SelectAll };
-    static ClipboardKey clipboardKey(const QKeyEvent &key);
     enum class AmountSource { Clipboard, Drop };
     // The index of the display object is, or -1.
     int displayIndex(const QObject *object) const;
@@ -218,18 +186,16 @@ private:
     // display's when -1), without a trailing comma.
     QString amountToCopy(int display) const;
     void copyAmount(int display);
+    void copyFocusedAmount();
     // "100 FRF = 15,24 EUR": the input amount, then the converted one, with their codes.
     QString bothAmounts() const;
     void pasteAmount(const QString &text, AmountSource source);
     void pasteFromClipboard();
     void showDisplayMenu(int display, const QPoint &at);
-    void showTapeMenu(const QPoint &at);
-    void createTapeActions();
-    // A display's double click and drops; true when the event was taken.
-    bool displayMouseOrDrop(int display, QEvent *event);
 
-    // The zoom (frmeuro_zoom.cpp). True when the event was a zoom key or Ctrl and the wheel.
-    bool zoomEvent(QObject *watched, QEvent *event);
+    // The zoom (frmeuro_zoom.cpp). Ctrl and the wheel anywhere in the window (the pointer
+    // watch sees it first): a notch is a step.
+    void zoomWheel(int angle);
     // Enlarges (1), reduces (-1) or resets (0) the zoom, and keeps it for the next start.
     void zoomBy(int direction);
     void setZoom(int percent);
@@ -241,44 +207,26 @@ private:
     // The desktop's frame around the client area, or the design's before one is drawn.
     QMargins frameAllowance() const;
     void addZoomActions(QMenu &menu);
-    // The euro sign's box grows by the ink that reaches past it (frmeuro_controls.cpp).
-    void fitEuroSign();
-
-    void showDisplay(int index, const QString &text);
-    // The displays' accessible descriptions: both amounts in words.
-    void describeDisplays();
     // The focus back on the display keyed into, where it can be.
     void focusInputDisplay();
-    // The drop list's own keys: the arrows move the highlight, Enter or Space picks it,
-    // Escape closes the list. True when the key was one of them.
-    bool dropListKey(const QKeyEvent &key);
-    // The drop list closes without a pick, as a drop-down list does: on any other key, on a
-    // press outside it, when the focus leaves it or the window is no longer active.
+    // The drop list closes without a pick, as a drop-down list does: on a key that is not
+    // its own, on a press outside it, when the focus leaves it or the window is no longer
+    // active.
     void closeDropList();
-    void searchDropList(const QString &letter);
-    bool closesDropList(const QObject *watched, const QEvent *event) const;
-    void appendToTapeBox(const QString &piece);
-    void clearTapeBox();
+    void pressedOn(QWidget *target);
     void onCommitDataRequest(QSessionManager &manager);
     void endProgram();
 
     Controls ui;
     Tape m_tape;
     Calculator m_calculator;
-    QString RateCode; // picked in lstPays; never the calculator's CurrencyCode
-    const QEvent *m_keySeen = nullptr; // the last key press taken, where it was, when
-    QPointer<QWidget> m_keySeenAt;
-    quint64 m_keySeenTime = 0;
-    bool m_forwardingKey = false; // a key goes on to the control the key routine focused
-    QString m_codeSearch;         // the letters typed in the drop list in quick succession
-    QElapsedTimer m_codeTyped;    // since the last of them
+    PointerWatch *m_pointerWatch = nullptr;
+    ControlKeys *m_controlKeys = nullptr;
     QFocusFrame *m_focusRing = nullptr;
-    QAction *m_saveTape = nullptr; // Ctrl+S, and the tape's menu
     bool m_focusShown = false; // the keyboard moved the focus since the last mouse press
     bool m_loaded = false;
     bool m_ending = false;
     double m_widthTwips = -1; // the outer width last set, read back as set
     double m_heightTwips = -1; // the outer height last set
     int m_zoomWheel = 0;       // the wheel's turn with Ctrl held, towards the next step
-    std::array<std::optional<QFont>, 2> m_displayFonts; // the displays' design fonts
 };

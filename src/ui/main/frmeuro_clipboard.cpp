@@ -5,19 +5,20 @@
 // it; a refusal changes nothing and says why, once.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/parameterspanel.h"
 
 #include "engine/msgbox.h"
+#include "ui/kit/messageboxes.h"
+#include "ui/main/displaybox.h"
+#include "ui/main/tapepanel.h"
 #include "engine/numbertext.h"
 #include "ui/print/tapefile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
-#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <memory>
 
@@ -25,11 +26,6 @@ namespace {
 
 // How much of a refused text the message quotes.
 constexpr qsizetype QuotedLength = 40;
-
-QKeyCombination withoutKeypad(const QKeyEvent &key)
-{
-    return QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));
-}
 
 // A unit as a message names it: "euros", or the currency's code.
 QString unitName(const QString &code)
@@ -46,18 +42,6 @@ QString copiedAmount(QString text)
 }
 
 } // namespace
-
-FrmEuro::ClipboardKey FrmEuro::clipboardKey(const QKeyEvent &key)
-{
-    const QKeyCombination k = withoutKeypad(key);
-    if (key.matches(QKeySequence::Copy) || k == (Qt::CTRL | Qt::Key_C) || k == (Qt::CTRL | Qt::Key_Insert))
-        return ClipboardKey::Copy;
-    if (key.matches(QKeySequence::Paste) || k == (Qt::CTRL | Qt::Key_V) || k == (Qt::SHIFT | Qt::Key_Insert))
-        return ClipboardKey::Paste;
-    if (key.matches(QKeySequence::SelectAll) || k == (Qt::CTRL | Qt::Key_A))
-        return ClipboardKey::SelectAll;
-    return ClipboardKey::None;
-}
 
 int FrmEuro::displayIndex(const QObject *object) const
 {
@@ -142,10 +126,13 @@ void FrmEuro::pasteAmount(const QString &text, AmountSource source)
     Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle());
 }
 
+void FrmEuro::copyFocusedAmount() { copyAmount(displayIndex(focusWidget())); }
+
 void FrmEuro::pasteFromClipboard()
 {
-    // The parameters panel keeps its keys, as it does the others.
-    if (ui.fraParametres->isHidden())
+    // The parameters panel keeps its keys, as it does the others; the tape is read, not
+    // pasted into from the keyboard.
+    if (ui.fraParametres->isHidden() && !(focusWidget() && focusWidget() == ui.fraPapier->ui().txtOperations))
         pasteAmount(QGuiApplication::clipboard()->text(), AmountSource::Clipboard);
 }
 
@@ -164,53 +151,4 @@ void FrmEuro::showDisplayMenu(int display, const QPoint &at)
     menu.exec(ui.ReadOut[size_t(display)]->mapToGlobal(at));
 }
 
-void FrmEuro::showTapeMenu(const QPoint &at)
-{
-    const std::unique_ptr<QMenu> menu(ui.txtOperations->createStandardContextMenu(at));
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Copier toute la bande"), this,
-                    [this] { QGuiApplication::clipboard()->setText(ui.txtOperations->toPlainText()); });
-    menu->addAction(m_saveTape);
-    menu->exec(ui.txtOperations->viewport()->mapToGlobal(at)); // the tape's menu points come from its viewport
-}
-
-void FrmEuro::createTapeActions()
-{
-    // A window action: its shortcut works wherever the focus is in the window, and never
-    // reaches the calculator as a key.
-    m_saveTape = new QAction(QStringLiteral("Enregistrer la bande…"), this);
-    m_saveTape->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_saveTape->setShortcutContext(Qt::WindowShortcut);
-    connect(m_saveTape, &QAction::triggered, this, &FrmEuro::saveTapeToFile);
-    addAction(m_saveTape);
-}
-
 void FrmEuro::saveTapeToFile() { Euro::saveTape(this, m_tape.text(), m_calculator.modeLine()); }
-
-bool FrmEuro::displayMouseOrDrop(int display, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonDblClick:
-        ui.ReadOut[size_t(display)]->selectAll(); // the whole amount, not the digits after the comma
-        return true;
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDropEvent *>(event);
-        if (!drag->mimeData()->hasText())
-            return false;
-        drag->acceptProposedAction();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        if (!drop->mimeData()->hasText())
-            return false;
-        drop->acceptProposedAction();
-        if (ui.fraParametres->isHidden())
-            pasteAmount(drop->mimeData()->text(), AmountSource::Drop);
-        return true;
-    }
-    default:
-        return false;
-    }
-}

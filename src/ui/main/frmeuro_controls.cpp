@@ -7,161 +7,39 @@
 #include "ui/kit/twips.h"
 #include "engine/currencies.h"
 #include "engine/ratecheck.h"
+#include "ui/main/codelist.h"
+#include "ui/main/controlkeys.h"
+#include "ui/main/displaybox.h"
 #include "ui/main/faceshape.h"
+#include "ui/main/keypadpanel.h"
+#include "ui/main/pointerwatch.h"
+#include "ui/main/tapepanel.h"
+#include "ui/kit/messageboxes.h"
 #include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/listclicks.h"
+#include "ui/main/panelparts.h"
+#include "ui/main/parameterspanel.h"
 #include "ui/kit/windowkit.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSessionManager>
 
 namespace {
 
 using Euro::makeLabel;
-using Euro::makeLine;
 using Euro::place;
-using Euro::setColours;
 using Euro::twipsRect;
-
-QFont tahoma(double points, bool bold) { return Euro::designFont(QStringLiteral("Tahoma"), points, bold); }
-
-const QColor Yellow(255, 255, 0);
-const QColor Blue(0, 0, 255);
-
-// "Flat" boxes of the design: a one-pixel black line instead of a sunken border.
-const QString FlatWhiteBox = QStringLiteral("border: 1px solid black; background: white; color: black;");
-
-enum class KeyKind { Digit, Operator, Decimal, Cancel, CancelEntry };
-
-// Every key of the keypad: which routine it runs (kind and index), its face, caption and
-// hint, where the label and its face lie (twips, in the keypad frame or in the calculator
-// panel).
-struct KeyDef {
-    KeyKind kind;
-    qint16 index;
-    qint16 face;
-    const char16_t *caption;
-    const char16_t *hint;
-    bool onKeypad;
-    int left, top, width, height;
-    int faceLeft, faceTop, faceWidth, faceHeight;
-};
-
-constexpr const char16_t *DigitHint = u"Chiffre 0";
-
-constexpr KeyDef Keys[] = {
-    {KeyKind::Digit, 7, 7, u"7", DigitHint, true, 90, 270, 270, 255, 90, 225, 285, 285},
-    {KeyKind::Digit, 8, 8, u"8", DigitHint, true, 495, 270, 270, 255, 495, 225, 285, 285},
-    {KeyKind::Digit, 9, 9, u"9", DigitHint, true, 900, 270, 270, 255, 900, 225, 285, 285},
-    {KeyKind::Digit, 4, 4, u"4", DigitHint, true, 90, 675, 270, 255, 90, 630, 285, 330},
-    {KeyKind::Digit, 5, 5, u"5", DigitHint, true, 480, 675, 270, 255, 495, 630, 285, 285},
-    {KeyKind::Digit, 6, 6, u"6", DigitHint, true, 900, 675, 270, 255, 900, 630, 285, 285},
-    {KeyKind::Digit, 1, 1, u"1", DigitHint, true, 90, 1125, 270, 255, 90, 1080, 285, 285},
-    {KeyKind::Digit, 2, 2, u"2", DigitHint, true, 495, 1125, 270, 255, 495, 1080, 285, 285},
-    {KeyKind::Digit, 3, 3, u"3", DigitHint, true, 900, 1125, 270, 255, 900, 1080, 285, 285},
-    {KeyKind::Digit, 0, 0, u"0", DigitHint, true, 90, 1530, 270, 255, 90, 1485, 285, 285},
-    {KeyKind::Decimal, 0, KeyFaces::Decimal, u",", u"Séparateur décimal", true, 495, 1485, 270, 255, 495, 1485, 285, 285},
-    {KeyKind::Cancel, 0, KeyFaces::Cancel, u"C", u"Effacer tout", false, 1665, 1350, 270, 255, 1665, 1305, 285, 285},
-    {KeyKind::CancelEntry, 0, KeyFaces::CancelEntry, u"CE", u"Effacer la dernière entrée", false, 2070, 1350, 270, 270, 2070, 1305, 285, 285},
-    {KeyKind::Operator, 2, 12, u"X", u"Multiplier", false, 1680, 1725, 270, 255, 1665, 1710, 285, 285},
-    {KeyKind::Operator, 1, 11, u"+", u"Ajouter", false, 2070, 1755, 270, 255, 2070, 1710, 285, 285},
-    {KeyKind::Operator, 3, 13, u"-", u"Soustraire", false, 1665, 2205, 270, 255, 1665, 2160, 285, 285},
-    {KeyKind::Operator, 0, 10, u"/", u"Diviser", false, 2070, 2160, 270, 255, 2070, 2160, 285, 285},
-    {KeyKind::Operator, 4, KeyFaces::Equals, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
-};
-
-// What clicking a key does: the routine of its kind, with its digit or operator index.
-Euro::KeyAction keyAction(const KeyDef &key)
-{
-    switch (key.kind) {
-    case KeyKind::Digit: return {Euro::KeyCommand::Digit, key.index};
-    case KeyKind::Operator: return {Euro::KeyCommand::Operator, key.index};
-    case KeyKind::Decimal: return {Euro::KeyCommand::Decimal};
-    case KeyKind::Cancel: return {Euro::KeyCommand::ClearAll};
-    case KeyKind::CancelEntry: return {Euro::KeyCommand::ClearEntry};
-    }
-    return {};
-}
-
-QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
-
-QString keyName(const KeyDef &key)
-{
-    switch (key.kind) {
-    case KeyKind::Digit: return indexed("lblBouton", key.index);
-    case KeyKind::Operator: return indexed("Operator", key.index);
-    case KeyKind::Decimal: return QStringLiteral("Decimal");
-    case KeyKind::Cancel: return QStringLiteral("Cancel");
-    case KeyKind::CancelEntry: return QStringLiteral("CancelEntry");
-    }
-    return {};
-}
-
-// Spoken names of the keys: the digit keys are all hinted "Chiffre 0" until the pointer
-// rests on them, so a screen reader hears their own digit instead.
-QString keyAccessibleName(const KeyDef &key)
-{
-    if (key.kind == KeyKind::Digit)
-        return QStringLiteral("Chiffre %1").arg(key.index);
-    return QString::fromUtf16(key.hint);
-}
-
-template<typename Label = KeyLabel>
-Label *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
-                    double left, double top, double width, double height)
-{
-    auto *label = place(new Label(parent), name, left, top, width, height);
-    label->setText(caption);
-    if (!hint.isEmpty())
-        label->setToolTip(hint);
-    return label;
-}
-
-void setFlatBorder(QFrame *frame)
-{
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(1);
-}
-
-void setFlatBorder(KeyLabel *key) { key->setFramed(true); }
-
-// A control drawn by a style sheet passes no palette on to its scroll bars: they would take
-// the desktop's, dark under a dark theme.
-void useDesignScrollBars(QAbstractScrollArea *area)
-{
-    for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
-        bar->setPalette(Euro::designPalette());
-}
-
-// White, flat, Tahoma 8.25. The lists are filled in sorted order rather than sorted by the
-// list box: its sorting compares through a locale collator, which costs more start-up
-// memory than the twelve fixed texts are worth.
-void setUpList(QListWidget *list)
-{
-    list->setAccessibleName(list->toolTip()); // no caption: it says its hint
-    list->setFont(tahoma(8.25, false));
-    list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; color: black; }"));
-    useDesignScrollBars(list);
-}
-
-QFrame *makePanel(QWidget *parent, const QString &name, double left, double top, double width, double height)
-{
-    auto *frame = place(new QFrame(parent), name, left, top, width, height);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // etched, like a frame without caption
-    return frame;
-}
+using Panels::indexed;
+using Panels::tahoma;
 
 } // namespace
 
@@ -182,10 +60,6 @@ FrmEuro::FrmEuro(QWidget *parent)
     setFixedSize(twipsRect(0, 0, 5550, 7575).size()); // the designed client area, until the load sizes it
 
     createFrames();
-    createCalculatorPanel();
-    createKeys();
-    createParametersPanel();
-    createTapePanel();
     createWindowControls();
     setFocusOrder();
     setUpKeyboardFocus();
@@ -197,201 +71,24 @@ FrmEuro::FrmEuro(QWidget *parent)
 
 void FrmEuro::createFrames()
 {
-    ui.Frame1 = makePanel(this, QStringLiteral("Frame1"), 45, 0, 2760, 3345);
-    ui.fraParametres = makePanel(this, QStringLiteral("fraParametres"), 60, 3780, 2760, 3345);
-    ui.fraParametres->hide();
-    ui.fraPapier = makePanel(this, QStringLiteral("fraPapier"), 2880, 0, 2130, 3345);
-    ui.fraClavier = place(new QFrame(ui.Frame1), QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
-    ui.fraClavier->setFrameStyle(QFrame::NoFrame);
-}
-
-void FrmEuro::createCalculatorPanel()
-{
-    QWidget *panel = ui.Frame1;
-
-    ui.Shape2 = place(new FaceShape(FaceShape::Kind::RoundedRectangle, panel), QStringLiteral("Shape2"), 360, 270,
-                      2265, 435);
-    ui.Shape2->setFillColor(Blue);
-    ui.Shape2->setBorderColor(Qt::black);
-
-    ui.ReadOut[0] = place(new QLineEdit(panel), indexed("ReadOut", 0), 420, 300, 1995, 285);
-    ui.ReadOut[0]->setFont(tahoma(14.25, true));
-    ui.ReadOut[0]->setStyleSheet(QStringLiteral("border: none; background: rgb(0, 0, 255); color: rgb(255, 255, 0);"));
-    ui.ReadOut[0]->setAccessibleName(QStringLiteral("Montant en euros"));
-    ui.ReadOut[1] = place(new QLineEdit(panel), indexed("ReadOut", 1), 360, 720, 1515, 285);
-    ui.ReadOut[1]->setFont(tahoma(9, false));
-    ui.ReadOut[1]->setStyleSheet(FlatWhiteBox);
-    ui.ReadOut[1]->setAccessibleName(QStringLiteral("Montant en devise"));
-    for (QLineEdit *display : ui.ReadOut) {
-        display->setText(QStringLiteral("0"));
-        display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        display->setReadOnly(true); // only the calculator writes the amounts
-        display->setTextMargins(0, 0, 0, 0);
-    }
-
-    ui.Label1 = makeLabel(panel, QStringLiteral("Label1"), QStringLiteral("€"), 2415, 285, 165, 375);
-    ui.Label1->setFont(tahoma(15.75, false));
-    setColours(ui.Label1, Yellow);
-    fitEuroSign();
-    ui.Label1->setAccessibleName(QStringLiteral("euros"));
-
-    const char16_t *calculHints[] = {u"Saisie en €uro", u"Saisie dans la devise sélectionnée"};
-    const int calculTops[] = {360, 720};
-    for (int i = 0; i < 2; ++i) {
-        auto *option = place(new QRadioButton(panel), indexed("optCalcul", i), 135, calculTops[i], 195, 285);
-        option->setToolTip(QString::fromUtf16(calculHints[i]));
-        option->setAccessibleName(option->toolTip());
-        ui.optCalcul[size_t(i)] = option;
-    }
-    ui.optCalcul[1]->setChecked(true);
-
-    ui.lblDevise = makeKeyLabel<HintLabel>(panel, QStringLiteral("lblDevise"), Euro::StartCurrencyCode.toString(),
-                                QStringLiteral("devise sélectionnée"), 1935, 720, 465, 285);
-    ui.lblDevise->setFont(tahoma(9, false));
-    ui.lblDevise->setAlignment(Qt::AlignCenter);
-    setFlatBorder(ui.lblDevise);
-    setColours(ui.lblDevise, Qt::black, Qt::white);
-
-    ui.Label2 = makeKeyLabel(panel, QStringLiteral("Label2"), QStringLiteral("<"), QString(), 2385, 720, 240, 285);
-    ui.Label2->setFont(Euro::designFont(QStringLiteral("System"), 9.75, true));
-    ui.Label2->setAlignment(Qt::AlignCenter);
-    setFlatBorder(ui.Label2);
-    setColours(ui.Label2, Qt::black, Qt::white);
-    ui.Label2->setAccessibleName(QStringLiteral("Afficher ou cacher la liste des devises"));
-
-    ui.lblFermer[3] = makeKeyLabel(panel, indexed("lblFermer", 3), QStringLiteral("O P E R A T I O N S"),
-                                   QStringLiteral("Afficher/Cacher la liste des opérations effectuées"), 2475, 1215,
-                                   150, 1680);
-    ui.lblFermer[3]->setFont(tahoma(6.75, true));
-    ui.lblFermer[3]->setWordWrap(true); // one letter a line: a vertical tab
-    ui.lblFermer[3]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setFlatBorder(ui.lblFermer[3]);
-
-    ui.Line2 = makeLine(panel, QStringLiteral("Line2"), 2610, 135, 2970, Qt::black);
-
-    ui.lblFermer[2] = makeKeyLabel(panel, indexed("lblFermer", 2), QStringLiteral("paramètres"),
-                                   QStringLiteral("Afficher les paramêtres"), 1575, 3060, 1035, 195);
-    ui.lblFermer[2]->setFont(tahoma(6.75, true));
-    ui.lblFermer[2]->setAlignment(Qt::AlignCenter);
-    setFlatBorder(ui.lblFermer[2]);
-
-    ui.lblInfo = makeKeyLabel<HintLabel>(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
-                              QStringLiteral("Information"), 135, 3105, 1335, 165);
-    ui.lblInfo->setFont(tahoma(6.75, false));
-}
-
-void FrmEuro::fitEuroSign()
-{
-    // The sign's ink reaches a pixel or two past its designed box: the box grows by that
-    // much, with margins that keep the sign exactly where the design puts it. Zoomed, the
-    // box's rounding may leave the sign's advance a pixel wider than the box: its text room
-    // takes that pixel from the margin.
-    const QFontMetrics metrics(ui.Label1->font());
-    const QRect ink = metrics.tightBoundingRect(ui.Label1->text());
-    const int roomShort = std::max(0, metrics.horizontalAdvance(ui.Label1->text()) - ui.Label1->width());
-    const int reach = std::max(ink.right() + 1 - ui.Label1->width(), roomShort);
-    const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, reach), 0);
-    ui.Label1->setGeometry(ui.Label1->geometry().marginsAdded(overhang));
-    ui.Label1->setContentsMargins(overhang - QMargins(0, 0, roomShort, 0));
-}
-
-void FrmEuro::createKeys()
-{
-    for (const KeyDef &key : Keys) {
-        QWidget *container = key.onKeypad ? ui.fraClavier : static_cast<QWidget *>(ui.Frame1);
-        const auto faceKind =
-            key.face == KeyFaces::Equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
-        auto *face = place(new FaceShape(faceKind, container), indexed("shaBouton", key.face), key.faceLeft,
-                           key.faceTop, key.faceWidth, key.faceHeight);
-        face->setFillColor(Qt::black);
-        face->setBorderColor(Qt::black);
-        face->setBorderWidth(2);
-        ui.shaBouton[size_t(key.face)] = face;
-
-        KeyLabel *label = makeKeyLabel(container, keyName(key), QString::fromUtf16(key.caption),
-                                       QString::fromUtf16(key.hint), key.left, key.top, key.width, key.height);
-        label->setFont(tahoma(9, true));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        setColours(label, Qt::white);
-        label->setAccessibleName(keyAccessibleName(key));
-        if (key.kind == KeyKind::Digit) // not the design hint, which says "Chiffre 0" on every one
-            label->setAccessibleDescription(QStringLiteral("Chiffre: %1").arg(key.index));
-        label->raise(); // over every face, its own and its neighbours'
-
-        const qint16 i = key.index;
-        switch (key.kind) {
-        case KeyKind::Digit:
-            ui.lblBouton[size_t(i)] = label;
-            connect(label, &KeyLabel::mouseMove, this,
-                    [this, i](qint16 b, qint16 s, float x, float y) { lblBouton_MouseMove(i, b, s, x, y); });
-            break;
-        case KeyKind::Operator: ui.Operator[size_t(i)] = label; break;
-        case KeyKind::Decimal: ui.Decimal = label; break;
-        case KeyKind::Cancel: ui.Cancel = label; break;
-        case KeyKind::CancelEntry: ui.CancelEntry = label; break;
-        }
-        // A click runs the key's routine, as its keyboard key does; the face shows the press.
-        const Euro::KeyAction action = keyAction(key);
-        const int faceIndex = key.face;
-        connect(label, &KeyLabel::clicked, this, [this, action] { runKeyAction(action); });
-        connect(label, &KeyLabel::mouseDown, this, [this, faceIndex] { showKeyPressed(faceIndex, true); });
-        connect(label, &KeyLabel::mouseUp, this, [this, faceIndex] { showKeyPressed(faceIndex, false); });
-    }
-    // The panel switch stands over the keypad's right edge.
-    ui.lblFermer[3]->raise();
-}
-
-void FrmEuro::createParametersPanel()
-{
-    QWidget *panel = ui.fraParametres;
-
-    ui.Label4[0] = makeLabel(panel, indexed("Label4", 0), QStringLiteral("Paramêtres"), 165, 210, 1005, 195);
-
-    ui.lblFermer[0] = makeKeyLabel(panel, indexed("lblFermer", 0), QStringLiteral("X"),
-                                   QStringLiteral("Fermer les paramêtres"), 2475, 180, 165, 225);
-
-    ui.cmdTaux = place(new QPushButton(QStringLiteral("Taux"), panel), QStringLiteral("cmdTaux"), 135, 2520, 555, 285);
-    ui.cmdTaux->setToolTip(QStringLiteral("Valider le taux de change"));
-    ui.cmdTaux->setFont(tahoma(8.25, false));
-    ui.cmdTaux->setEnabled(false);
-
-    ui.txtTaux = place(new QLineEdit(panel), QStringLiteral("txtTaux"), 720, 2520, 1905, 285);
-    ui.txtTaux->setToolTip(QStringLiteral("Taux de change"));
-    ui.txtTaux->setFont(tahoma(8.25, false));
-    ui.txtTaux->setStyleSheet(FlatWhiteBox);
-    ui.txtTaux->setMaxLength(Euro::RateMaxLength);
-    ui.txtTaux->setReadOnly(true);
-
-    ui.Line1 = makeLine(panel, QStringLiteral("Line1"), 135, 2610, 2880, Qt::black);
-
-    ui.Label5 = makeLabel(panel, QStringLiteral("Label5"), QStringLiteral(" Arrondi "), 60, 2985, 615, 195);
-    ui.Label5->setFont(tahoma(8.25, false));
-
-    const char16_t *captions[] = {u"2 décimales", u"5 décimales"};
-    const char16_t *hints[] = {u"Nombre de décimales: 2", u"Nombre de décimales: 5"};
-    const int lefts[] = {675, 1725};
-    const int widths[] = {1050, 1005};
-    for (int i = 0; i < 2; ++i) {
-        auto *option = place(new QRadioButton(QString::fromUtf16(captions[i]), panel), indexed("optDecimal", i),
-                             lefts[i], 3000, widths[i], 195);
-        option->setToolTip(QString::fromUtf16(hints[i]));
-        option->setFont(tahoma(6.75, false));
-        ui.optDecimal[size_t(i)] = option;
-    }
-    ui.optDecimal[0]->setChecked(true);
-}
-
-void FrmEuro::createTapePanel()
-{
-    QWidget *panel = ui.fraPapier;
-    ui.Label4[1] = makeLabel(panel, indexed("Label4", 1), QStringLiteral("Opérations"), 135, 180, 930, 195);
-    ui.lblFermer[1] = makeKeyLabel(panel, indexed("lblFermer", 1), QStringLiteral("X"),
-                                   QStringLiteral("Cacher les opérations"), 1845, 180, 165, 225);
-
-    for (KeyLabel *close : {ui.lblFermer[0], ui.lblFermer[1]}) {
-        close->setAlignment(Qt::AlignCenter);
-        setFlatBorder(close);
-    }
+    ui.Frame1 = new KeypadPanel(m_calculator, this);
+    const KeypadPanel::Controls &keypad = ui.Frame1->ui();
+    ui.ReadOut = keypad.ReadOut;
+    ui.optCalcul = keypad.optCalcul;
+    ui.lblDevise = keypad.lblDevise;
+    ui.Label2 = keypad.Label2;
+    ui.lblFermer[2] = keypad.lblFermer2;
+    ui.lblFermer[3] = keypad.lblFermer3;
+    ui.lblInfo = keypad.lblInfo;
+    connect(ui.Frame1, &KeypadPanel::keyClicked, this, &FrmEuro::runKeyAction);
+    ui.fraParametres = new ParametersPanel(m_calculator, this);
+    ui.lblFermer[0] = ui.fraParametres->ui().lblFermer;
+    connect(ui.fraParametres, &ParametersPanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
+    ui.fraPapier = new TapePanel(m_tape, this);
+    ui.lblFermer[1] = ui.fraPapier->ui().lblFermer;
+    connect(ui.fraPapier, &TapePanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
+    connect(ui.fraPapier, &TapePanel::saveRequested, this, &FrmEuro::saveTapeToFile);
+    addAction(ui.fraPapier->saveAction()); // Ctrl+S anywhere in the window
 }
 
 void FrmEuro::createWindowControls()
@@ -440,10 +137,11 @@ void FrmEuro::setFocusOrder()
     // the parameters panel in its place), the tape panel beside it, then the window's
     // bottom row. The panel switches and the drop list's button are stops too: without
     // them nobody could change the currency or open a panel from the keyboard.
-    QList<QWidget *> order{ui.optCalcul[0],  ui.ReadOut[0],     ui.optCalcul[1], ui.ReadOut[1],     ui.Label2,
-                           ui.lstListe,      ui.lblFermer[3],   ui.lblFermer[2], ui.lblFermer[0],   ui.lstPays,
-                           ui.cmdTaux,       ui.txtTaux,        ui.optDecimal[0], ui.optDecimal[1], ui.lblFermer[1],
-                           ui.txtOperations, ui.cmdPlan,        ui.cmdEffacer,   ui.cmdImprimer};
+    const ParametersPanel::Controls &p = ui.fraParametres->ui();
+    QList<QWidget *> order{ui.optCalcul[0],  ui.ReadOut[0],   ui.optCalcul[1],  ui.ReadOut[1],  ui.Label2,
+                           ui.lstListe,      ui.lblFermer[3], ui.lblFermer[2],  ui.lblFermer[0], p.lstPays,
+                           p.cmdTaux,        p.txtTaux,       p.optDecimal[0],  p.optDecimal[1], ui.lblFermer[1],
+                           ui.fraPapier->ui().txtOperations, ui.cmdPlan,      ui.cmdEffacer,    ui.cmdImprimer};
     order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
     for (KeyLabel *stop : {ui.Label2, ui.lblFermer[0], ui.lblFermer[1], ui.lblFermer[2], ui.lblFermer[3]})
         stop->setFocusPolicy(Qt::TabFocus);
@@ -455,12 +153,11 @@ void FrmEuro::setPointers()
 {
     // The program's own pointing hand; its hot spot is the fingertip.
     const QCursor hand(Euro::pngPixmap(QStringLiteral(":/pecunio/cursors/hand.png")), 12, 1);
-    QList<QWidget *> pointing{ui.Decimal,    ui.Cancel,  ui.CancelEntry, ui.Label2,     ui.lstListe,
-                              ui.lstPays,    ui.cmdTaux, ui.cmdPlan,     ui.cmdEffacer, ui.cmdImprimer,
-                              ui.optCalcul[0], ui.optCalcul[1], ui.optDecimal[0], ui.optDecimal[1]};
-    for (KeyLabel *key : ui.lblBouton)
-        pointing.append(key);
-    for (KeyLabel *key : ui.Operator)
+    const ParametersPanel::Controls &p = ui.fraParametres->ui();
+    QList<QWidget *> pointing{ui.Label2,       ui.lstListe,     p.lstPays,       p.cmdTaux,       ui.cmdPlan,
+                              ui.cmdEffacer,   ui.cmdImprimer,  ui.optCalcul[0], ui.optCalcul[1], p.optDecimal[0],
+                              p.optDecimal[1]};
+    for (KeyLabel *key : ui.Frame1->keys())
         pointing.append(key);
     for (KeyLabel *panelSwitch : ui.lblFermer)
         pointing.append(panelSwitch);
@@ -471,11 +168,8 @@ void FrmEuro::setPointers()
 
 void FrmEuro::createFixedConnections()
 {
-    connect(&m_calculator, &Calculator::displayChanged, this, &FrmEuro::showDisplay);
-    connect(&m_tape, &Tape::cleared, this, &FrmEuro::clearTapeBox);
-    connect(&m_tape, &Tape::appended, this, &FrmEuro::appendToTapeBox);
+    connect(&m_calculator, &Calculator::displayChanged, ui.Frame1, &KeypadPanel::showDisplay);
 
-    connect(ui.cmdTaux, &QPushButton::clicked, this, &FrmEuro::cmdTaux_Click);
     for (qint16 i = 0; i < 2; ++i) {
         // An option runs its routine when it becomes the chosen one, by the mouse, the
         // keyboard or the program.
@@ -483,102 +177,76 @@ void FrmEuro::createFixedConnections()
             if (on)
                 optCalcul_Click(i);
         });
-        connect(ui.optDecimal[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optDecimal_Click(i);
-        });
     }
 
     for (qint16 i = 0; i < qint16(ui.lblFermer.size()); ++i)
         connect(ui.lblFermer[size_t(i)], &KeyLabel::clicked, this, [this, i] { lblFermer_Click(i); });
     connect(ui.cmdPlan, &QPushButton::clicked, this, &FrmEuro::cmdPlan_Click);
     connect(ui.Label2, &KeyLabel::clicked, this, &FrmEuro::Label2_Click);
-    connect(ui.lblDevise, &HintLabel::mouseMove, this, &FrmEuro::lblDevise_MouseMove);
-    connect(ui.lblInfo, &HintLabel::mouseMove, this, &FrmEuro::lblInfo_MouseMove);
 
     for (int i = 0; i < int(ui.ReadOut.size()); ++i) {
         ui.ReadOut[size_t(i)]->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(ui.ReadOut[size_t(i)], &QWidget::customContextMenuRequested, this,
                 [this, i](const QPoint &at) { showDisplayMenu(i, at); });
+        connect(ui.ReadOut[size_t(i)], &DisplayBox::textDropped, this, [this](const QString &text) {
+            if (ui.fraParametres->isHidden())
+                pasteAmount(text, AmountSource::Drop);
+        });
     }
 
     connect(ui.cmdEffacer, &QPushButton::clicked, this, &FrmEuro::cmdEffacer_Click);
     connect(ui.cmdImprimer, &QPushButton::clicked, this, &FrmEuro::cmdImprimer_Click);
-    createTapeActions();
 
-    // Every key of the window is seen here before the focused control gets it.
-    qApp->installEventFilter(this);
+    // Keys come as Qt passes them on, up from the focused control; a few controls mend
+    // their defaults, and the shortcuts are the window's.
+    const ParametersPanel::Controls &p = ui.fraParametres->ui();
+    m_controlKeys = new ControlKeys([this](const QWidget *w) { return inSight(w); }, this);
+    connect(m_controlKeys, &ControlKeys::keyboardUsed, this, [this] { showFocusRing(true); });
+    for (QWidget *control : {static_cast<QWidget *>(ui.cmdPlan), static_cast<QWidget *>(ui.cmdEffacer),
+                             static_cast<QWidget *>(ui.cmdImprimer), static_cast<QWidget *>(p.cmdTaux),
+                             static_cast<QWidget *>(p.txtTaux), static_cast<QWidget *>(ui.Label2)})
+        m_controlKeys->watch(control);
+    for (KeyLabel *panelSwitch : ui.lblFermer)
+        m_controlKeys->watch(panelSwitch);
+    m_controlKeys->watchGroup({ui.optCalcul[0], ui.optCalcul[1]});
+    m_controlKeys->watchGroup({p.optDecimal[0], p.optDecimal[1]});
+    createShortcuts();
+    m_pointerWatch = new PointerWatch(this);
+    connect(m_pointerWatch, &PointerWatch::pressed, this, &FrmEuro::pressedOn);
+    connect(m_pointerWatch, &PointerWatch::zoomWheel, this, &FrmEuro::zoomWheel);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmEuro::onCommitDataRequest);
 }
 
 // ---- Controls built on first use
 
-QListWidget *FrmEuro::deferredList(QListWidget *&list, QWidget *parent, const QString &name, const QRectF &twips,
-                                   const QString &hint, void (FrmEuro::*clicked)(), bool dropList)
+CodeList *FrmEuro::currencyList()
 {
-    if (!list) {
-        list = place(new QListWidget(parent), name, twips.left(), twips.top(), twips.width(), twips.height());
-        list->setToolTip(hint);
-        setUpList(list);
-        connect(new ListClicks(list), &ListClicks::clicked, this, clicked);
-        if (dropList) {
-            list->hide();
-            list->raise();
-        } else {
-            list->show(); // shown with its panel
-        }
+    if (!ui.lstListe) {
+        // The drop list belongs to the window, so that it lies over the calculator panel.
+        ui.lstListe = place(new CodeList(this), QStringLiteral("lstListe"), 1980, 995, 465, 2370);
+        ui.lstListe->hide();
+        ui.lstListe->raise();
+        connect(ui.lstListe, &CodeList::picked, this, &FrmEuro::lstListe_Click);
+        connect(ui.lstListe, &CodeList::dismissed, this, [this](bool escaped) {
+            if (escaped) {
+                ui.lstListe->hide();
+                focusInputDisplay();
+            } else {
+                closeDropList();
+            }
+        });
+        Panels::setUpList(ui.lstListe, QStringLiteral("Liste des devises"));
+        connect(new ListClicks(ui.lstListe), &ListClicks::clicked, this, &FrmEuro::lstListe_Click);
         deferredControlBuilt();
     }
-    return list;
-}
-
-QListWidget *FrmEuro::countryList()
-{
-    return deferredList(ui.lstPays, ui.fraParametres, QStringLiteral("lstPays"), QRectF(135, 495, 2490, 1980),
-                        QStringLiteral("Liste des pays de la zone €uro"), &FrmEuro::lstPays_Click, false);
-}
-
-QListWidget *FrmEuro::currencyList()
-{
-    // The drop list belongs to the window, so that it lies over the calculator panel.
-    return deferredList(ui.lstListe, this, QStringLiteral("lstListe"), QRectF(1980, 995, 465, 2370),
-                        QStringLiteral("Liste des devises"), &FrmEuro::lstListe_Click, true);
-}
-
-QPlainTextEdit *FrmEuro::tapeBox()
-{
-    if (!ui.txtOperations) {
-        ui.txtOperations =
-            place(new QPlainTextEdit(ui.fraPapier), QStringLiteral("txtOperations"), 120, 480, 1875, 2775);
-        ui.txtOperations->setToolTip(QStringLiteral("Liste des opérations"));
-        ui.txtOperations->setAccessibleName(QStringLiteral("Liste des opérations"));
-        ui.txtOperations->setFont(Euro::designFont(QStringLiteral("Arial"), 8.25));
-        ui.txtOperations->setStyleSheet(
-            QStringLiteral("QPlainTextEdit { border: 1px solid black; background: white; color: rgb(64, 64, 64); }"));
-        useDesignScrollBars(ui.txtOperations);
-        ui.txtOperations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // A line is one amount or one operation: it never wraps, a wider one scrolls sideways.
-        ui.txtOperations->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        ui.txtOperations->setLineWrapMode(QPlainTextEdit::NoWrap);
-        // The tape is the record of what was calculated: it can be read, selected and copied,
-        // not typed into.
-        ui.txtOperations->setReadOnly(true);
-        ui.txtOperations->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        ui.txtOperations->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(ui.txtOperations, &QWidget::customContextMenuRequested, this, &FrmEuro::showTapeMenu);
-        ui.txtOperations->show(); // shown with its panel
-        deferredControlBuilt();
-        // The tape kept so far; from now on the box follows it piece by piece.
-        appendToTapeBox(m_tape.text());
-    }
-    return ui.txtOperations;
+    return ui.lstListe;
 }
 
 void FrmEuro::buildDeferredControls()
 {
-    countryList();
+    ui.fraParametres->countryList();
     currencyList();
-    tapeBox();
+    ui.fraPapier->tapeBox();
 }
 
 // The lists show the list texts in sorted order (the drop list their codes alone). They are
@@ -586,10 +254,7 @@ void FrmEuro::buildDeferredControls()
 void FrmEuro::fillLists()
 {
     const QStringList texts = Euro::sortedListTexts();
-    if (ui.lstPays && ui.lstPays->count() == 0) {
-        for (const QString &text : texts)
-            ui.lstPays->addItem(text);
-    }
+    ui.fraParametres->fillList();
     if (ui.lstListe && ui.lstListe->count() == 0) {
         for (const QString &text : texts)
             ui.lstListe->addItem(text.left(3));
@@ -599,6 +264,8 @@ void FrmEuro::fillLists()
 void FrmEuro::deferredControlBuilt()
 {
     Euro::zoomStyledParts(this);
+    if (m_pointerWatch)
+        m_pointerWatch->watchControls();
     if (m_loaded)
         fillLists();
     setFocusOrder();

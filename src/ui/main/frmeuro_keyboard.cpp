@@ -2,18 +2,25 @@
 //
 // Keys come as classic virtual-key codes (see virtualkey.h) with the character they type,
 // and mean what the key map (engine/keymap.h) says: the numeric keypad drives the
-// calculator by its codes, the typing block by its digits and symbols. The routine never consumes a key: after it the key goes on to
-// the focused control, which for the locked displays changes nothing. Tab, Shift+Tab and
-// the focused control's own keys never come here (frmeuro_focus.cpp).
+// calculator by its codes, the typing block by its digits and symbols. A key reaches the
+// window as Qt passes it on: the focused control has had it first and left it (the locked
+// displays leave every key that would type). Tab, Shift+Tab and the focused control's own
+// keys never come here (frmeuro_focus.cpp); the function keys, copy, paste and the zoom are
+// the window's shortcuts, whatever has the focus.
 
 #include "ui/main/frmeuro.h"
 
-#include "ui/kit/euro.h"
 #include "engine/keymap.h"
 #include "ui/about/frmabout.h"
+#include "ui/kit/euro.h"
+#include "ui/main/codelist.h"
+#include "ui/main/displaybox.h"
+#include "ui/main/parameterspanel.h"
+#include "ui/main/virtualkey.h"
 
-#include <QFrame>
-#include <QLineEdit>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <functional>
 #include <new>
 
 namespace {
@@ -25,7 +32,77 @@ void showAbout(QWidget *owner)
     about.exec();
 }
 
+bool changesNothing(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr
+           || key == Qt::Key_Meta;
+}
+
+bool isLock(int key) { return key == Qt::Key_NumLock || key == Qt::Key_CapsLock || key == Qt::Key_ScrollLock; }
+
 } // namespace
+
+void FrmEuro::keyPressEvent(QKeyEvent *event)
+{
+    // Shift, Ctrl or Alt pressed alone is not a key stroke yet: Shift+Tab starts with Shift.
+    if (changesNothing(event->key())) {
+        event->ignore();
+        return;
+    }
+    const int code = Euro::virtualKeyCode(*event);
+    const int shift = Euro::shiftState(event->modifiers());
+    // A key that is not the calculator's shows where the focus is: the user is finding
+    // their way with the keyboard. The lock keys only change what the others type.
+    if (!isLock(event->key()) && keyActionOf(code, shift, event->text()).command == Euro::KeyCommand::None)
+        showFocusRing(true);
+    Form_KeyDown(code, shift, event->text());
+}
+
+void FrmEuro::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        closeDropList();
+    QWidget::changeEvent(event);
+}
+
+void FrmEuro::addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run)
+{
+    // The window's own: it works wherever the focus is in the window, before the focused
+    // control sees the key, and never reaches the calculator as a key.
+    for (const QKeySequence &key : keys) {
+        auto *shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, run);
+        // One key stroke may match two of the sequences (Ctrl and "+" is also Ctrl, Shift
+        // and "=" on many layouts): it still runs once.
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, run);
+    }
+}
+
+void FrmEuro::createShortcuts()
+{
+    const auto keys = [](std::initializer_list<QKeyCombination> combinations) {
+        QList<QKeySequence> sequences;
+        for (const QKeyCombination &combination : combinations)
+            sequences.append(QKeySequence(combination));
+        return sequences;
+    };
+    // Help and About are the key routine's, whatever has the focus.
+    addShortcut(keys({Qt::Key_F1}), [this] { Form_KeyDown(Euro::VkF1, 0); });
+    addShortcut(keys({Qt::Key_F2}), [this] { Form_KeyDown(Euro::VkF2, 0); });
+    // Amounts in and out; the rate box and the tape copy their own text, and take these
+    // keys before the window does.
+    addShortcut(keys({Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}), [this] { copyFocusedAmount(); });
+    addShortcut(keys({Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}), [this] { pasteFromClipboard(); });
+    // The zoom: where "+" needs Shift, Ctrl and "=" enlarge too; a French layout's "0" key
+    // types "à" without Shift. A keypad key matches as its typing block twin.
+    const auto shifted = Qt::CTRL | Qt::SHIFT;
+    addShortcut(keys({Qt::CTRL | Qt::Key_Plus, shifted | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal,
+                      shifted | Qt::Key_Equal}),
+                [this] { zoomBy(1); });
+    addShortcut(keys({Qt::CTRL | Qt::Key_Minus, shifted | Qt::Key_Minus}), [this] { zoomBy(-1); });
+    addShortcut(keys({Qt::CTRL | Qt::Key_0, shifted | Qt::Key_0, Qt::CTRL | Qt::Key_Agrave, shifted | Qt::Key_Agrave}),
+                [this] { zoomBy(0); });
+}
 
 void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
 {

@@ -1,22 +1,25 @@
-// Panels, key feedback and hover hints of the calculator window.
+// The routines of the calculator window that tie its panels together: the panel switches,
+// keep-on-top, the drop list's "<" box and its pick, the input display.
 //
 // The layout lives in the controls themselves (visibility, place) and in the window's
 // width in twips: narrow shows the calculator alone, wide uncovers the tape beside it,
-// and the parameters panel takes the calculator's place in the narrow window.
+// and the parameters panel takes the calculator's place in the narrow window. The currency
+// in use (CurrencyCode, shown by lblDevise) is picked in the drop list; the rates and the
+// rounding are the parameters panel's.
 
 #include "ui/main/frmeuro.h"
 
 #include "engine/currencies.h"
 #include "platform/topmost.h"
-#include "ui/main/faceshape.h"
+#include "ui/main/codelist.h"
+#include "ui/main/displaybox.h"
 #include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
+#include "ui/main/keypadpanel.h"
+#include "ui/main/parameterspanel.h"
 
-#include <QFrame>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace {
@@ -32,13 +35,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 0: // close the parameters
         ui.fraParametres->hide();
         ui.Frame1->show();
-        ui.lblInfo->setText(QStringLiteral("Arrondi à ")
-                            + (ui.optDecimal[0]->isChecked() ? QStringLiteral("2 décimales")
-                                                             : QStringLiteral("5 décimales")));
-        // The selection goes first, so the rate editor ends closed whatever the list does.
-        countryList()->setCurrentRow(-1);
-        countryList()->clearSelection();
-        closeRateEditor();
+        ui.lblInfo->setText(ui.fraParametres->closeChoices());
         focusInputDisplay();
         break;
     case 1: // hide the tape
@@ -47,7 +44,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 2: { // open the parameters in the calculator's place; a shown tape goes
         ui.fraParametres->move(ui.fraParametres->x(), ui.Frame1->y());
         ui.fraParametres->move(ui.Frame1->x(), ui.fraParametres->y());
-        countryList();
+        ui.fraParametres->countryList();
         // The keys go on in the panel, from its list of countries, when the focus was on
         // a control the panel covers.
         const bool focusCovered = !focusWidget() || ui.Frame1->isAncestorOf(focusWidget());
@@ -55,7 +52,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         setWidth(NarrowWidth);
         ui.Frame1->hide();
         if (focusCovered)
-            countryList()->setFocus(Qt::OtherFocusReason);
+            ui.fraParametres->countryList()->setFocus(Qt::OtherFocusReason);
         break;
     }
     case 3: // show or hide the tape: anything but exactly wide counts as narrow
@@ -101,41 +98,63 @@ void FrmEuro::Label2_Click()
     }
 }
 
-// ---- Press and release: the pressed key's face is ringed in the button-face colour.
+// ---- Hover hints: the keypad panel's, where the tests find the window's.
+
+void FrmEuro::lblBouton_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y)
+{
+    ui.Frame1->lblBouton_MouseMove(Index, Button, Shift, X, Y);
+}
+void FrmEuro::lblDevise_MouseMove(qint16 Button, qint16 Shift, float X, float Y)
+{
+    ui.Frame1->lblDevise_MouseMove(Button, Shift, X, Y);
+}
+void FrmEuro::lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y)
+{
+    ui.Frame1->lblInfo_MouseMove(Button, Shift, X, Y);
+}
+
+// ---- The currency in use and the input display
 
 namespace {
 
-void ringFace(const std::array<FaceShape *, KeyFaces::Count> &faces, int face, bool pressed, const QColor &buttonFace)
+// The picked item: the current one, when it is also selected. A list that merely takes
+// the focus makes its first item current without selecting it; that is no pick.
+QString selectedText(const QListWidget *list)
 {
-    if (face < 0 || face >= int(faces.size()) || !faces[size_t(face)])
-        return;
-    faces[size_t(face)]->setBorderColor(pressed ? buttonFace : QColor(Qt::black));
+    const QListWidgetItem *item = list->currentRow() >= 0 ? list->currentItem() : nullptr;
+    return item && item->isSelected() ? item->text() : QString();
 }
 
 } // namespace
 
-void FrmEuro::showKeyPressed(int face, bool pressed)
+void FrmEuro::lstListe_Click()
 {
-    ringFace(ui.shaBouton, face, pressed, palette().color(QPalette::Button));
+    const QString picked = selectedText(currencyList());
+    if (picked.isEmpty())
+        return; // the selection was only cleared: nothing was picked
+    // The code already in use: the list just closes, the calculation goes on.
+    if (picked == m_calculator.state().CurrencyCode) {
+        currencyList()->hide();
+        focusInputDisplay();
+        return;
+    }
+    currencyList()->hide();
+    focusInputDisplay();
+    ui.lblDevise->setText(picked);
+
+    // Both displays back to zero, and a tape heading naming the new currency.
+    m_calculator.selectCurrency(picked);
+    ui.Frame1->describeDisplays(); // "0," may have stayed as it was, in another currency now
 }
 
-// ---- Hover hints computed as the pointer moves; none is ever cleared.
+// The parameters panel's routines, where the tests and the keyboard find the window's.
+void FrmEuro::lstPays_Click() { ui.fraParametres->lstPays_Click(); }
+void FrmEuro::cmdTaux_Click() { ui.fraParametres->cmdTaux_Click(); }
+void FrmEuro::optDecimal_Click(qint16 Index) { ui.fraParametres->optDecimal_Click(Index); }
+const QString &FrmEuro::rateCode() const { return ui.fraParametres->rateCode(); }
 
-void FrmEuro::lblBouton_MouseMove(qint16 Index, qint16, qint16, float, float)
+void FrmEuro::optCalcul_Click(qint16 Index)
 {
-    if (Index >= 0 && Index < qint16(ui.lblBouton.size()))
-        ui.lblBouton[size_t(Index)]->setToolTip(QStringLiteral("Chiffre: ") + QString::number(Index));
-}
-
-void FrmEuro::lblDevise_MouseMove(qint16, qint16, float, float)
-{
-    // The code's full list text, e.g. "FRF - Franc Français".
-    if (const Euro::Currency *currency = Euro::currencyOf(ui.lblDevise->text()))
-        ui.lblDevise->setToolTip(currency->listText.toString());
-}
-
-void FrmEuro::lblInfo_MouseMove(qint16, qint16, float, float)
-{
-    // A rounding line cut off by the label can be read in full.
-    ui.lblInfo->setToolTip(ui.lblInfo->text());
+    // Clear all follows: the displays go back to zero and the tape names the new input unit.
+    m_calculator.setInputDisplay(Index);
 }

@@ -2,18 +2,21 @@
 // keypad) and Ctrl with the mouse wheel enlarge, reduce and reset the whole window through
 // the steps of ui/kit/zoom.h. The controls are placed and lettered again from their design
 // at the new zoom; the window grows from its top-left corner and stays on the screen, and
-// a step too large for the screen is not taken. These keys are the window's, never the
-// calculator's: Ctrl and "+" is no "+" key.
+// a step too large for the screen is not taken. The keys are the window's shortcuts
+// (frmeuro_keyboard.cpp), never the calculator's: Ctrl and "+" is no "+" key.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/keypadpanel.h"
+#include "ui/main/parameterspanel.h"
 
+#include "ui/main/codelist.h"
+#include "ui/main/displaybox.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/windowkit.h"
 #include "ui/kit/zoom.h"
 #include "ui/main/displayfit.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,54 +25,17 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-// What a key does to the zoom: 1 enlarges, -1 reduces, 0 resets; nothing when it is none
-// of the zoom keys. Where "+" needs Shift, Ctrl and "=" enlarge too; a French layout's "0"
-// key types "à" without Shift.
-std::optional<int> zoomKey(const QKeyEvent &key)
+void FrmEuro::zoomWheel(int angle)
 {
-    const Qt::KeyboardModifiers held = key.modifiers();
-    if (!(held & Qt::ControlModifier) || (held & (Qt::AltModifier | Qt::MetaModifier)))
-        return std::nullopt;
-    switch (key.key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal: return 1;
-    case Qt::Key_Minus: return -1;
-    case Qt::Key_0:
-    case Qt::Key_Agrave: return 0;
-    default: return std::nullopt;
-    }
-}
-
-} // namespace
-
-bool FrmEuro::zoomEvent(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel)
-        return false;
-    auto *target = qobject_cast<QWidget *>(watched);
-    if (!isVisible() || !target || (target != this && !isAncestorOf(target)))
-        return false;
-    int direction = 0;
-    if (event->type() == QEvent::Wheel) {
-        const auto *wheel = static_cast<QWheelEvent *>(event);
-        if (!(wheel->modifiers() & Qt::ControlModifier))
-            return false;
-        // A wheel's notch is one step; a touch pad's small moves add up to one.
-        m_zoomWheel += wheel->angleDelta().y();
-        if (std::abs(m_zoomWheel) < QWheelEvent::DefaultDeltasPerStep)
-            return true;
-        direction = m_zoomWheel > 0 ? 1 : -1;
-        m_zoomWheel = 0;
-    } else {
-        const std::optional<int> key = zoomKey(*static_cast<QKeyEvent *>(event));
-        if (!key)
-            return false;
-        direction = *key;
-    }
+    if (!isVisible())
+        return;
+    // A wheel's notch is one step; a touch pad's small moves add up to one.
+    m_zoomWheel += angle;
+    if (std::abs(m_zoomWheel) < QWheelEvent::DefaultDeltasPerStep)
+        return;
+    const int direction = m_zoomWheel > 0 ? 1 : -1;
+    m_zoomWheel = 0;
     zoomBy(direction);
-    return true;
 }
 
 void FrmEuro::zoomBy(int direction)
@@ -125,18 +91,10 @@ void FrmEuro::setZoom(int percent)
         return;
     const QPoint topLeft = pos();
     Euro::rezoomControls(this, from);
-    fitEuroSign();
+    ui.Frame1->rezoom(from, to);
     // An open parameters panel keeps the calculator panel's place.
     if (!ui.fraParametres->isHidden())
         ui.fraParametres->move(ui.Frame1->pos());
-    // The displays from their design size again, shrunk as their amounts need.
-    for (size_t i = 0; i < ui.ReadOut.size(); ++i) {
-        if (std::optional<QFont> &design = m_displayFonts[i]) {
-            design->setPointSizeF(design->pointSizeF() * to / from);
-            ui.ReadOut[i]->setFont(*design);
-            Euro::fitDisplayFont(ui.ReadOut[i], *design);
-        }
-    }
     if (m_heightTwips >= 0)
         setHeight(m_heightTwips);
     if (m_widthTwips >= 0)

@@ -1,0 +1,88 @@
+#include "ui/main/codelist.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace {
+
+bool movesInList(int key)
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right
+           || key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
+
+// Keys that only change what other keys type, or start a Shift+Tab: the list stays open.
+bool changesNothing(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr
+           || key == Qt::Key_Meta || key == Qt::Key_NumLock || key == Qt::Key_CapsLock || key == Qt::Key_ScrollLock;
+}
+
+} // namespace
+
+CodeList::CodeList(QWidget *parent)
+    : QListWidget(parent)
+{
+}
+
+void CodeList::keyPressEvent(QKeyEvent *event)
+{
+    const int k = event->key();
+    const bool letter = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && event->text().size() == 1
+                        && event->text()[0].isLetter();
+    if (letter) {
+        search(event->text());
+    } else if (movesInList(k)) {
+        // The list moves its highlight as it always does, but a row it lands on is no pick.
+        const QSignalBlocker quiet(this);
+        QListWidget::keyPressEvent(event);
+        viewport()->update();
+    } else if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) {
+        if (QListWidgetItem *item = currentItem()) {
+            const QSignalBlocker quiet(this);
+            item->setSelected(true);
+        }
+        Q_EMIT picked();
+    } else if (k == Qt::Key_Escape) {
+        Q_EMIT dismissed(true);
+    } else if (changesNothing(k)) {
+        event->ignore();
+    } else {
+        // Closed without a pick; the key goes on to the window and does what it does.
+        Q_EMIT dismissed(false);
+        event->ignore();
+    }
+}
+
+void CodeList::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    // A menu opening over it keeps it; Tab, a click elsewhere or another window close it.
+    if (event->reason() != Qt::PopupFocusReason && isVisible())
+        Q_EMIT dismissed(false);
+}
+
+void CodeList::search(const QString &letter)
+{
+    // Letters typed in quick succession spell the start of a code ("d", "e": DEM); the
+    // same letter again goes on to the next code it starts ("f", "f": FIM, then FRF).
+    const bool goesOn = m_lastKey.isValid() && !m_lastKey.hasExpired(QApplication::keyboardInputInterval());
+    m_lastKey.start();
+    m_typed = goesOn ? m_typed + letter : letter;
+    const bool sameLetter = m_typed.count(m_typed.front()) == m_typed.size();
+    const QString prefix = sameLetter ? letter : m_typed;
+    // A letter alone looks past the highlighted code; a longer prefix may still be it.
+    const int n = count();
+    const int first = std::max(0, currentRow() + (sameLetter ? 1 : 0));
+    for (int i = 0; i < n; ++i) {
+        QListWidgetItem *candidate = item((first + i) % n);
+        if (candidate->text().startsWith(prefix, Qt::CaseInsensitive)) {
+            const QSignalBlocker quiet(this); // a highlight, no pick
+            setCurrentItem(candidate);
+            scrollToItem(candidate);
+            return;
+        }
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// One of the two amount displays, ReadOut(0) and ReadOut(1): a locked line edit that only
+// the calculator writes. Copy and paste are the window's (the amount without its trailing
+// comma, a pasted text read as a keyed amount), so the box leaves those keys to the window's
+// shortcuts; the calculator's keys (Backspace and Delete too, which a locked box would
+// swallow) go on to the window as Qt passes them. A double click selects the whole amount; a dropped text is offered as one.
+
+#include <QLineEdit>
+
+class DisplayBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit DisplayBox(QWidget *parent);
+
+Q_SIGNALS:
+    void textDropped(const QString &text);
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+};

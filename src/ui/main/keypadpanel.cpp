@@ -1,0 +1,339 @@
+#include "ui/main/keypadpanel.h"
+
+#include "engine/calculator.h"
+#include "engine/currencies.h"
+#include "engine/spokenamount.h"
+#include "ui/kit/windowkit.h"
+#include "ui/main/displaybox.h"
+#include "ui/main/displayfit.h"
+#include "ui/main/faceshape.h"
+#include "ui/main/hintlabel.h"
+#include "ui/main/keylabel.h"
+#include "ui/main/panelparts.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace {
+
+using Euro::makeLabel;
+using Euro::makeLine;
+using Euro::place;
+using Euro::setColours;
+using Panels::indexed;
+using Panels::makeKeyLabel;
+using Panels::setFlatBorder;
+using Panels::tahoma;
+
+const QColor Yellow(255, 255, 0);
+const QColor Blue(0, 0, 255);
+
+enum class KeyKind { Digit, Operator, Decimal, Cancel, CancelEntry };
+
+// Every key of the keypad: which routine it runs (kind and index), its face, caption and
+// hint, where the label and its face lie (twips, in the keypad frame or in the calculator
+// panel).
+struct KeyDef {
+    KeyKind kind;
+    qint16 index;
+    qint16 face;
+    const char16_t *caption;
+    const char16_t *hint;
+    bool onKeypad;
+    int left, top, width, height;
+    int faceLeft, faceTop, faceWidth, faceHeight;
+};
+
+constexpr const char16_t *DigitHint = u"Chiffre 0";
+
+constexpr KeyDef Keys[] = {
+    {KeyKind::Digit, 7, 7, u"7", DigitHint, true, 90, 270, 270, 255, 90, 225, 285, 285},
+    {KeyKind::Digit, 8, 8, u"8", DigitHint, true, 495, 270, 270, 255, 495, 225, 285, 285},
+    {KeyKind::Digit, 9, 9, u"9", DigitHint, true, 900, 270, 270, 255, 900, 225, 285, 285},
+    {KeyKind::Digit, 4, 4, u"4", DigitHint, true, 90, 675, 270, 255, 90, 630, 285, 330},
+    {KeyKind::Digit, 5, 5, u"5", DigitHint, true, 480, 675, 270, 255, 495, 630, 285, 285},
+    {KeyKind::Digit, 6, 6, u"6", DigitHint, true, 900, 675, 270, 255, 900, 630, 285, 285},
+    {KeyKind::Digit, 1, 1, u"1", DigitHint, true, 90, 1125, 270, 255, 90, 1080, 285, 285},
+    {KeyKind::Digit, 2, 2, u"2", DigitHint, true, 495, 1125, 270, 255, 495, 1080, 285, 285},
+    {KeyKind::Digit, 3, 3, u"3", DigitHint, true, 900, 1125, 270, 255, 900, 1080, 285, 285},
+    {KeyKind::Digit, 0, 0, u"0", DigitHint, true, 90, 1530, 270, 255, 90, 1485, 285, 285},
+    {KeyKind::Decimal, 0, KeyFaces::Decimal, u",", u"Séparateur décimal", true, 495, 1485, 270, 255, 495, 1485, 285, 285},
+    {KeyKind::Cancel, 0, KeyFaces::Cancel, u"C", u"Effacer tout", false, 1665, 1350, 270, 255, 1665, 1305, 285, 285},
+    {KeyKind::CancelEntry, 0, KeyFaces::CancelEntry, u"CE", u"Effacer la dernière entrée", false, 2070, 1350, 270, 270, 2070, 1305, 285, 285},
+    {KeyKind::Operator, 2, 12, u"X", u"Multiplier", false, 1680, 1725, 270, 255, 1665, 1710, 285, 285},
+    {KeyKind::Operator, 1, 11, u"+", u"Ajouter", false, 2070, 1755, 270, 255, 2070, 1710, 285, 285},
+    {KeyKind::Operator, 3, 13, u"-", u"Soustraire", false, 1665, 2205, 270, 255, 1665, 2160, 285, 285},
+    {KeyKind::Operator, 0, 10, u"/", u"Diviser", false, 2070, 2160, 270, 255, 2070, 2160, 285, 285},
+    {KeyKind::Operator, 4, KeyFaces::Equals, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
+};
+
+// What clicking a key does: the routine of its kind, with its digit or operator index.
+Euro::KeyAction keyAction(const KeyDef &key)
+{
+    switch (key.kind) {
+    case KeyKind::Digit: return {Euro::KeyCommand::Digit, key.index};
+    case KeyKind::Operator: return {Euro::KeyCommand::Operator, key.index};
+    case KeyKind::Decimal: return {Euro::KeyCommand::Decimal};
+    case KeyKind::Cancel: return {Euro::KeyCommand::ClearAll};
+    case KeyKind::CancelEntry: return {Euro::KeyCommand::ClearEntry};
+    }
+    return {};
+}
+
+
+QString keyName(const KeyDef &key)
+{
+    switch (key.kind) {
+    case KeyKind::Digit: return indexed("lblBouton", key.index);
+    case KeyKind::Operator: return indexed("Operator", key.index);
+    case KeyKind::Decimal: return QStringLiteral("Decimal");
+    case KeyKind::Cancel: return QStringLiteral("Cancel");
+    case KeyKind::CancelEntry: return QStringLiteral("CancelEntry");
+    }
+    return {};
+}
+
+// Spoken names of the keys: the digit keys are all hinted "Chiffre 0" until the pointer
+// rests on them, so a screen reader hears their own digit instead.
+QString keyAccessibleName(const KeyDef &key)
+{
+    if (key.kind == KeyKind::Digit)
+        return QStringLiteral("Chiffre %1").arg(key.index);
+    return QString::fromUtf16(key.hint);
+}
+
+} // namespace
+
+KeypadPanel::KeypadPanel(const Calculator &calculator, QWidget *window)
+    : QFrame(window)
+    , m_calculator(calculator)
+{
+    place(this, QStringLiteral("Frame1"), 45, 0, 2760, 3345);
+    Panels::etch(this);
+    m_ui.fraClavier = place(new QFrame(this), QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
+    m_ui.fraClavier->setFrameStyle(QFrame::NoFrame);
+    createDisplays();
+    createKeys();
+    connect(m_ui.lblDevise, &HintLabel::mouseMove, this, &KeypadPanel::lblDevise_MouseMove);
+    connect(m_ui.lblInfo, &HintLabel::mouseMove, this, &KeypadPanel::lblInfo_MouseMove);
+}
+
+QList<KeyLabel *> KeypadPanel::keys() const
+{
+    QList<KeyLabel *> all{m_ui.Decimal, m_ui.Cancel, m_ui.CancelEntry};
+    all.append(QList<KeyLabel *>(m_ui.lblBouton.begin(), m_ui.lblBouton.end()));
+    all.append(QList<KeyLabel *>(m_ui.Operator.begin(), m_ui.Operator.end()));
+    return all;
+}
+
+void KeypadPanel::createDisplays()
+{
+    QWidget *panel = this;
+
+    m_ui.Shape2 = place(new FaceShape(FaceShape::Kind::RoundedRectangle, panel), QStringLiteral("Shape2"), 360, 270,
+                      2265, 435);
+    m_ui.Shape2->setFillColor(Blue);
+    m_ui.Shape2->setBorderColor(Qt::black);
+
+    m_ui.ReadOut[0] = place(new DisplayBox(panel), indexed("ReadOut", 0), 420, 300, 1995, 285);
+    m_ui.ReadOut[0]->setFont(tahoma(14.25, true));
+    m_ui.ReadOut[0]->setStyleSheet(QStringLiteral("border: none; background: rgb(0, 0, 255); color: rgb(255, 255, 0);"));
+    m_ui.ReadOut[0]->setAccessibleName(QStringLiteral("Montant en euros"));
+    m_ui.ReadOut[1] = place(new DisplayBox(panel), indexed("ReadOut", 1), 360, 720, 1515, 285);
+    m_ui.ReadOut[1]->setFont(tahoma(9, false));
+    m_ui.ReadOut[1]->setStyleSheet(Panels::flatWhiteBox());
+    m_ui.ReadOut[1]->setAccessibleName(QStringLiteral("Montant en devise"));
+    for (DisplayBox *display : m_ui.ReadOut) {
+        display->setText(QStringLiteral("0"));
+        display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        display->setTextMargins(0, 0, 0, 0);
+    }
+
+    m_ui.Label1 = makeLabel(panel, QStringLiteral("Label1"), QStringLiteral("€"), 2415, 285, 165, 375);
+    m_ui.Label1->setFont(tahoma(15.75, false));
+    setColours(m_ui.Label1, Yellow);
+    fitEuroSign();
+    m_ui.Label1->setAccessibleName(QStringLiteral("euros"));
+
+    const char16_t *calculHints[] = {u"Saisie en €uro", u"Saisie dans la devise sélectionnée"};
+    const int calculTops[] = {360, 720};
+    for (int i = 0; i < 2; ++i) {
+        auto *option = place(new QRadioButton(panel), indexed("optCalcul", i), 135, calculTops[i], 195, 285);
+        option->setToolTip(QString::fromUtf16(calculHints[i]));
+        option->setAccessibleName(option->toolTip());
+        m_ui.optCalcul[size_t(i)] = option;
+    }
+    m_ui.optCalcul[1]->setChecked(true);
+
+    m_ui.lblDevise = Panels::makeHintLabel(panel, QStringLiteral("lblDevise"), Euro::StartCurrencyCode.toString(),
+                                QStringLiteral("devise sélectionnée"), 1935, 720, 465, 285);
+    m_ui.lblDevise->setFont(tahoma(9, false));
+    m_ui.lblDevise->setAlignment(Qt::AlignCenter);
+    setFlatBorder(m_ui.lblDevise);
+    setColours(m_ui.lblDevise, Qt::black, Qt::white);
+
+    m_ui.Label2 = makeKeyLabel(panel, QStringLiteral("Label2"), QStringLiteral("<"), QString(), 2385, 720, 240, 285);
+    m_ui.Label2->setFont(Euro::designFont(QStringLiteral("System"), 9.75, true));
+    m_ui.Label2->setAlignment(Qt::AlignCenter);
+    setFlatBorder(m_ui.Label2);
+    setColours(m_ui.Label2, Qt::black, Qt::white);
+    m_ui.Label2->setAccessibleName(QStringLiteral("Afficher ou cacher la liste des devises"));
+
+    m_ui.lblFermer3 = makeKeyLabel(panel, indexed("lblFermer", 3), QStringLiteral("O P E R A T I O N S"),
+                                   QStringLiteral("Afficher/Cacher la liste des opérations effectuées"), 2475, 1215,
+                                   150, 1680);
+    m_ui.lblFermer3->setFont(tahoma(6.75, true));
+    m_ui.lblFermer3->setWordWrap(true); // one letter a line: a vertical tab
+    m_ui.lblFermer3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFlatBorder(m_ui.lblFermer3);
+
+    m_ui.Line2 = makeLine(panel, QStringLiteral("Line2"), 2610, 135, 2970, Qt::black);
+
+    m_ui.lblFermer2 = makeKeyLabel(panel, indexed("lblFermer", 2), QStringLiteral("paramètres"),
+                                   QStringLiteral("Afficher les paramêtres"), 1575, 3060, 1035, 195);
+    m_ui.lblFermer2->setFont(tahoma(6.75, true));
+    m_ui.lblFermer2->setAlignment(Qt::AlignCenter);
+    setFlatBorder(m_ui.lblFermer2);
+
+    m_ui.lblInfo = Panels::makeHintLabel(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
+                              QStringLiteral("Information"), 135, 3105, 1335, 165);
+    m_ui.lblInfo->setFont(tahoma(6.75, false));
+}
+
+void KeypadPanel::fitEuroSign()
+{
+    // The sign's ink reaches a pixel or two past its designed box: the box grows by that
+    // much, with margins that keep the sign exactly where the design puts it. Zoomed, the
+    // box's rounding may leave the sign's advance a pixel wider than the box: its text room
+    // takes that pixel from the margin.
+    const QFontMetrics metrics(m_ui.Label1->font());
+    const QRect ink = metrics.tightBoundingRect(m_ui.Label1->text());
+    const int roomShort = std::max(0, metrics.horizontalAdvance(m_ui.Label1->text()) - m_ui.Label1->width());
+    const int reach = std::max(ink.right() + 1 - m_ui.Label1->width(), roomShort);
+    const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, reach), 0);
+    m_ui.Label1->setGeometry(m_ui.Label1->geometry().marginsAdded(overhang));
+    m_ui.Label1->setContentsMargins(overhang - QMargins(0, 0, roomShort, 0));
+}
+
+void KeypadPanel::createKeys()
+{
+    for (const KeyDef &key : Keys) {
+        QWidget *container = key.onKeypad ? m_ui.fraClavier : static_cast<QWidget *>(this);
+        const auto faceKind =
+            key.face == KeyFaces::Equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
+        auto *face = place(new FaceShape(faceKind, container), indexed("shaBouton", key.face), key.faceLeft,
+                           key.faceTop, key.faceWidth, key.faceHeight);
+        face->setFillColor(Qt::black);
+        face->setBorderColor(Qt::black);
+        face->setBorderWidth(2);
+        m_ui.shaBouton[size_t(key.face)] = face;
+
+        KeyLabel *label = makeKeyLabel(container, keyName(key), QString::fromUtf16(key.caption),
+                                       QString::fromUtf16(key.hint), key.left, key.top, key.width, key.height);
+        label->setFont(tahoma(9, true));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        setColours(label, Qt::white);
+        label->setAccessibleName(keyAccessibleName(key));
+        if (key.kind == KeyKind::Digit) // not the design hint, which says "Chiffre 0" on every one
+            label->setAccessibleDescription(QStringLiteral("Chiffre: %1").arg(key.index));
+        label->raise(); // over every face, its own and its neighbours'
+
+        const qint16 i = key.index;
+        switch (key.kind) {
+        case KeyKind::Digit:
+            m_ui.lblBouton[size_t(i)] = label;
+            connect(label, &KeyLabel::mouseMove, this,
+                    [this, i](qint16 b, qint16 s, float x, float y) { lblBouton_MouseMove(i, b, s, x, y); });
+            break;
+        case KeyKind::Operator: m_ui.Operator[size_t(i)] = label; break;
+        case KeyKind::Decimal: m_ui.Decimal = label; break;
+        case KeyKind::Cancel: m_ui.Cancel = label; break;
+        case KeyKind::CancelEntry: m_ui.CancelEntry = label; break;
+        }
+        // A click runs the key's routine, as its keyboard key does; the face shows the press.
+        const Euro::KeyAction action = keyAction(key);
+        const int faceIndex = key.face;
+        connect(label, &KeyLabel::clicked, this, [this, action] { Q_EMIT keyClicked(action); });
+        connect(label, &KeyLabel::mouseDown, this, [this, faceIndex] { showKeyPressed(faceIndex, true); });
+        connect(label, &KeyLabel::mouseUp, this, [this, faceIndex] { showKeyPressed(faceIndex, false); });
+    }
+    // The panel switch stands over the keypad's right edge.
+    m_ui.lblFermer3->raise();
+}
+
+void KeypadPanel::showDisplay(int index, const QString &text)
+{
+    if (index < 0 || index >= int(m_ui.ReadOut.size()))
+        return;
+    // The line edit announces the new amount to assistive technology itself.
+    QLineEdit *display = m_ui.ReadOut[size_t(index)];
+    std::optional<QFont> &design = m_displayFonts[size_t(index)];
+    if (!design)
+        design = display->font();
+    display->setText(text);
+    Euro::fitDisplayFont(display, *design);
+    describeDisplays();
+}
+
+void KeypadPanel::describeDisplays()
+{
+    // Each display tells both amounts, its own first: what the pair on screen says.
+    const std::array<QString, 2> codes{QStringLiteral("EUR"), m_calculator.state().CurrencyCode};
+    for (size_t i = 0; i < m_ui.ReadOut.size(); ++i)
+        m_ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
+                                                                 m_calculator.ReadOut(int(1 - i)), codes[1 - i]));
+}
+
+void KeypadPanel::rezoom(double from, double to)
+{
+    fitEuroSign();
+    // The displays from their design size again, shrunk as their amounts need.
+    for (size_t i = 0; i < m_ui.ReadOut.size(); ++i) {
+        if (std::optional<QFont> &design = m_displayFonts[i]) {
+            design->setPointSizeF(design->pointSizeF() * to / from);
+            m_ui.ReadOut[i]->setFont(*design);
+            Euro::fitDisplayFont(m_ui.ReadOut[i], *design);
+        }
+    }
+}
+
+// ---- Press and release: the pressed key's face is ringed in the button-face colour.
+
+namespace {
+
+void ringFace(const std::array<FaceShape *, KeyFaces::Count> &faces, int face, bool pressed, const QColor &buttonFace)
+{
+    if (face < 0 || face >= int(faces.size()) || !faces[size_t(face)])
+        return;
+    faces[size_t(face)]->setBorderColor(pressed ? buttonFace : QColor(Qt::black));
+}
+
+} // namespace
+
+void KeypadPanel::showKeyPressed(int face, bool pressed)
+{
+    ringFace(m_ui.shaBouton, face, pressed, palette().color(QPalette::Button));
+}
+
+// ---- Hover hints computed as the pointer moves; none is ever cleared.
+
+void KeypadPanel::lblBouton_MouseMove(qint16 Index, qint16, qint16, float, float)
+{
+    if (Index >= 0 && Index < qint16(m_ui.lblBouton.size()))
+        m_ui.lblBouton[size_t(Index)]->setToolTip(QStringLiteral("Chiffre: ") + QString::number(Index));
+}
+
+void KeypadPanel::lblDevise_MouseMove(qint16, qint16, float, float)
+{
+    // The code's full list text, e.g. "FRF - Franc Français".
+    if (const Euro::Currency *currency = Euro::currencyOf(m_ui.lblDevise->text()))
+        m_ui.lblDevise->setToolTip(currency->listText.toString());
+}
+
+void KeypadPanel::lblInfo_MouseMove(qint16, qint16, float, float)
+{
+    // A rounding line cut off by the label can be read in full.
+    m_ui.lblInfo->setToolTip(m_ui.lblInfo->text());
+}

@@ -1,0 +1,71 @@
+#include "ui/main/panelparts.h"
+
+#include "ui/kit/windowkit.h"
+#include "ui/main/hintlabel.h"
+#include "ui/main/keylabel.h"
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QFrame>
+#include <QListWidget>
+#include <QScrollBar>
+
+namespace Panels {
+
+QFont tahoma(double points, bool bold) { return Euro::designFont(QStringLiteral("Tahoma"), points, bold); }
+
+QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+
+QString flatWhiteBox() { return QStringLiteral("border: 1px solid black; background: white; color: black;"); }
+
+void setFlatBorder(QFrame *frame)
+{
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+}
+
+void setFlatBorder(KeyLabel *key) { key->setFramed(true); }
+
+namespace {
+template<typename Label>
+Label *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint, double left,
+                 double top, double width, double height)
+{
+    auto *label = Euro::place(new Label(parent), name, left, top, width, height);
+    label->setText(caption);
+    if (!hint.isEmpty())
+        label->setToolTip(hint);
+    return label;
+}
+} // namespace
+
+HintLabel *makeHintLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
+                         double left, double top, double width, double height)
+{
+    return makeLabel<HintLabel>(parent, name, caption, hint, left, top, width, height);
+}
+
+KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
+                       double left, double top, double width, double height)
+{
+    return makeLabel<KeyLabel>(parent, name, caption, hint, left, top, width, height);
+}
+
+void useDesignScrollBars(QAbstractScrollArea *area)
+{
+    for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
+        bar->setPalette(Euro::designPalette());
+}
+
+void setUpList(QListWidget *list, const QString &hint)
+{
+    list->setToolTip(hint);
+    list->setAccessibleName(hint); // no caption: it says its hint
+    list->setFont(tahoma(8.25, false));
+    list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid black; background: white; color: black; }"));
+    useDesignScrollBars(list);
+}
+
+void etch(QFrame *frame) { frame->setFrameStyle(QFrame::Box | QFrame::Sunken); }
+
+} // namespace Panels

@@ -1,0 +1,39 @@
+#pragma once
+// What the calculator window's panels build their controls with: the design's fonts, the
+// flat boxes, the labels that take the mouse, the names of control-array members.
+
+#include <QString>
+
+class HintLabel;
+class KeyLabel;
+class QAbstractScrollArea;
+class QFont;
+class QFrame;
+class QListWidget;
+class QWidget;
+
+namespace Panels {
+
+QFont tahoma(double points, bool bold);
+// "lblBouton(7)": a member of a control array, named as the routines name it.
+QString indexed(const char *name, int index);
+// "Flat" boxes of the design: a one-pixel black line instead of a sunken border.
+QString flatWhiteBox();
+void setFlatBorder(QFrame *frame);
+void setFlatBorder(KeyLabel *key);
+KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
+                       double left, double top, double width, double height);
+// A label that shows a hint and reports the pointer, but is no key.
+HintLabel *makeHintLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
+                         double left, double top, double width, double height);
+// A control drawn by a style sheet passes no palette on to its scroll bars: they would take
+// the desktop's, dark under a dark theme.
+void useDesignScrollBars(QAbstractScrollArea *area);
+// White, flat, Tahoma 8.25. The lists are filled in sorted order rather than sorted by the
+// list box: its sorting compares through a locale collator, which costs more start-up
+// memory than the twelve fixed texts are worth.
+void setUpList(QListWidget *list, const QString &hint);
+// An etched frame, like a frame without caption.
+void etch(QFrame *frame);
+
+} // namespace Panels
