@@ -528,6 +528,8 @@ void TestKeyboard::focusedControlKeys_data()
     QTest::newRow("f f goes on to FRF") << "narrow+list" << "lstListe" << "F F" << "lstListe" << "highlight" << "FRF";
     QTest::newRow("a keypad digit closes the list, keys the digit") << "narrow+list" << "lstListe" << "KP_5"
                                                                     << "ReadOut(1)" << "list" << "0";
+    QTest::newRow("a shortcut closes the list") << "narrow+list" << "lstListe" << "Ctrl+C" << "ReadOut(1)" << "list"
+                                                << "0";
     QTest::newRow("Tab leaves the list closed") << "narrow+list" << "lstListe" << "Tab" << "lblFermer(3)" << "list"
                                                 << "0";
     QTest::newRow("Space on paramètres opens the panel on its list") << "narrow" << "lblFermer(2)" << "Space"

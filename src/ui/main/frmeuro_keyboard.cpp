@@ -69,12 +69,17 @@ void FrmEuro::addShortcut(const QList<QKeySequence> &keys, const std::function<v
 {
     // The window's own: it works wherever the focus is in the window, before the focused
     // control sees the key, and never reaches the calculator as a key.
+    // Like any key that is not the drop list's own, a shortcut closes the list first.
+    const auto closeThenRun = [this, run] {
+        closeDropList();
+        run();
+    };
     for (const QKeySequence &key : keys) {
         auto *shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, run);
+        connect(shortcut, &QShortcut::activated, this, closeThenRun);
         // One key stroke may match two of the sequences (Ctrl and "+" is also Ctrl, Shift
         // and "=" on many layouts): it still runs once.
-        connect(shortcut, &QShortcut::activatedAmbiguously, this, run);
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, closeThenRun);
     }
 }
 
