@@ -1,4 +1,5 @@
-# Fails when a source file includes from a folder above its own in the folder stack.
+# Fails when a source file includes from a folder above its own in the folder stack, with
+# quotes or angle brackets.
 #   cmake -DSOURCE_DIR=<src> -P IncludeDirection.cmake
 # Levels from the bottom; folders joined by "|" share a level and do not include each other.
 set(levels
@@ -35,9 +36,10 @@ foreach(source IN LISTS sources)
     list(APPEND faults "${source}: its folder is not in the stack")
     continue()
   endif()
-  file(STRINGS "${SOURCE_DIR}/${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  # Quotes or angle brackets: "engine/amount.h" and <engine/amount.h> name the same file.
+  file(STRINGS "${SOURCE_DIR}/${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
   foreach(line IN LISTS lines)
-    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" included "${line}")
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]+)[\">].*" "\\1" included "${line}")
     if(NOT EXISTS "${SOURCE_DIR}/${included}")
       continue() # a generated or local file, not one of the stack's
     endif()
