@@ -266,6 +266,7 @@ void TestKeyboard::everyKeyFocusesTheInputDisplay_data()
     QTest::newRow("typing digit, currency input") << 1 << "cmdPlan" << "5";
     QTest::newRow("keypad digit, currency input") << 1 << "lstListe" << "KP_5";
     QTest::newRow("letter, currency input") << 1 << "ReadOut(0)" << "A";
+    QTest::newRow("arrow on the other display") << 1 << "ReadOut(0)" << "Left";
     QTest::newRow("typing digit, euro input") << 0 << "cmdPlan" << "5";
     QTest::newRow("keypad Enter, euro input") << 0 << "ReadOut(1)" << "KP_Enter";
     QTest::newRow("Delete, euro input") << 0 << "txtOperations" << "Delete";

@@ -31,7 +31,7 @@ void DisplayBox::keyPressEvent(QKeyEvent *event)
     const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const Euro::KeyAction action =
         Euro::keyAction(Euro::virtualKeyCode(*event), shortcut ? QString() : event->text());
-    if (action.command != Euro::KeyCommand::None) {
+    if (action.command != Euro::KeyCommand::None || (!shortcut && m_keyedInto && !m_keyedInto())) {
         event->ignore();
         return;
     }

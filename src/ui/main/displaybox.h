@@ -6,12 +6,16 @@
 // swallow) go on to the window as Qt passes them. A double click selects the whole amount; a dropped text is offered as one.
 
 #include <QLineEdit>
+#include <functional>
 
 class DisplayBox : public QLineEdit
 {
     Q_OBJECT
 public:
     explicit DisplayBox(QWidget *parent);
+    // Whether this is the display keyed into: the other one keeps no key of its own, every
+    // key brings the focus back to the display keyed into.
+    void setKeyedInto(std::function<bool()> keyedInto) { m_keyedInto = std::move(keyedInto); }
 
 Q_SIGNALS:
     void textDropped(const QString &text);
@@ -23,4 +27,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+
+private:
+    std::function<bool()> m_keyedInto;
 };

@@ -145,6 +145,8 @@ void KeypadPanel::createDisplays()
     m_ui.ReadOut[1]->setFont(tahoma(9, false));
     m_ui.ReadOut[1]->setStyleSheet(Panels::flatWhiteBox());
     m_ui.ReadOut[1]->setAccessibleName(QStringLiteral("Montant en devise"));
+    for (qint16 i = 0; i < qint16(m_ui.ReadOut.size()); ++i)
+        m_ui.ReadOut[size_t(i)]->setKeyedInto([this, i] { return m_calculator.state().InputDisplay == i; });
     for (DisplayBox *display : m_ui.ReadOut) {
         display->setText(QStringLiteral("0"));
         display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
