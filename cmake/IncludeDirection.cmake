@@ -3,11 +3,11 @@
 #   cmake -DSOURCE_DIR=<src> -P IncludeDirection.cmake
 # Levels from the bottom; folders joined by "|" share a level and do not include each other.
 set(levels
-  "platform"
   "tape"
   "engine"
+  "platform"
   "ui/kit"
-  "ui/intro|ui/about|ui/print"
+  "ui/about"
   "ui/main"
   "app")
 

@@ -2,7 +2,7 @@
 
 #include "app/commandline.h"
 #include "ui/kit/fonts.h"
-#include "ui/intro/frmintro.h"
+#include "app/frmintro.h"
 #include "app/instanceguard.h"
 #include "ui/kit/messageboxes.h"
 #include "ui/kit/resources.h"

@@ -1,6 +1,6 @@
 #include "tape/tape.h"
 
-#include "platform/clock.h"
+#include "tape/clock.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 // and the program started for real on a fresh account.
 
 #include "ui/kit/fonts.h"
-#include "ui/intro/frmintro.h"
+#include "app/frmintro.h"
 #include "app/instanceguard.h"
 #include "ui/kit/settings.h"
 #include "ui/kit/twips.h"

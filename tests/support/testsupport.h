@@ -2,7 +2,7 @@
 // Shared test fixtures: capture message boxes, fix the clock, use a throw-away settings folder.
 
 #include "engine/msgbox.h"
-#include "platform/clock.h"
+#include "tape/clock.h"
 
 #include <QDateTime>
 #include <QList>

@@ -5,8 +5,8 @@
 #include "platform/printdialog.h"
 #include "support/processes.h"
 #include "support/testsupport.h"
-#include "ui/print/tapeprinter.h"
-#include "ui/print/tapefile.h"
+#include "ui/main/tapeprinter.h"
+#include "ui/main/tapefile.h"
 #include "platform/savedialog.h"
 
 #include <QPrinter>

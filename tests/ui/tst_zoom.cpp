@@ -4,7 +4,7 @@
 #include "support/keysequence.h"
 #include "support/layoutchecks.h"
 #include "ui/about/frmabout.h"
-#include "ui/intro/frmintro.h"
+#include "app/frmintro.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/zoom.h"
 #include "windowfixture.h"

@@ -11,7 +11,7 @@
 #include "engine/ratecheck.h"
 #include "engine/spokenamount.h"
 #include "platform/topmost.h"
-#include "ui/print/tapeprinter.h"
+#include "ui/main/tapeprinter.h"
 #include "ui/main/displayfit.h"
 #include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"

@@ -12,7 +12,7 @@
 #include "ui/main/displaybox.h"
 #include "ui/main/tapepanel.h"
 #include "engine/numbertext.h"
-#include "ui/print/tapefile.h"
+#include "ui/main/tapefile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 // the tape's lines as the tape box shows them. The file is replaced whole or not at all: a
 // failed write leaves an existing file as it was and says so, naming the file.
 
-#include "ui/print/tapeprinter.h"
+#include "ui/main/tapeprinter.h"
 
 #include <QString>
 

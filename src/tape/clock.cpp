@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "tape/clock.h"
 
 #include <utility>
 

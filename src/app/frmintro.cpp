@@ -1,10 +1,10 @@
-#include "ui/intro/frmintro.h"
+#include "app/frmintro.h"
 
 #include "ui/kit/euro.h"
 #include "ui/kit/settings.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/version.h"
-#include "platform/clock.h"
+#include "tape/clock.h"
 #include "platform/topmost.h"
 #include "ui/kit/windowkit.h"
 

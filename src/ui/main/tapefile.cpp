@@ -1,7 +1,7 @@
-#include "ui/print/tapefile.h"
+#include "ui/main/tapefile.h"
 
 #include "engine/msgbox.h"
-#include "platform/clock.h"
+#include "tape/clock.h"
 #include "platform/savedialog.h"
 #include "ui/kit/messageboxes.h"
 

@@ -1,7 +1,7 @@
-#include "ui/print/tapeprinter.h"
+#include "ui/main/tapeprinter.h"
 
 #include "engine/msgbox.h"
-#include "platform/clock.h"
+#include "tape/clock.h"
 #include "platform/printdialog.h"
 #include "tape/tape.h"
 #include "ui/kit/messageboxes.h"
