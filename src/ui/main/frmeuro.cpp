@@ -143,7 +143,7 @@ void FrmEuro::Form_Load()
     m_calculator.loadRates([&storedRate](const QString &code) { return storedRate(code, code); });
 
     const QString startCode = Euro::StartCurrencyCode.toString();
-    ui.lblDevise->setText(startCode);
+    keypad().lblDevise->setText(startCode);
     // The start values of the calculator, then "0," into both displays.
     m_calculator.start(storedRate(Euro::KeyStartRate, startCode));
     // The calculator starts kept on top.

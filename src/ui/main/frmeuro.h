@@ -11,6 +11,7 @@
 #include "engine/calculator.h"
 #include "engine/keymap.h"
 #include "tape/tape.h"
+#include "ui/main/keypadpanel.h"
 #include "ui/kit/windowplacement.h"
 
 #include <QWidget>
@@ -19,13 +20,10 @@
 
 class CodeList;
 class ControlKeys;
-class DisplayBox;
 class ParametersPanel;
 class PointerWatch;
 class TapePanel;
-class HintLabel;
 class KeyLabel;
-class KeypadPanel;
 class QFocusFrame;
 class QKeyEvent;
 class QLabel;
@@ -123,28 +121,23 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // The panels, the drop list and the window's own bottom row, under their own names;
-    // the panels' controls that the window's routines tie together are named here too.
+    // The panels, the drop list and the window's own bottom row, under their own names.
     struct Controls {
         KeypadPanel *Frame1 = nullptr;
         ParametersPanel *fraParametres = nullptr;
         TapePanel *fraPapier = nullptr;
-
-        std::array<DisplayBox *, 2> ReadOut{};
-        std::array<QRadioButton *, 2> optCalcul{};
-        HintLabel *lblDevise = nullptr;
-        KeyLabel *Label2 = nullptr;
-        std::array<KeyLabel *, 4> lblFermer{};
-        HintLabel *lblInfo = nullptr;
-
-
-
         CodeList *lstListe = nullptr;
         std::array<QLabel *, 3> Label3{};
         QPushButton *cmdPlan = nullptr;
         QPushButton *cmdEffacer = nullptr;
         QPushButton *cmdImprimer = nullptr;
     };
+
+    // The keypad's controls that the window's routines tie together, through their panel.
+    const KeypadPanel::Controls &keypad() const;
+    // lblFermer(Index), the panel switches, each where its panel has it: 0 closes the
+    // parameters, 1 the tape, 2 opens the parameters and 3 the tape.
+    std::array<KeyLabel *, 4> lblFermer() const;
 
     void createFrames();
     void createWindowControls();

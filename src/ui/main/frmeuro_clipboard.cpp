@@ -45,8 +45,8 @@ QString copiedAmount(QString text)
 
 int FrmEuro::displayIndex(const QObject *object) const
 {
-    for (size_t i = 0; i < ui.ReadOut.size(); ++i) {
-        if (object && object == ui.ReadOut[i])
+    for (size_t i = 0; i < keypad().ReadOut.size(); ++i) {
+        if (object && object == keypad().ReadOut[i])
             return int(i);
     }
     return -1;
@@ -60,7 +60,7 @@ QString FrmEuro::amountToCopy(int display) const
     if (display == 1)
         order = {1, 0};
     for (const int i : order) {
-        const QLineEdit *box = ui.ReadOut[size_t(i)];
+        const QLineEdit *box = keypad().ReadOut[size_t(i)];
         if (box->hasSelectedText())
             return box->selectedText() == box->text() ? copiedAmount(box->text()) : box->selectedText();
     }
@@ -148,7 +148,7 @@ void FrmEuro::showDisplayMenu(int display, const QPoint &at)
     both->setEnabled(!m_calculator.ReadOut(0).isEmpty() && !m_calculator.ReadOut(1).isEmpty());
     menu.addSeparator();
     addZoomActions(menu);
-    menu.exec(ui.ReadOut[size_t(display)]->mapToGlobal(at));
+    menu.exec(keypad().ReadOut[size_t(display)]->mapToGlobal(at));
 }
 
 void FrmEuro::saveTapeToFile() { Euro::saveTape(this, m_tape.text(), m_calculator.modeLine()); }

@@ -72,23 +72,24 @@ FrmEuro::FrmEuro(QWidget *parent)
 void FrmEuro::createFrames()
 {
     ui.Frame1 = new KeypadPanel(m_calculator, this);
-    const KeypadPanel::Controls &keypad = ui.Frame1->ui();
-    ui.ReadOut = keypad.ReadOut;
-    ui.optCalcul = keypad.optCalcul;
-    ui.lblDevise = keypad.lblDevise;
-    ui.Label2 = keypad.Label2;
-    ui.lblFermer[2] = keypad.lblFermer2;
-    ui.lblFermer[3] = keypad.lblFermer3;
-    ui.lblInfo = keypad.lblInfo;
     connect(ui.Frame1, &KeypadPanel::keyClicked, this, &FrmEuro::runKeyAction);
     ui.fraParametres = new ParametersPanel(m_calculator, this);
-    ui.lblFermer[0] = ui.fraParametres->ui().lblFermer;
     connect(ui.fraParametres, &ParametersPanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
     ui.fraPapier = new TapePanel(m_tape, this);
-    ui.lblFermer[1] = ui.fraPapier->ui().lblFermer;
     connect(ui.fraPapier, &TapePanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
     connect(ui.fraPapier, &TapePanel::saveRequested, this, &FrmEuro::saveTapeToFile);
     addAction(ui.fraPapier->saveAction()); // Ctrl+S anywhere in the window
+}
+
+const KeypadPanel::Controls &FrmEuro::keypad() const
+{
+    return ui.Frame1->ui();
+}
+
+std::array<KeyLabel *, 4> FrmEuro::lblFermer() const
+{
+    return {ui.fraParametres->ui().lblFermer, ui.fraPapier->ui().lblFermer, keypad().lblFermer2,
+            keypad().lblFermer3};
 }
 
 void FrmEuro::createWindowControls()
@@ -114,7 +115,7 @@ void FrmEuro::createWindowControls()
 
     // Spoken names: a control says its caption and gives its hint as description; one
     // whose caption tells nothing ("...", "X", spaced letters) says its hint instead.
-    for (KeyLabel *panelSwitch : ui.lblFermer)
+    for (KeyLabel *panelSwitch : lblFermer())
         panelSwitch->setAccessibleName(panelSwitch->toolTip());
     for (QWidget *widget : findChildren<QWidget *>()) {
         if (!widget->accessibleName().isEmpty() || widget->toolTip().isEmpty())
@@ -137,13 +138,17 @@ void FrmEuro::setFocusOrder()
     // the parameters panel in its place), the tape panel beside it, then the window's
     // bottom row. The panel switches and the drop list's button are stops too: without
     // them nobody could change the currency or open a panel from the keyboard.
+    const KeypadPanel::Controls &k = keypad();
     const ParametersPanel::Controls &p = ui.fraParametres->ui();
-    QList<QWidget *> order{ui.optCalcul[0],  ui.ReadOut[0],   ui.optCalcul[1],  ui.ReadOut[1],  ui.Label2,
-                           ui.lstListe,      ui.lblFermer[3], ui.lblFermer[2],  ui.lblFermer[0], p.lstPays,
-                           p.cmdTaux,        p.txtTaux,       p.optDecimal[0],  p.optDecimal[1], ui.lblFermer[1],
-                           ui.fraPapier->ui().txtOperations, ui.cmdPlan,      ui.cmdEffacer,    ui.cmdImprimer};
+    const std::array<KeyLabel *, 4> switches = lblFermer();
+    QList<QWidget *> order{k.optCalcul[0], k.ReadOut[0],   k.optCalcul[1],  k.ReadOut[1],
+                           k.Label2,       ui.lstListe,    switches[3],     switches[2],
+                           switches[0],    p.lstPays,      p.cmdTaux,       p.txtTaux,
+                           p.optDecimal[0], p.optDecimal[1], switches[1],   ui.fraPapier->ui().txtOperations,
+                           ui.cmdPlan,     ui.cmdEffacer,  ui.cmdImprimer};
     order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
-    for (KeyLabel *stop : {ui.Label2, ui.lblFermer[0], ui.lblFermer[1], ui.lblFermer[2], ui.lblFermer[3]})
+    k.Label2->setFocusPolicy(Qt::TabFocus);
+    for (KeyLabel *stop : switches)
         stop->setFocusPolicy(Qt::TabFocus);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
@@ -154,12 +159,13 @@ void FrmEuro::setPointers()
     // The program's own pointing hand; its hot spot is the fingertip.
     const QCursor hand(Euro::pngPixmap(QStringLiteral(":/pecunio/cursors/hand.png")), 12, 1);
     const ParametersPanel::Controls &p = ui.fraParametres->ui();
-    QList<QWidget *> pointing{ui.Label2,       ui.lstListe,     p.lstPays,       p.cmdTaux,       ui.cmdPlan,
-                              ui.cmdEffacer,   ui.cmdImprimer,  ui.optCalcul[0], ui.optCalcul[1], p.optDecimal[0],
-                              p.optDecimal[1]};
+    const KeypadPanel::Controls &k = keypad();
+    QList<QWidget *> pointing{k.Label2,        ui.lstListe,    p.lstPays,      p.cmdTaux,
+                              ui.cmdPlan,      ui.cmdEffacer,  ui.cmdImprimer, k.optCalcul[0],
+                              k.optCalcul[1],  p.optDecimal[0], p.optDecimal[1]};
     for (KeyLabel *key : ui.Frame1->keys())
         pointing.append(key);
-    for (KeyLabel *panelSwitch : ui.lblFermer)
+    for (KeyLabel *panelSwitch : lblFermer())
         pointing.append(panelSwitch);
     pointing.removeAll(nullptr); // deferred controls not built yet
     for (QWidget *widget : pointing)
@@ -173,22 +179,24 @@ void FrmEuro::createFixedConnections()
     for (qint16 i = 0; i < 2; ++i) {
         // An option runs its routine when it becomes the chosen one, by the mouse, the
         // keyboard or the program.
-        connect(ui.optCalcul[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(keypad().optCalcul[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 optCalcul_Click(i);
         });
     }
 
-    for (qint16 i = 0; i < qint16(ui.lblFermer.size()); ++i)
-        connect(ui.lblFermer[size_t(i)], &KeyLabel::clicked, this, [this, i] { lblFermer_Click(i); });
+    const std::array<KeyLabel *, 4> switches = lblFermer();
+    for (qint16 i = 0; i < qint16(switches.size()); ++i)
+        connect(switches[size_t(i)], &KeyLabel::clicked, this, [this, i] { lblFermer_Click(i); });
     connect(ui.cmdPlan, &QPushButton::clicked, this, &FrmEuro::cmdPlan_Click);
-    connect(ui.Label2, &KeyLabel::clicked, this, &FrmEuro::Label2_Click);
+    connect(keypad().Label2, &KeyLabel::clicked, this, &FrmEuro::Label2_Click);
 
-    for (int i = 0; i < int(ui.ReadOut.size()); ++i) {
-        ui.ReadOut[size_t(i)]->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(ui.ReadOut[size_t(i)], &QWidget::customContextMenuRequested, this,
+    for (int i = 0; i < int(keypad().ReadOut.size()); ++i) {
+        DisplayBox *display = keypad().ReadOut[size_t(i)];
+        display->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(display, &QWidget::customContextMenuRequested, this,
                 [this, i](const QPoint &at) { showDisplayMenu(i, at); });
-        connect(ui.ReadOut[size_t(i)], &DisplayBox::textDropped, this, [this](const QString &text) {
+        connect(display, &DisplayBox::textDropped, this, [this](const QString &text) {
             if (ui.fraParametres->isHidden())
                 pasteAmount(text, AmountSource::Drop);
         });
@@ -204,11 +212,11 @@ void FrmEuro::createFixedConnections()
     connect(m_controlKeys, &ControlKeys::keyboardUsed, this, [this] { showFocusRing(true); });
     for (QWidget *control : {static_cast<QWidget *>(ui.cmdPlan), static_cast<QWidget *>(ui.cmdEffacer),
                              static_cast<QWidget *>(ui.cmdImprimer), static_cast<QWidget *>(p.cmdTaux),
-                             static_cast<QWidget *>(p.txtTaux), static_cast<QWidget *>(ui.Label2)})
+                             static_cast<QWidget *>(p.txtTaux), static_cast<QWidget *>(keypad().Label2)})
         m_controlKeys->watch(control);
-    for (KeyLabel *panelSwitch : ui.lblFermer)
+    for (KeyLabel *panelSwitch : lblFermer())
         m_controlKeys->watch(panelSwitch);
-    m_controlKeys->watchGroup({ui.optCalcul[0], ui.optCalcul[1]});
+    m_controlKeys->watchGroup({keypad().optCalcul[0], keypad().optCalcul[1]});
     m_controlKeys->watchGroup({p.optDecimal[0], p.optDecimal[1]});
     createShortcuts();
     m_pointerWatch = new PointerWatch(this);

@@ -49,8 +49,8 @@ void FrmEuro::setUpKeyboardFocus()
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
     // The window opens with the focus where the keys go, on the display keyed into.
     const qint16 input = m_calculator.state().InputDisplay;
-    if (input >= 0 && input < qint16(ui.ReadOut.size()))
-        ui.ReadOut[size_t(input)]->setFocus();
+    if (input >= 0 && input < qint16(keypad().ReadOut.size()))
+        keypad().ReadOut[size_t(input)]->setFocus();
 }
 
 bool FrmEuro::inSight(const QWidget *widget) const
@@ -106,15 +106,15 @@ void FrmEuro::pressedOn(QWidget *target)
     // A press anywhere else in the window closes the drop list; the "<" box closes it by
     // its own click. The press goes on to what it was on.
     CodeList *list = ui.lstListe;
-    if (list && list->isVisible() && target != list && !list->isAncestorOf(target) && target != ui.Label2)
+    if (list && list->isVisible() && target != list && !list->isAncestorOf(target) && target != keypad().Label2)
         closeDropList();
 }
 
 void FrmEuro::focusInputDisplay()
 {
     const qint16 input = m_calculator.state().InputDisplay;
-    if (input >= 0 && input < qint16(ui.ReadOut.size()) && ui.ReadOut[size_t(input)]->isVisibleTo(this))
-        ui.ReadOut[size_t(input)]->setFocus(Qt::OtherFocusReason);
+    if (input >= 0 && input < qint16(keypad().ReadOut.size()) && keypad().ReadOut[size_t(input)]->isVisibleTo(this))
+        keypad().ReadOut[size_t(input)]->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmEuro::showFocusRing(bool shown)

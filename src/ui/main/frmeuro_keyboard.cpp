@@ -120,8 +120,8 @@ void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
     // Any key brings the focus back to the display keyed into. A hidden display cannot
     // take it; that is fine.
     const qint16 input = m_calculator.state().InputDisplay;
-    if (input >= 0 && input < qint16(ui.ReadOut.size()) && ui.ReadOut[size_t(input)]->isVisibleTo(this))
-        ui.ReadOut[size_t(input)]->setFocus();
+    if (input >= 0 && input < qint16(keypad().ReadOut.size()) && keypad().ReadOut[size_t(input)]->isVisibleTo(this))
+        keypad().ReadOut[size_t(input)]->setFocus();
     runKeyAction(action);
 }
 

@@ -35,7 +35,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 0: // close the parameters
         ui.fraParametres->hide();
         ui.Frame1->show();
-        ui.lblInfo->setText(ui.fraParametres->closeChoices());
+        keypad().lblInfo->setText(ui.fraParametres->closeChoices());
         focusInputDisplay();
         break;
     case 1: // hide the tape
@@ -140,7 +140,7 @@ void FrmEuro::lstListe_Click()
     }
     currencyList()->hide();
     focusInputDisplay();
-    ui.lblDevise->setText(picked);
+    keypad().lblDevise->setText(picked);
 
     // Both displays back to zero, and a tape heading naming the new currency.
     m_calculator.selectCurrency(picked);
