@@ -5,6 +5,7 @@
 #include "engine/numbertext.h"
 #include "engine/pastedamount.h"
 #include "engine/rounding.h"
+#include "engine/spokenamount.h"
 #include "tape/tape.h"
 
 namespace {
@@ -202,12 +203,33 @@ QString Calculator::inputUnitCode() const
     return m_state.InputDisplay == 0 ? QStringLiteral("EUR") : m_state.CurrencyCode;
 }
 
+QString Calculator::convertedUnitCode() const
+{
+    return m_state.InputDisplay == 0 ? m_state.CurrencyCode : QStringLiteral("EUR");
+}
+
+bool Calculator::conversionOverflows() const
+{
+    return m_lastConversion.known && m_lastConversion.result && m_lastConversion.result->isEmpty();
+}
+
 void Calculator::Cancel_Click()
 {
     m_state.Operand1 = qint16(0);
     m_state.Operand2 = qint16(0);
     resetEntry();
     m_tape.appendClearBlock(modeLine());
+}
+
+void Calculator::clearTape()
+{
+    m_tape.clearTape(modeLine());
+    // The new tape starts with what is pending, so that what follows adds up.
+    const QString *pending = std::get_if<QString>(&m_state.PendingOperator);
+    if (m_state.OperandCount == 1 && pending && *pending != NoOperator && *pending != Equals) {
+        m_tape.appendOperandLine(displayText(m_state.Operand1));
+        m_tape.appendOperatorLine(*pending);
+    }
 }
 
 void Calculator::CancelEntry_Click()
@@ -228,19 +250,31 @@ void Calculator::Operator_Click(qint16 Index)
         return;
     const QString caption = operatorCaption(Index);
     const int input = m_state.InputDisplay;
+    // Another operator right after a minus taken as a sign corrects the operator: the sign
+    // goes, and the first amount comes back on display, as if the minus had not been pressed.
+    // Before any amount, the sign waits for one and the key changes nothing.
+    if (isText(m_state.LastInputKind, Neg)) {
+        if (m_state.OperandCount == 0)
+            return;
+        dropSign();
+    }
     const QString t = ReadOut(input);
 
     m_state.EntryText = t;
-    m_tape.appendOperandLine(t);
-    if (isText(m_state.LastInputKind, Nums))
+    // Cleared with CE, the entry counts as an amount of zero.
+    const bool amountKeyed = isText(m_state.LastInputKind, Nums) || isText(m_state.LastInputKind, EntryCleared);
+    if (amountKeyed)
         ++m_state.OperandCount;
 
+    // A minus taken as a sign is the sign of the next amount: the tape writes it with that
+    // amount, and nothing now.
     std::optional<QString> refused;
     switch (m_state.OperandCount) {
     case 0:
-        if (op == Operator::Subtract && !isText(m_state.LastInputKind, Neg)) {
+        if (op == Operator::Subtract) {
             setReadOut(input, Minus + t);
             m_state.LastInputKind = Neg;
+            return;
         }
         break;
     case 1:
@@ -248,10 +282,10 @@ void Calculator::Operator_Click(qint16 Index)
         // counts as its text.
         if (!showsLastResult())
             m_state.Operand1 = t;
-        if (op == Operator::Subtract && !isText(m_state.LastInputKind, Nums)
-            && !isText(m_state.PendingOperator, Equals)) {
+        if (op == Operator::Subtract && !amountKeyed && !isText(m_state.PendingOperator, Equals)) {
             setReadOut(input, Minus);
             m_state.LastInputKind = Neg;
+            return;
         }
         break;
     default:
@@ -268,6 +302,7 @@ void Calculator::Operator_Click(qint16 Index)
         m_state.PendingOperator = caption;
     }
 
+    m_tape.appendOperandLine(t);
     if (refused) {
         // The tape never states a result that was not computed: the reason stands in its
         // place, then, within a chain, the amount the calculation goes on with.
@@ -278,9 +313,21 @@ void Calculator::Operator_Click(qint16 Index)
         }
     } else if (!isText(m_state.PendingOperator, Equals)) {
         m_tape.appendOperatorLine(caption);
+    } else if (conversionOverflows()) {
+        m_tape.appendTotalBlock(ReadOut(input), Euro::conversionOverflowNote(convertedUnitCode()));
     } else {
         m_tape.appendTotalBlock(ReadOut(input));
     }
+}
+
+void Calculator::dropSign()
+{
+    const int input = m_state.InputDisplay;
+    const QString restored = displayText(m_state.Operand1);
+    setReadOut(input, restored);
+    if (std::holds_alternative<Amount>(m_state.Operand1))
+        m_lastResult = {input, restored}; // the result shown again keeps its exact value
+    m_state.LastInputKind = Ops;
 }
 
 bool Calculator::showsLastResult() const
@@ -348,9 +395,8 @@ void Calculator::ReadOut_Change(qint16 Index)
         last.rate = m_state.CurrentRate;
         last.result = convert(sourceText, fromCurrency);
     }
-    // An entry without digits yet ("-", ",") leaves the converted display as it was; a
-    // conversion beyond the largest magnitude empties it, without a message, rather than
-    // keep an amount that belongs to another input.
+    // A conversion beyond the largest magnitude empties the converted display rather than
+    // keep an amount that belongs to another input; conversionOverflows() tells why.
     if (last.result)
         setReadOut(target, *last.result);
 }
@@ -360,11 +406,14 @@ std::optional<QString> Calculator::convert(const QString &sourceText, bool fromC
     const Euro::NumberText::ReadResult amount = Euro::NumberText::parse(sourceText);
     if (amount.status == ReadStatus::OutOfRange)
         return QString();
-    if (amount.status != ReadStatus::Number)
+    if (amount.status != ReadStatus::Number && (amount.status != ReadStatus::NoDigits || sourceText.isEmpty()))
         return std::nullopt;
     const std::optional<Amount> &rate = currentRateValue();
     if (!rate || (fromCurrency && sgn(*rate) == 0))
         return std::nullopt;
+    // An entry without digits yet ("-", ",", "-,") counts as zero, and so does its conversion.
+    if (amount.status == ReadStatus::NoDigits)
+        return Euro::NumberText::format(Amount(0));
     // Computed once on the exact amount and rate, rounded once.
     if (fromCurrency)
         mpq_div(m_exactConversion.get_mpq_t(), amount.value.get_mpq_t(), rate->get_mpq_t());

@@ -67,6 +67,8 @@ public:
     void Decimal_Click();
     void Cancel_Click();                  // clear all; appends the clear block
     void CancelEntry_Click();
+    // cmdEffacer_Click: a fresh tape, which starts with the pending amount and operator.
+    void clearTape();
     void Operator_Click(qint16 Index);    // an Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="
     void ReadOut_Change(qint16 Index);    // conversion of the non-input display
     // An amount from elsewhere (pasted, dropped), read as NumberText::readPasted reads it for
@@ -91,8 +93,11 @@ public:
     void loadRates(const Euro::RateTable::Reader &readRate);
     const Euro::RateTable &rates() const { return m_rates; }
 
-    // The code of the input display's unit: "EUR" or CurrencyCode.
+    // The code of the input display's unit: "EUR" or CurrencyCode; and of the other's.
     QString inputUnitCode() const;
+    QString convertedUnitCode() const;
+    // The input display's amount is too large for the converted display, which is empty.
+    bool conversionOverflows() const;
 
     // "Calcul en Euros", or "Calcul en " followed by CurrencyCode.
     QString modeLine() const;
@@ -108,6 +113,9 @@ Q_SIGNALS:
 private:
     // No amount, no operand counted, no operator pending, "0," in both displays.
     void resetEntry();
+    // An operator key right after a minus taken as a sign: the sign goes, the first amount
+    // is shown again.
+    void dropSign();
     // The pending operation on Operand1 and Operand2; when it is refused, Operand1 stays
     // and the reason comes back as the tape writes it.
     std::optional<QString> runPendingOperation();

@@ -47,9 +47,10 @@ void Tape::appendOperandLine(const QString &displayText)
 
 void Tape::appendOperatorLine(const QString &caption) { append(CrLf % caption); }
 
-void Tape::appendTotalBlock(const QString &displayText)
+void Tape::appendTotalBlock(const QString &displayText, const QString &remark)
 {
-    append(CrLf % TotalRule % CrLf % TotalLead % displayAmount(displayText) % CrLf);
+    const QString note = remark.isEmpty() ? QString() : QStringLiteral("  (") % remark % u')';
+    append(CrLf % TotalRule % CrLf % TotalLead % displayAmount(displayText) % note % CrLf);
 }
 
 void Tape::appendRefusedTotal(const QString &reason)

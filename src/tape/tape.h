@@ -22,7 +22,8 @@ public:
     void appendClearBlock(const QString &modeLine);    // clear all
     void appendOperandLine(const QString &displayText);
     void appendOperatorLine(const QString &caption);
-    void appendTotalBlock(const QString &displayText);
+    // A remark, when given, follows the result in brackets on the same line.
+    void appendTotalBlock(const QString &displayText, const QString &remark = QString());
     // The total block of an operation that was refused: the reason ("Division par zéro")
     // stands where the result would.
     void appendRefusedTotal(const QString &reason);

@@ -128,8 +128,14 @@ void TestCurrencies::spokenPair_data()
     row("2 is plural, feminine names", "2", "ESP", "0,01", "EUR", "2 pesetas espagnoles, soit 0,01 euro");
     row("a negative amount by its size", "-5", "GRD", "-0,01", "EUR", "-5 drachmes grecques, soit -0,01 euro");
     row("exponent form", "1E+15", "ITL", "5,16E+11", "EUR", "1E+15 lires italiennes, soit 5,16E+11 euros");
-    row("an emptied other display: the own amount alone", "1E+300", "EUR", "", "LUF", "1E+300 euros");
-    row("a sign alone says nothing", "-", "FRF", "0", "EUR", "");
+    row("an emptied other display says why", "1E+300", "EUR", "", "LUF",
+        "1E+300 euros, conversion en francs luxembourgeois impossible : dépassement de capacité");
+    row("an emptied display says why", "", "EUR", "1E+300", "LUF",
+        "conversion en euros impossible : dépassement de capacité");
+    row("a sign alone counts as zero", "-", "FRF", "0", "EUR", "0 franc français (signe moins en attente), soit 0 euro");
+    row("beside a sign alone", "0", "EUR", "-,", "FRF", "0 euro, soit 0 franc français (signe moins en attente)");
+    row("a comma alone counts as zero", ",", "DEM", "0", "EUR", "0 mark allemand, soit 0 euro");
+    row("text that is no amount says nothing", "abc", "FRF", "0", "EUR", "");
 }
 
 void TestCurrencies::spokenPair()

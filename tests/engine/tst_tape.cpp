@@ -1,6 +1,7 @@
 // The operations tape: every block to the character, and the record of a calculation.
 
 #include "engine/calculator.h"
+#include "engine/numbertext.h"
 #include "support/keysequence.h"
 #include "support/testsupport.h"
 #include "tape/tape.h"
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void dateTimeLine();
     void recordOfACalculation();
     void signalsMirrorTheText();
+    void tapeAddsUp_data();
+    void tapeAddsUp();
 };
 
 void TestTape::blocks_data()
@@ -172,6 +175,68 @@ void TestTape::signalsMirrorTheText()
     QCOMPARE(pieces.size(), 2);
     QCOMPARE(pieces.at(0).at(0).toString(), QStringLiteral("\r\n          6"));
     QCOMPARE(pieces.at(1).at(0).toString(), QStringLiteral("\r\n        ----------\r\n=        11\r\n"));
+}
+
+void TestTape::tapeAddsUp_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("totals");
+    QTest::newRow("sign after an operator") << "5 X - - 3 =" << 1;
+    QTest::newRow("sign first") << "- 5 + 8 =" << 1;
+    QTest::newRow("sign while = is pending") << "2 + 3 = - 4 + 1 =" << 2;
+    QTest::newRow("sign in a chain") << "2 0 - 8 X - 2 + - 1 0 =" << 1;
+    QTest::newRow("clear entry") << "1 2 + 5 CE + 3 =" << 1;
+    QTest::newRow("tape cleared mid-calculation") << "5 0 + Effacer 1 0 0 =" << 1;
+    QTest::newRow("tape cleared during a sign") << "5 0 X - Effacer 2 =" << 1;
+    QTest::newRow("tape cleared after a result") << "2 X 3 = Effacer + 4 =" << 1;
+    QTest::newRow("tape cleared mid-chain") << "2 + 3 X Effacer 4 =" << 1;
+}
+
+void TestTape::tapeAddsUp()
+{
+    // A person adds the tape up from its last heading on, left to right: each total is what
+    // the amounts and operators above it make.
+    QFETCH(QString, keys);
+    QFETCH(int, totals);
+    Tape tape;
+    Calculator calc(tape);
+    calc.start(QStringLiteral("6,55957"));
+    tape.startHeader(calc.modeLine());
+    TestKeys::press(calc, keys);
+
+    std::optional<Amount> running;
+    QChar pending;
+    int checked = 0;
+    for (const QString &line : tape.text().split(QStringLiteral("\r\n"))) {
+        if (Tape::isHeadingLine(line)) {
+            running.reset();
+        } else if (line.startsWith(QStringLiteral("          "))) {
+            const std::optional<Amount> amount = Euro::NumberText::read(line.trimmed());
+            QVERIFY2(amount, qPrintable(line));
+            if (!running)
+                running = *amount;
+            else if (pending == u'+')
+                *running += *amount;
+            else if (pending == u'-')
+                *running -= *amount;
+            else if (pending == u'X')
+                *running *= *amount;
+            else if (pending == u'/')
+                *running /= *amount;
+            else
+                QFAIL(qPrintable(QStringLiteral("an amount follows an amount: ") + line));
+            pending = QChar();
+        } else if (line.size() == 1) {
+            QVERIFY2(running, "an operator before any amount");
+            pending = line[0];
+        } else if (line.startsWith(u'=')) {
+            QVERIFY2(running, "a total before any amount");
+            QCOMPARE(Euro::NumberText::format(*running), line.mid(1).trimmed());
+            running.reset();
+            ++checked;
+        }
+    }
+    QCOMPARE(checked, totals);
 }
 
 QTEST_GUILESS_MAIN(TestTape)

@@ -573,10 +573,12 @@ void TestFrmEuroLifecycle::clearingTheTapeKeepsTheCalculation()
     clickKeys(loaded, QStringLiteral("lblBouton(8) Operator(1)"));
     QTest::mouseClick(loaded.control(QStringLiteral("cmdEffacer")), Qt::LeftButton);
     auto *box = loaded.control<QPlainTextEdit>(QStringLiteral("txtOperations"));
-    QCOMPARE(box->toPlainText(), QStringLiteral("08/12/2026 - 07:24\n-------------------------\n\nCalcul en FRF\n"));
+    // The new tape starts with the pending amount and operator.
+    QCOMPARE(box->toPlainText(),
+             QStringLiteral("08/12/2026 - 07:24\n-------------------------\n\nCalcul en FRF\n\n          8\n+"));
     clickKeys(loaded, QStringLiteral("lblBouton(2) Operator(4)"));
     QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("10"));
-    QVERIFY(box->toPlainText().endsWith(QStringLiteral("\n\n          2\n        ----------\n=        10\n")));
+    QVERIFY(box->toPlainText().endsWith(QStringLiteral("\n+\n          2\n        ----------\n=        10\n")));
     QCOMPARE(loaded.window->tape().text().count(QStringLiteral("\r\n")), box->toPlainText().count(u'\n'));
 }
 

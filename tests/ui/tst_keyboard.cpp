@@ -506,7 +506,7 @@ void TestKeyboard::focusedControlKeys_data()
     QTest::newRow("Space presses keep-on-top") << "narrow" << "cmdPlan" << "Space" << "cmdPlan" << "keep on top"
                                                << "0";
     QTest::newRow("Space presses the tape's Effacer") << "wide" << "cmdEffacer" << "Space" << "cmdEffacer"
-                                                      << "tape has +" << "no";
+                                                      << "tape cleared" << "yes";
     QTest::newRow("a keypad digit on an option keys the digit") << "narrow" << "optCalcul(0)" << "KP_5"
                                                                 << "ReadOut(1)" << "display" << "5,";
     QTest::newRow("Enter on a button is the equals key") << "narrow" << "cmdPlan" << "Return" << "ReadOut(1)"
@@ -573,7 +573,9 @@ void TestKeyboard::focusedControlKeys()
         {QStringLiteral("input"), QString::number(state.InputDisplay)},
         {QStringLiteral("decimals"), QString::number(state.DecimalPlaces)},
         {QStringLiteral("keep on top"), QString::number(state.KeepOnTop)},
-        {QStringLiteral("tape has +"), QString::fromLatin1(tape.contains(QLatin1String("\n+")) ? "yes" : "no")},
+        // A cleared tape has an empty line between its rule and its mode line; the start's has none.
+        {QStringLiteral("tape cleared"),
+         QString::fromLatin1(tape.contains(QLatin1String("-------------------------\r\n\r\nCalcul")) ? "yes" : "no")},
         {QStringLiteral("display"), window.calculator().ReadOut(1)},
         {QStringLiteral("currency"), state.CurrencyCode},
         {QStringLiteral("parameters"), QString::number(w.control(QStringLiteral("fraParametres"))->isVisible())},

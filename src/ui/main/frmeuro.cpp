@@ -224,6 +224,6 @@ void FrmEuro::Operator_Click(qint16 Index) { m_calculator.Operator_Click(Index);
 
 // ---- Tape commands
 
-void FrmEuro::cmdEffacer_Click() { m_tape.clearTape(m_calculator.modeLine()); }
+void FrmEuro::cmdEffacer_Click() { m_calculator.clearTape(); }
 
 void FrmEuro::cmdImprimer_Click() { Euro::printTape(this, m_tape.text(), m_calculator.modeLine()); }
