@@ -8,6 +8,8 @@
 #include "engine/spokenamount.h"
 #include "tape/tape.h"
 
+#include <algorithm>
+
 namespace {
 
 using Euro::NumberText::ReadStatus;
@@ -219,6 +221,32 @@ void Calculator::Cancel_Click()
     m_state.Operand2 = qint16(0);
     resetEntry();
     m_tape.appendClearBlock(modeLine());
+}
+
+void Calculator::eraseLastDigit()
+{
+    // Only an amount being keyed loses a digit; a result, an amount after an operator or
+    // one in the exponent form is cleared as CE clears it.
+    const int input = m_state.InputDisplay;
+    const QString t = ReadOut(input);
+    if (!isText(m_state.LastInputKind, Nums) || t.contains(u'E')) {
+        CancelEntry_Click();
+        return;
+    }
+    QString erased;
+    if (!m_state.DecimalTyped) {
+        erased = t.chopped(2) + u','; // "1234," keeps its comma at the end: "123,"
+    } else if (t.endsWith(u',')) {
+        m_state.DecimalTyped = 0; // the comma keyed goes; the entry form still shows one
+        erased = t;
+    } else {
+        erased = t.chopped(1);
+    }
+    if (!std::any_of(erased.cbegin(), erased.cend(), [](QChar c) { return c.isDigit(); })) {
+        CancelEntry_Click(); // the last digit gone: "0,", an amount of zero
+        return;
+    }
+    setReadOut(input, erased);
 }
 
 void Calculator::clearTape()

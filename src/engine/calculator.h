@@ -67,6 +67,9 @@ public:
     void Decimal_Click();
     void Cancel_Click();                  // clear all; appends the clear block
     void CancelEntry_Click();
+    // Backspace: the last digit or comma of the amount being keyed goes ("1234," gives
+    // "123,", the last digit "0,"); on anything else, what CE does.
+    void eraseLastDigit();
     // cmdEffacer_Click: a fresh tape, which starts with the pending amount and operator.
     void clearTape();
     void Operator_Click(qint16 Index);    // an Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="

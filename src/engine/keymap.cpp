@@ -24,7 +24,7 @@ KeyAction keyAction(int keyCode)
     case VkDivide: return {KeyCommand::Operator, OperatorDivide};
     case VkMultiply: return {KeyCommand::Operator, OperatorMultiply};
     case VkSubtract: return {KeyCommand::Operator, OperatorSubtract};
-    case VkBack: return {KeyCommand::ClearEntry};
+    case VkBack: return {KeyCommand::EraseDigit};
     case VkReturn: return {KeyCommand::Operator, OperatorEquals};
     case VkDecimal: return {KeyCommand::Decimal};
     case VkDelete: return {KeyCommand::ClearAll};

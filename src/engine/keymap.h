@@ -52,7 +52,7 @@ enum VirtualKey : int {
 
 // What a key does to the calculator: the click routine it runs, with the digit or the
 // operator index (as the Operator keys number them) where the routine takes one.
-enum class KeyCommand { None, Digit, Decimal, Operator, ClearEntry, ClearAll, Help, About };
+enum class KeyCommand { None, Digit, Decimal, Operator, EraseDigit, ClearEntry, ClearAll, Help, About };
 
 struct KeyAction {
     KeyCommand command = KeyCommand::None;

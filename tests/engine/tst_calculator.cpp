@@ -170,6 +170,18 @@ void TestCalculator::keys_data()
         << operand("0") + line("X") + operand("3") + total("0") << none;
     QTest::newRow("clear entry first then -") << Frf << 1 << 2 << "5 CE - 3 =" << "-3" << "-0,46"
         << operand("0") + line("-") + operand("3") + total("-3") << none;
+    // Backspace corrects the amount being keyed one digit or comma at a time; elsewhere it is CE.
+    QTest::newRow("backspace a digit") << Frf << 1 << 2 << "1 2 3 4 BS" << "123," << "18,75" << "" << none;
+    QTest::newRow("backspace a decimal") << Frf << 1 << 2 << "1 2 , 5 BS 7" << "12,7" << "1,94" << "" << none;
+    QTest::newRow("backspace the comma") << Frf << 1 << 2 << "1 2 , 5 BS BS 3" << "123," << "18,75" << "" << none;
+    QTest::newRow("backspace the last digit") << Frf << 1 << 2 << "5 BS 3" << "3," << "0,46" << "" << none;
+    QTest::newRow("backspace a signed digit") << Frf << 1 << 2 << "- 5 BS" << "0," << "0" << "" << none;
+    QTest::newRow("backspace after an operator is CE") << Frf << 1 << 2 << "1 2 + BS =" << "12" << "1,83"
+        << operand("12") + line("+") + operand("0") + total("12") << none;
+    QTest::newRow("backspace on a result is CE") << Frf << 1 << 2 << "2 X 3 = BS" << "0," << "0"
+        << operand("2") + line("X") + operand("3") + total("6") << none;
+    QTest::newRow("backspace in the exponent form is CE") << Frf << 1 << 2 << "{1,5E+20} BS" << "0," << "0" << ""
+        << none;
     QTest::newRow("10 / 3") << Frf << 1 << 2 << "1 0 / 3 =" << "3,33333333333333" << "0,51"
         << operand("10") + line("/") + operand("3") + total("3,33333333333333") << none;
     QTest::newRow("0,1 + 0,2") << Frf << 1 << 2 << "0,1 + 0,2 =" << "0,3" << "0,05"

@@ -21,6 +21,7 @@ void run(Calculator &calc, const Euro::KeyAction &action)
     case KeyCommand::Digit: calc.lblBouton_Click(action.index); break;
     case KeyCommand::Operator: calc.Operator_Click(action.index); break;
     case KeyCommand::Decimal: calc.Decimal_Click(); break;
+    case KeyCommand::EraseDigit: calc.eraseLastDigit(); break;
     case KeyCommand::ClearEntry: calc.CancelEntry_Click(); break;
     case KeyCommand::ClearAll: calc.Cancel_Click(); break;
     case KeyCommand::Help:
@@ -62,7 +63,7 @@ void TestKeyMap::keyDoesWhatItsClickDoes_data()
     QTest::newRow("keypad - subtracts") << 109 << "" << "-" << "";
     QTest::newRow("Enter is the equals key") << 13 << "" << "=" << "";
     QTest::newRow("keypad decimal separator") << 110 << "" << "," << "";
-    QTest::newRow("Backspace clears the entry") << 8 << "" << "CE" << "";
+    QTest::newRow("Backspace erases a digit") << 8 << "" << "BS" << "";
     QTest::newRow("Delete clears all") << 46 << "" << "C" << "";
     QTest::newRow("F1 opens the help") << 112 << "" << "" << "help";
     QTest::newRow("F2 opens About") << 113 << "" << "" << "about";

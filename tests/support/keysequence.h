@@ -3,7 +3,7 @@
 // keypad, so that the tables of the tests read like a calculation: "1 0 0 + 5 0 =",
 // "0,1 + 0,2 =", "12 + 5 CE 3 =".
 // Tokens are separated by spaces; "C", "CE" and the operators "/ + X - =" are keys of
-// their own, "Effacer" clears the tape, "{text}" pastes text (without spaces), "rate:10" validates that rate for the
+// their own, "BS" is Backspace, "Effacer" clears the tape, "{text}" pastes text (without spaces), "rate:10" validates that rate for the
 // calculator's currency and "decimals:5" chooses the decimals (the calculator only); any
 // other token is a run of digit keys and decimal keys (",").
 
@@ -25,6 +25,11 @@ bool press(Keys &calc, const QString &keys, QString *bad = nullptr)
             calc.Cancel_Click();
         } else if (token == QLatin1String("CE")) {
             calc.CancelEntry_Click();
+        } else if (token == QLatin1String("BS")) {
+            if constexpr (requires { calc.eraseLastDigit(); })
+                calc.eraseLastDigit();
+            else
+                calc.calculator().eraseLastDigit(); // the window: no key of its own
         } else if (token == QLatin1String("Effacer")) {
             if constexpr (requires { calc.clearTape(); })
                 calc.clearTape();

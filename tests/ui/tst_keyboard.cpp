@@ -212,8 +212,10 @@ void TestKeyboard::keysDoWhatClicksDo_data()
     QTest::newRow("keypad 7 decimal 5") << "KP_7 KP_Decimal KP_5" << "7 , 5" << "7,5" << "1,14";
     QTest::newRow("keypad addition with Enter") << "KP_1 KP_0 KP_0 KP_Add KP_5 KP_0 KP_Enter"
                                                 << "1 0 0 + 5 0 =" << "150" << "22,87";
-    QTest::newRow("Backspace clears the entry only") << "KP_1 KP_2 KP_Add KP_7 Backspace KP_3 KP_Enter"
-                                                     << "1 2 + 7 CE 3 =" << "15" << "2,29";
+    QTest::newRow("Backspace corrects one digit") << "KP_1 KP_2 KP_3 KP_4 Backspace KP_Add KP_5 KP_Enter"
+                                                  << "1 2 3 4 BS + 5 =" << "128" << "19,51";
+    QTest::newRow("Backspace on the last digit clears the entry") << "KP_1 KP_2 KP_Add KP_7 Backspace KP_3 KP_Enter"
+                                                                  << "1 2 + 7 CE 3 =" << "15" << "2,29";
     QTest::newRow("Delete clears everything") << "KP_1 KP_2 KP_Add KP_7 Delete" << "1 2 + 7 C" << "0," << "0";
     // The typing block keys what it types: "Add" is the typing block's "+", "Decimal" its ".",
     // "Shift+1" a digit on a French layout.

@@ -137,6 +137,7 @@ void FrmEuro::runKeyAction(const Euro::KeyAction &action)
         case Euro::KeyCommand::Digit: lblBouton_Click(action.index); break;
         case Euro::KeyCommand::Operator: Operator_Click(action.index); break;
         case Euro::KeyCommand::Decimal: Decimal_Click(); break;
+        case Euro::KeyCommand::EraseDigit: m_calculator.eraseLastDigit(); break;
         case Euro::KeyCommand::ClearEntry: CancelEntry_Click(); break;
         case Euro::KeyCommand::ClearAll: Cancel_Click(); break;
         case Euro::KeyCommand::About: showAbout(this); break;
