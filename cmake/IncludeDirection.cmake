@@ -1,7 +1,10 @@
 # Fails when a source file includes from a folder above its own in the folder stack, with
-# quotes or angle brackets.
+# quotes or angle brackets, or when exact arithmetic (GMP) leaks out of the engine: the
+# engine's headers that name exact amounts are included only by the engine's own sources
+# and by its other such headers.
 #   cmake -DSOURCE_DIR=<src> -P IncludeDirection.cmake
 # Levels from the bottom; folders joined by "|" share a level and do not include each other.
+cmake_minimum_required(VERSION 3.25)
 set(levels
   "tape"
   "engine"
@@ -10,6 +13,13 @@ set(levels
   "ui/about"
   "ui/main"
   "app")
+# The engine's headers that name exact amounts (mpq_class).
+set(exact_headers
+  "engine/amount.h"
+  "engine/value.h"
+  "engine/numbertext.h"
+  "engine/rounding.h"
+  "engine/calculatorstate.h")
 
 # The folder of a path below src/ and its level; -1 when the stack does not name it.
 function(stack_place path out_folder out_level)
@@ -42,6 +52,10 @@ foreach(source IN LISTS sources)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]+)[\">].*" "\\1" included "${line}")
     if(NOT EXISTS "${SOURCE_DIR}/${included}")
       continue() # a generated or local file, not one of the stack's
+    endif()
+    if(included IN_LIST exact_headers AND NOT source IN_LIST exact_headers
+       AND NOT (source MATCHES "^engine/.*\\.cpp$"))
+      list(APPEND faults "${source} includes ${included}, which names exact amounts outside the engine")
     endif()
     stack_place("${included}" to_folder to_level)
     if(to_level GREATER level OR (to_level EQUAL level AND NOT to_folder STREQUAL folder))

@@ -8,49 +8,32 @@
 // ends the chain. The window mirrors the texts through displayChanged and never writes
 // them itself.
 
+#include "engine/operators.h"
 #include "engine/pastedamount.h"
 #include "engine/ratetable.h"
-#include "engine/value.h"
 
 #include <QObject>
 #include <QString>
-#include <array>
-#include <optional>
+#include <memory>
 
 class Tape;
-
-// The operator keys, by the index their key routine takes.
-enum class Operator : qint16 { Divide = 0, Add = 1, Multiply = 2, Subtract = 3, Equals = 4 };
-inline constexpr qint16 OperatorCount = 5;
-// Their captions, as the keys, the tape and PendingOperator write them.
-inline constexpr char16_t OperatorCaptions[OperatorCount] = {u'/', u'+', u'X', u'-', u'='};
-
-// The calculator's fields, under the names the whole program uses.
-struct CalculatorState {
-    qint16 DecimalPlaces = 2;     // decimals of the converted display: 2 or 5
-    qint16 InputDisplay = 1;      // index of the ReadOut display keyed into: 0 euros, 1 currency
-    Value CurrentRate;            // rate text of the selected currency, e.g. "6,55957"
-    QString CurrencyCode;         // three-letter code of the selected currency
-    qint16 KeepOnTop = -1;        // window stays above others: 0 or -1
-    Value Operand1;               // first operand, then the running result
-    Value Operand2;               // second operand
-    qint16 DecimalTyped = 0;      // the decimal separator was keyed: 0 or -1
-    qint16 OperandCount = 0;      // operands held: 0 or 1 between two events
-    Value LastInputKind;          // "NONE", "NUMS", "OPS", "NEG" or "CE"
-    Value PendingOperator;        // " ", "+", "-", "X", "/" or "="
-    Value EntryText;              // input display text when an operator key was pressed
-};
+struct CalculatorState; // engine/calculatorstate.h
 
 class Calculator : public QObject
 {
     Q_OBJECT
 public:
     explicit Calculator(Tape &tape, QObject *parent = nullptr);
+    ~Calculator() override;
 
-    // The fields. The window only reads them: every change goes through an operation
-    // below, which keeps the two displays in agreement.
-    CalculatorState &state() { return m_state; }
-    const CalculatorState &state() const { return m_state; }
+    // The fields, read only (engine/calculatorstate.h): every change goes through an
+    // operation below, which keeps the two displays in agreement.
+    const CalculatorState &state() const;
+    // The fields the window shows.
+    qint16 inputDisplay() const;
+    qint16 decimalPlaces() const;
+    QString currencyCode() const;
+    bool keepOnTop() const;
 
     // The display texts.
     QString ReadOut(int index) const;
@@ -72,7 +55,8 @@ public:
     void eraseLastDigit();
     // cmdEffacer_Click: a fresh tape, which starts with the pending amount and operator.
     void clearTape();
-    void Operator_Click(qint16 Index);    // an Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="
+    // An Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="; says whether the operation was refused.
+    OperatorOutcome Operator_Click(qint16 Index);
     void ReadOut_Change(qint16 Index);    // conversion of the non-input display
     // An amount from elsewhere (pasted, dropped), read as NumberText::readPasted reads it for
     // the input display's unit: it replaces the entry being keyed, or starts one, and counts
@@ -94,7 +78,7 @@ public:
 
     // The rates of the twelve currencies, read with readRate (Euro::RateTable).
     void loadRates(const Euro::RateTable::Reader &readRate);
-    const Euro::RateTable &rates() const { return m_rates; }
+    const Euro::RateTable &rates() const;
 
     // The code of the input display's unit: "EUR" or CurrencyCode; and of the other's.
     QString inputUnitCode() const;
@@ -105,11 +89,6 @@ public:
     // "Calcul en Euros", or "Calcul en " followed by CurrencyCode.
     QString modeLine() const;
 
-    // Operator captions by index: "/", "+", "X", "-", "="; empty outside the keys.
-    static QString operatorCaption(qint16 Index);
-    // The operator a caption names, if any.
-    static std::optional<Operator> operatorOf(QStringView caption);
-
 Q_SIGNALS:
     void displayChanged(int index, const QString &text);
 
@@ -119,53 +98,11 @@ private:
     // An operator key right after a minus taken as a sign: the sign goes, the first amount
     // is shown again.
     void dropSign();
-    // The pending operation on Operand1 and Operand2; when it is refused, Operand1 stays
-    // and the reason comes back as the tape writes it.
-    std::optional<QString> runPendingOperation();
     // The input display still shows, unchanged, the text written for the last result.
     bool showsLastResult() const;
-    // The overflow message; the reason comes back as the tape writes it.
-    QString reportOverflow();
-    // The converted text: empty beyond the largest magnitude, none while the source has
-    // no digits yet.
-    std::optional<QString> convert(const QString &sourceText, bool fromCurrency);
-    // CurrentRate read as a number, read again only when it changes.
-    const std::optional<Amount> &currentRateValue();
 
+    // The fields, the rates, the display texts and the exact values kept from key to key.
+    struct Private;
     Tape &m_tape;
-    CalculatorState m_state;
-    Euro::RateTable m_rates;
-    std::array<QString, 2> m_readOut;
-
-    // The last conversion, by what it was computed from: the change notification of the
-    // converted display asks again for the very same result, which is then not recomputed.
-    struct Conversion {
-        bool known = false;
-        bool fromCurrency = false;
-        qint16 decimals = 0;
-        QString source;
-        Value rate;
-        std::optional<QString> result; // none when the conversion failed
-    };
-    Conversion m_lastConversion;
-
-    // The display and text of the last result written; the display is -1 once anything
-    // else was written to it.
-    struct ResultWrite {
-        int display = -1;
-        QString text;
-    };
-    ResultWrite m_lastResult;
-
-    struct RateReading {
-        bool known = false;
-        Value rate;
-        std::optional<Amount> value;
-    };
-    RateReading m_rateReading;
-
-    // The exact and the rounded conversion, kept from key to key so that their storage is
-    // reused rather than allocated again.
-    Amount m_exactConversion;
-    Amount m_roundedConversion;
+    std::unique_ptr<Private> d;
 };

@@ -1,6 +1,6 @@
 #include "engine/keymap.h"
 
-#include "engine/calculator.h"
+#include "engine/operators.h"
 
 namespace Euro {
 

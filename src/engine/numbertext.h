@@ -8,17 +8,13 @@
 // tenth, not the binary number nearest to it.
 
 #include "engine/amount.h"
+#include "engine/displaylength.h"
 
 #include <QString>
 #include <QStringView>
 #include <optional>
 
 namespace Euro::NumberText {
-
-// The longest text a display holds: a sign, 15 digits, the comma and "E+308" for a result
-// or a conversion. A keyed amount stops there too, as on a pocket calculator whose display
-// is full.
-inline constexpr qsizetype MaxTextLength = 22;
 
 // What reading a text found.
 enum class ReadStatus {

@@ -136,7 +136,6 @@ void TestConversion::againstExactIntegers()
     Tape tape;
     Calculator calc(tape);
     calc.start(rates.first().text);
-    CalculatorState &s = calc.state();
 
     int halves = 0;
     for (int k = 0; k < cases; ++k) {
@@ -170,13 +169,15 @@ void TestConversion::againstExactIntegers()
         }
         const QString expected = displayText(halfUp(n, d), decimals);
 
-        s.CurrentRate = rate.text;
-        s.InputDisplay = fromEuros ? qint16(0) : qint16(1);
-        s.DecimalPlaces = qint16(decimals);
+        calc.setRate(calc.currencyCode(), rate.text);
+        const qint16 input = fromEuros ? qint16(0) : qint16(1);
+        if (calc.inputDisplay() != input)
+            calc.setInputDisplay(input);
+        calc.setDecimalPlaces(qint16(decimals));
         const QString keyed = amountText(cents);
-        calc.setReadOut(s.InputDisplay, keyed);
-        calc.ReadOut_Change(s.InputDisplay); // the same text as before notifies nothing
-        const QString shown = calc.ReadOut(1 - s.InputDisplay);
+        calc.setReadOut(input, keyed);
+        calc.ReadOut_Change(input); // the same text as before notifies nothing
+        const QString shown = calc.ReadOut(1 - input);
         if (shown != expected) {
             QFAIL(qPrintable(QStringLiteral("%1 %2 at %3, %4 decimals: shows %5, exact %6")
                                  .arg(keyed, fromEuros ? QStringLiteral("EUR") : QStringLiteral("in euros"),

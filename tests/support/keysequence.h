@@ -11,13 +11,15 @@
 
 #include <QString>
 #include <QStringList>
+#include <type_traits>
 
 namespace TestKeys {
 
 // Presses the keys on anything with the key routines (the calculator, the window);
-// returns false (and the bad token in *bad) for an unknown token.
+// returns false (and the bad token in *bad) for an unknown token. The calculator's refused
+// operations are added to *refused, as the window's message says them.
 template<typename Keys>
-bool press(Keys &calc, const QString &keys, QString *bad = nullptr)
+bool press(Keys &calc, const QString &keys, QString *bad = nullptr, QStringList *refused = nullptr)
 {
     const QStringList tokens = keys.split(u' ', Qt::SkipEmptyParts);
     for (const QString &token : tokens) {
@@ -44,14 +46,21 @@ bool press(Keys &calc, const QString &keys, QString *bad = nullptr)
             const QString value = token.section(u':', 1);
             if constexpr (requires { calc.setDecimalPlaces(qint16()); }) {
                 if (token.startsWith(u'r'))
-                    calc.setRate(calc.state().CurrencyCode, value);
+                    calc.setRate(calc.currencyCode(), value);
                 else
                     calc.setDecimalPlaces(qint16(value.toShort()));
             } else {
                 return false;
             }
         } else if (token.size() == 1 && QStringLiteral("/+X-=").contains(token)) {
-            calc.Operator_Click(qint16(QStringLiteral("/+X-=").indexOf(token)));
+            const qint16 op = qint16(QStringLiteral("/+X-=").indexOf(token));
+            if constexpr (std::is_same_v<decltype(calc.Operator_Click(op)), OperatorOutcome>) {
+                const OperatorOutcome outcome = calc.Operator_Click(op);
+                if (refused && outcome != OperatorOutcome::Done)
+                    *refused << Euro::refusalReason(outcome) + u'.';
+            } else {
+                calc.Operator_Click(op);
+            }
         } else {
             for (QChar c : token) {
                 if (c == u',') {

@@ -170,7 +170,7 @@ void TestFrmEuroControls::keyFace_data()
             << digit << QStringLiteral("lblBouton(%1)").arg(digit);
     for (qint16 op = 0; op < OperatorCount; ++op)
         QTest::addRow("shaBouton(%d) behind %s", KeyFaces::FirstOperator + op,
-                      qPrintable(Calculator::operatorCaption(op)))
+                      qPrintable(Euro::operatorCaption(op)))
             << KeyFaces::FirstOperator + op << QStringLiteral("Operator(%1)").arg(op);
     QTest::newRow("shaBouton(15) behind the decimal key") << int(KeyFaces::Decimal) << "Decimal";
     QTest::newRow("shaBouton(16) behind C") << int(KeyFaces::Cancel) << "Cancel";

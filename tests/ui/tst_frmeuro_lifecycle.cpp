@@ -83,6 +83,7 @@ private Q_SLOTS:
     void facesOutsideTheirLabelsTakeNoClick();
     void tapeBoxIsAppendedToNotRebuilt();
     void clearingTheTapeKeepsTheCalculation();
+    void refusedOperationIsTold();
     void closeQuestion_data();
     void closeQuestion();
     void sessionEnd_data();
@@ -325,7 +326,7 @@ void TestFrmEuroLifecycle::displaysShowTheWholeText()
     LoadedWindow w;
     auto *edit = w.control<QLineEdit>(QStringLiteral("ReadOut(%1)").arg(display));
     const QFont design = edit->font();
-    w.window->calculator().state().InputDisplay = qint16(display); // the other one converts
+    w.window->calculator().setInputDisplay(qint16(display)); // the other one converts
     w.window->calculator().setReadOut(display, text);
     QCOMPARE(edit->text(), text);
     QCOMPARE(edit->font().family(), design.family());
@@ -580,6 +581,19 @@ void TestFrmEuroLifecycle::clearingTheTapeKeepsTheCalculation()
     QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("10"));
     QVERIFY(box->toPlainText().endsWith(QStringLiteral("\n+\n          2\n        ----------\n=        10\n")));
     QCOMPARE(loaded.window->tape().text().count(QStringLiteral("\r\n")), box->toPlainText().count(u'\n'));
+}
+
+void TestFrmEuroLifecycle::refusedOperationIsTold()
+{
+    // The calculator says what it refused; the window tells the user.
+    LoadedWindow loaded;
+    TestSupport::MessageCapture messages;
+    clickKeys(loaded, QStringLiteral("lblBouton(8) Operator(0) lblBouton(0) Operator(4)"));
+    QCOMPARE(messages.shown().size(), 1);
+    QCOMPARE(messages.shown().first().text, QStringLiteral("Division par zéro."));
+    QCOMPARE(messages.shown().first().style, 48);
+    QCOMPARE(messages.shown().first().title, QStringLiteral("Pecunio"));
+    QCOMPARE(loaded.control<QLineEdit>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("8,"));
 }
 
 void TestFrmEuroLifecycle::closeQuestion_data()

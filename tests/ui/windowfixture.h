@@ -4,6 +4,7 @@
 
 #include "ui/kit/resources.h"
 #include "ui/kit/settings.h"
+#include "engine/calculatorstate.h"
 #include "engine/currencies.h"
 #include "ui/main/frmeuro.h"
 #include "support/testsupport.h"

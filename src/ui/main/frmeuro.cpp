@@ -147,7 +147,7 @@ void FrmEuro::Form_Load()
     // The start values of the calculator, then "0," into both displays.
     m_calculator.start(storedRate(Euro::KeyStartRate, startCode));
     // The calculator starts kept on top.
-    Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
+    Euro::SetTopMost(this, m_calculator.keepOnTop());
     describeKeepOnTop();
 
     m_tape.startHeader(m_calculator.modeLine());
@@ -220,7 +220,12 @@ void FrmEuro::lblBouton_Click(qint16 Index) { m_calculator.lblBouton_Click(Index
 void FrmEuro::Decimal_Click() { m_calculator.Decimal_Click(); }
 void FrmEuro::Cancel_Click() { m_calculator.Cancel_Click(); }
 void FrmEuro::CancelEntry_Click() { m_calculator.CancelEntry_Click(); }
-void FrmEuro::Operator_Click(qint16 Index) { m_calculator.Operator_Click(Index); }
+void FrmEuro::Operator_Click(qint16 Index)
+{
+    const OperatorOutcome outcome = m_calculator.Operator_Click(Index);
+    if (outcome != OperatorOutcome::Done)
+        Euro::MsgBox(Euro::refusalReason(outcome) + u'.', Euro::vbExclamation, Euro::appTitle());
+}
 
 // ---- Tape commands
 

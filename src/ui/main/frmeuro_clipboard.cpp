@@ -11,7 +11,7 @@
 #include "ui/kit/messageboxes.h"
 #include "ui/main/displaybox.h"
 #include "ui/main/tapepanel.h"
-#include "engine/numbertext.h"
+#include "engine/displaylength.h"
 #include "ui/main/tapefile.h"
 
 #include <QAction>
@@ -65,7 +65,7 @@ QString FrmEuro::amountToCopy(int display) const
             return box->selectedText() == box->text() ? copiedAmount(box->text()) : box->selectedText();
     }
     if (display < 0)
-        display = m_calculator.state().InputDisplay;
+        display = m_calculator.inputDisplay();
     return copiedAmount(m_calculator.ReadOut(display));
 }
 
@@ -78,10 +78,9 @@ void FrmEuro::copyAmount(int display)
 
 QString FrmEuro::bothAmounts() const
 {
-    const CalculatorState &s = m_calculator.state();
-    const int input = s.InputDisplay;
+    const int input = m_calculator.inputDisplay();
     const QString inputCode = m_calculator.inputUnitCode();
-    const QString otherCode = input == 0 ? s.CurrencyCode : QStringLiteral("EUR");
+    const QString otherCode = m_calculator.convertedUnitCode();
     return copiedAmount(m_calculator.ReadOut(input)) + u' ' + inputCode + QStringLiteral(" = ")
            + copiedAmount(m_calculator.ReadOut(1 - input)) + u' ' + otherCode;
 }

@@ -48,7 +48,7 @@ void FrmEuro::setUpKeyboardFocus()
     m_focusRing->hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
     // The window opens with the focus where the keys go, on the display keyed into.
-    const qint16 input = m_calculator.state().InputDisplay;
+    const qint16 input = m_calculator.inputDisplay();
     if (input >= 0 && input < qint16(keypad().ReadOut.size()))
         keypad().ReadOut[size_t(input)]->setFocus();
 }
@@ -112,7 +112,7 @@ void FrmEuro::pressedOn(QWidget *target)
 
 void FrmEuro::focusInputDisplay()
 {
-    const qint16 input = m_calculator.state().InputDisplay;
+    const qint16 input = m_calculator.inputDisplay();
     if (input >= 0 && input < qint16(keypad().ReadOut.size()) && keypad().ReadOut[size_t(input)]->isVisibleTo(this))
         keypad().ReadOut[size_t(input)]->setFocus(Qt::OtherFocusReason);
 }

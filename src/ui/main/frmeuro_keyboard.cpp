@@ -119,7 +119,7 @@ void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
 
     // Any key brings the focus back to the display keyed into. A hidden display cannot
     // take it; that is fine.
-    const qint16 input = m_calculator.state().InputDisplay;
+    const qint16 input = m_calculator.inputDisplay();
     if (input >= 0 && input < qint16(keypad().ReadOut.size()) && keypad().ReadOut[size_t(input)]->isVisibleTo(this))
         keypad().ReadOut[size_t(input)]->setFocus();
     runKeyAction(action);

@@ -65,15 +65,15 @@ void FrmEuro::lblFermer_Click(qint16 Index)
 
 void FrmEuro::cmdPlan_Click()
 {
-    m_calculator.setKeepOnTop(m_calculator.state().KeepOnTop == 0);
-    Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
+    m_calculator.setKeepOnTop(!m_calculator.keepOnTop());
+    Euro::SetTopMost(this, m_calculator.keepOnTop());
     describeKeepOnTop();
 }
 
 void FrmEuro::describeKeepOnTop()
 {
     // The button looks the same either way: a screen reader hears which way it stands.
-    ui.cmdPlan->setAccessibleDescription(m_calculator.state().KeepOnTop != 0
+    ui.cmdPlan->setAccessibleDescription(m_calculator.keepOnTop()
                                              ? QStringLiteral("Actuellement au premier plan")
                                              : QStringLiteral("Actuellement en arrière plan"));
 }
@@ -84,7 +84,7 @@ void FrmEuro::Label2_Click()
     const bool show = list->isHidden();
     if (show) {
         // It opens on the currency in use, highlighted; showing it picks nothing.
-        const QList<QListWidgetItem *> inUse = list->findItems(m_calculator.state().CurrencyCode, Qt::MatchExactly);
+        const QList<QListWidgetItem *> inUse = list->findItems(m_calculator.currencyCode(), Qt::MatchExactly);
         const QSignalBlocker quiet(list);
         list->setCurrentItem(inUse.isEmpty() ? nullptr : inUse.first());
     }
@@ -133,7 +133,7 @@ void FrmEuro::lstListe_Click()
     if (picked.isEmpty())
         return; // the selection was only cleared: nothing was picked
     // The code already in use: the list just closes, the calculation goes on.
-    if (picked == m_calculator.state().CurrencyCode) {
+    if (picked == m_calculator.currencyCode()) {
         currencyList()->hide();
         focusInputDisplay();
         return;

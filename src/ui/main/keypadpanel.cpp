@@ -146,7 +146,7 @@ void KeypadPanel::createDisplays()
     m_ui.ReadOut[1]->setStyleSheet(Panels::flatWhiteBox());
     m_ui.ReadOut[1]->setAccessibleName(QStringLiteral("Montant en devise"));
     for (qint16 i = 0; i < qint16(m_ui.ReadOut.size()); ++i)
-        m_ui.ReadOut[size_t(i)]->setKeyedInto([this, i] { return m_calculator.state().InputDisplay == i; });
+        m_ui.ReadOut[size_t(i)]->setKeyedInto([this, i] { return m_calculator.inputDisplay() == i; });
     for (DisplayBox *display : m_ui.ReadOut) {
         display->setText(QStringLiteral("0"));
         display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -282,7 +282,7 @@ void KeypadPanel::showDisplay(int index, const QString &text)
 void KeypadPanel::describeDisplays()
 {
     // Each display tells both amounts, its own first: what the pair on screen says.
-    const std::array<QString, 2> codes{QStringLiteral("EUR"), m_calculator.state().CurrencyCode};
+    const std::array<QString, 2> codes{QStringLiteral("EUR"), m_calculator.currencyCode()};
     for (size_t i = 0; i < m_ui.ReadOut.size(); ++i)
         m_ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
                                                                  m_calculator.ReadOut(int(1 - i)), codes[1 - i]));

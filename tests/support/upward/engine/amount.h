@@ -1,0 +1,2 @@
+#pragma once
+// Exact amounts: only the engine may name them.
