@@ -19,7 +19,8 @@ set(exact_headers
   "engine/value.h"
   "engine/numbertext.h"
   "engine/rounding.h"
-  "engine/calculatorstate.h")
+  "engine/calculatorstate.h"
+  "engine/purchasingpower.h")
 
 # The folder of a path below src/ and its level; -1 when the stack does not name it.
 function(stack_place path out_folder out_level)
