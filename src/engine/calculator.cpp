@@ -304,6 +304,21 @@ void Calculator::eraseLastDigit()
     setReadOut(input, erased);
 }
 
+OperatorOutcome Calculator::run(const Euro::KeyAction &action)
+{
+    using Euro::KeyCommand;
+    switch (action.command) {
+    case KeyCommand::Digit: lblBouton_Click(action.index); break;
+    case KeyCommand::Decimal: Decimal_Click(); break;
+    case KeyCommand::Operator: return Operator_Click(action.index);
+    case KeyCommand::EraseDigit: eraseLastDigit(); break;
+    case KeyCommand::ClearEntry: CancelEntry_Click(); break;
+    case KeyCommand::ClearAll: Cancel_Click(); break;
+    case KeyCommand::None: break;
+    }
+    return OperatorOutcome::Done;
+}
+
 void Calculator::clearTape()
 {
     m_tape.clearTape(modeLine());

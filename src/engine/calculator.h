@@ -8,6 +8,7 @@
 // ends the chain. The window mirrors the texts through displayChanged and never writes
 // them itself.
 
+#include "engine/keymap.h"
 #include "engine/operators.h"
 #include "engine/pastedamount.h"
 #include "engine/ratetable.h"
@@ -53,6 +54,8 @@ public:
     // Backspace: the last digit or comma of the amount being keyed goes ("1234," gives
     // "123,", the last digit "0,"); on anything else, what CE does.
     void eraseLastDigit();
+    // What a key runs, from the key table: the routine of its command.
+    OperatorOutcome run(const Euro::KeyAction &action);
     // cmdEffacer_Click: a fresh tape, which starts with the pending amount and operator.
     void clearTape();
     // An Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="; says whether the operation was refused.

@@ -50,9 +50,9 @@ enum VirtualKey : int {
     VkScroll = 145,
 };
 
-// What a key does to the calculator: the click routine it runs, with the digit or the
-// operator index (as the Operator keys number them) where the routine takes one.
-enum class KeyCommand { None, Digit, Decimal, Operator, EraseDigit, ClearEntry, ClearAll, Help, About };
+// What a key does to the calculator: the routine it runs (Calculator::run), with the digit
+// or the operator index (as the Operator keys number them) where the routine takes one.
+enum class KeyCommand { None, Digit, Decimal, Operator, EraseDigit, ClearEntry, ClearAll };
 
 struct KeyAction {
     KeyCommand command = KeyCommand::None;
@@ -60,14 +60,9 @@ struct KeyAction {
     bool operator==(const KeyAction &) const = default;
 };
 
-KeyAction keyAction(int keyCode);
-// What a key does, by its code first, then by the one character it types (typed; empty for
-// a key typed with Ctrl or Alt): the digits, "+", "-", "*" or "x", "/", "=", and "," or "."
-// for the decimal key.
-KeyAction keyAction(int keyCode, QStringView typed);
-
-// While the parameters panel is open its controls keep their keys: only help and About
-// still act.
-bool actsOverParameters(const KeyAction &action);
+// What a key does, from the calculator's key table (engine/keytable.h): by its code first,
+// then by the one character it types (typed; empty for a key typed with Ctrl or Alt): the
+// digits, "+", "-", "*" or "x", "/", "=", and "," or "." for the decimal key.
+KeyAction keyAction(int keyCode, QStringView typed = {});
 
 } // namespace Euro

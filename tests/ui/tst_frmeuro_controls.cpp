@@ -7,8 +7,9 @@
 #include "ui/kit/fonts.h"
 #include "support/layoutchecks.h"
 #include "ui/main/faceshape.h"
-#include "ui/main/keyfaces.h"
+#include "engine/keytable.h"
 #include "ui/main/keylabel.h"
+#include "support/keysequence.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void keyFace_data();
     void keyFace();
     void keysDoNotOverlap();
+    void aKeyIsOneRow();
     void keyLabelsTakeTheMouseOverTheirFaces();
     void captionsFit();
     void controlsLieInside();
@@ -168,13 +170,13 @@ void TestFrmEuroControls::keyFace_data()
     for (int digit = 0; digit < 10; ++digit)
         QTest::addRow("shaBouton(%d) behind digit %d", digit, digit)
             << digit << QStringLiteral("lblBouton(%1)").arg(digit);
+    // The faces keep the numbers the design gives them: the operators' follow their index.
     for (qint16 op = 0; op < OperatorCount; ++op)
-        QTest::addRow("shaBouton(%d) behind %s", KeyFaces::FirstOperator + op,
-                      qPrintable(Euro::operatorCaption(op)))
-            << KeyFaces::FirstOperator + op << QStringLiteral("Operator(%1)").arg(op);
-    QTest::newRow("shaBouton(15) behind the decimal key") << int(KeyFaces::Decimal) << "Decimal";
-    QTest::newRow("shaBouton(16) behind C") << int(KeyFaces::Cancel) << "Cancel";
-    QTest::newRow("shaBouton(17) behind CE") << int(KeyFaces::CancelEntry) << "CancelEntry";
+        QTest::addRow("shaBouton(%d) behind %s", 10 + op, qPrintable(Euro::operatorCaption(op)))
+            << 10 + op << QStringLiteral("Operator(%1)").arg(op);
+    QTest::newRow("shaBouton(15) behind the decimal key") << 15 << "Decimal";
+    QTest::newRow("shaBouton(16) behind C") << 16 << "Cancel";
+    QTest::newRow("shaBouton(17) behind CE") << 17 << "CancelEntry";
 }
 
 void TestFrmEuroControls::keyFace()
@@ -191,7 +193,7 @@ void TestFrmEuroControls::keyFace()
     QVERIFY2(shape->outline().contains(shape->mapFrom(label->parentWidget(), label->geometry().center())),
              qPrintable(key));
     // Only "=" is two keys wide, a rounded rectangle; the others are round.
-    const bool equals = face == KeyFaces::Equals;
+    const bool equals = key == QLatin1String("Operator(4)");
     QCOMPARE(shape->kind(), equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle);
     QCOMPARE(shape->width() > 2 * shape->height(), equals);
     QCOMPARE(shape->fillColor(), QColor(Qt::black));
@@ -212,7 +214,9 @@ void TestFrmEuroControls::keysDoNotOverlap()
     auto inWindow = [window](const QWidget *w) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); };
     QList<const QWidget *> faces;
     QList<const QWidget *> keys;
-    for (int face = 0; face < KeyFaces::Count; ++face)
+    const int faceCount = Euro::keyFaceCount(Euro::keyTable());
+    QCOMPARE(faceCount, 18);
+    for (int face = 0; face < faceCount; ++face)
         faces << m_loaded->control(QStringLiteral("shaBouton(%1)").arg(face));
     for (const KeyLabel *label : window->findChildren<KeyLabel *>()) {
         const QString name = label->objectName();
@@ -221,7 +225,7 @@ void TestFrmEuroControls::keysDoNotOverlap()
             || name == QLatin1String("CancelEntry"))
             keys << label;
     }
-    QCOMPARE(keys.size(), KeyFaces::Count);
+    QCOMPARE(keys.size(), faceCount);
     for (const QList<const QWidget *> &group : {faces, keys}) {
         for (qsizetype i = 0; i < group.size(); ++i) {
             QVERIFY(group.at(i));
@@ -232,10 +236,51 @@ void TestFrmEuroControls::keysDoNotOverlap()
     }
 }
 
+void TestFrmEuroControls::aKeyIsOneRow()
+{
+    // One row more, a second "+" in the digit block's free place run by F9 too: it is on
+    // the keypad with a face of its own, in the key map and in the accessibility tree.
+    std::vector<Euro::KeyRow> rows(Euro::keyTable().begin(), Euro::keyTable().end());
+    rows.push_back({{Euro::KeyCommand::Operator, qint16(Operator::Add)}, u"PlusEncore", u"+", u"Ajouter encore", u"",
+                    true, {900, 1530, 270, 255}, {900, 1485, 285, 285}, {Euro::VkF1 + 8}});
+    LoadedWindow loaded(true, true, rows);
+    auto *key = loaded.control<KeyLabel>(QStringLiteral("PlusEncore"));
+    QVERIFY(key);
+    QCOMPARE(key->parentWidget(), loaded.control(QStringLiteral("fraClavier")));
+    QCOMPARE(key->text(), QStringLiteral("+"));
+    const int faces = Euro::keyFaceCount(rows);
+    QCOMPARE(faces, 19);
+    QSet<QString> faceNames;
+    for (auto *face : loaded.window->findChildren<FaceShape *>()) {
+        if (face->objectName().startsWith(QLatin1String("shaBouton(")))
+            faceNames << face->objectName();
+    }
+    QCOMPARE(faceNames.size(), faces);
+
+    QCOMPARE(Euro::keyAction(rows, Euro::VkF1 + 8), (Euro::KeyAction{Euro::KeyCommand::Operator, 1}));
+    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(key);
+    QVERIFY(spoken);
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Ajouter encore"));
+    QAccessibleInterface *up = spoken;
+    while (up && up->object() != loaded.window.get())
+        up = up->parent();
+    QVERIFY2(up, "the key is in the window's accessibility tree");
+
+    // It adds, clicked or keyed.
+    loaded.window->activateWindow();
+    TestKeys::press(*loaded.window, QStringLiteral("1 2"));
+    QTest::mouseClick(key, Qt::LeftButton);
+    TestKeys::press(*loaded.window, QStringLiteral("3 ="));
+    QCOMPARE(loaded.window->calculator().ReadOut(1), QStringLiteral("15"));
+    QTest::keyClick(loaded.window.get(), Qt::Key_F9);
+    TestKeys::press(*loaded.window, QStringLiteral("5 ="));
+    QCOMPARE(loaded.window->calculator().ReadOut(1), QStringLiteral("20"));
+}
+
 void TestFrmEuroControls::keyLabelsTakeTheMouseOverTheirFaces()
 {
     // Wherever a key's label and a face overlap, the label is the widget under the pointer.
-    for (int face = 0; face < KeyFaces::Count; ++face) {
+    for (int face = 0; face < Euro::keyFaceCount(Euro::keyTable()); ++face) {
         auto *shape = m_loaded->control<FaceShape>(QStringLiteral("shaBouton(%1)").arg(face));
         QVERIFY(shape);
         QWidget *container = shape->parentWidget();

@@ -40,12 +40,13 @@ struct LoadedWindow {
 
     // buildAll: the lists and the tape box are built before the load, so that every control
     // can be looked up by name; without it they are built on first use, as in the program.
-    explicit LoadedWindow(bool seed = true, bool buildAll = true)
+    // keys: the rows of the keypad and the keyboard, the calculator's own unless a test adds one.
+    explicit LoadedWindow(bool seed = true, bool buildAll = true, std::span<const Euro::KeyRow> keys = Euro::keyTable())
     {
         Euro::registerResources(); // as the program does at start
         if (seed)
             seedDefaultRates();
-        window = std::make_unique<FrmEuro>();
+        window = std::make_unique<FrmEuro>(nullptr, keys);
         if (buildAll)
             window->buildDeferredControls();
         window->show();

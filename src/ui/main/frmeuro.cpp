@@ -216,16 +216,11 @@ void FrmEuro::endProgram()
     QCoreApplication::exit(0);
 }
 
-void FrmEuro::lblBouton_Click(qint16 Index) { m_calculator.lblBouton_Click(Index); }
-void FrmEuro::Decimal_Click() { m_calculator.Decimal_Click(); }
-void FrmEuro::Cancel_Click() { m_calculator.Cancel_Click(); }
-void FrmEuro::CancelEntry_Click() { m_calculator.CancelEntry_Click(); }
-void FrmEuro::Operator_Click(qint16 Index)
-{
-    const OperatorOutcome outcome = m_calculator.Operator_Click(Index);
-    if (outcome != OperatorOutcome::Done)
-        Euro::MsgBox(Euro::refusalReason(outcome) + u'.', Euro::vbExclamation, Euro::appTitle());
-}
+void FrmEuro::lblBouton_Click(qint16 Index) { runKeyAction({Euro::KeyCommand::Digit, Index}); }
+void FrmEuro::Decimal_Click() { runKeyAction({Euro::KeyCommand::Decimal}); }
+void FrmEuro::Cancel_Click() { runKeyAction({Euro::KeyCommand::ClearAll}); }
+void FrmEuro::CancelEntry_Click() { runKeyAction({Euro::KeyCommand::ClearEntry}); }
+void FrmEuro::Operator_Click(qint16 Index) { runKeyAction({Euro::KeyCommand::Operator, Index}); }
 
 // ---- Tape commands
 

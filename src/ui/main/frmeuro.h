@@ -10,6 +10,7 @@
 
 #include "engine/calculator.h"
 #include "engine/keymap.h"
+#include "engine/keytable.h"
 #include "tape/tape.h"
 #include "ui/main/keypadpanel.h"
 #include "ui/kit/windowplacement.h"
@@ -36,7 +37,8 @@ class FrmEuro : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FrmEuro(QWidget *parent = nullptr);
+    // The keypad and the keyboard from the rows of a key table: the calculator's own.
+    explicit FrmEuro(QWidget *parent = nullptr, std::span<const Euro::KeyRow> keys = Euro::keyTable());
     ~FrmEuro() override;
 
     Calculator &calculator() { return m_calculator; }
@@ -156,7 +158,7 @@ private:
     void keepFocusInSight();
     // What a key does to the calculator, by its code and the character it types; Ctrl and
     // Alt (in the Shift mask) make a key a shortcut, whatever it types.
-    static Euro::KeyAction keyActionOf(int KeyCode, int Shift, QStringView typed);
+    Euro::KeyAction keyActionOf(int KeyCode, int Shift, QStringView typed) const;
     void showFocusRing(bool shown);
     void followFocus(QWidget *now);
     // The deferred controls, built on first call.
@@ -210,6 +212,7 @@ private:
     void onCommitDataRequest(QSessionManager &manager);
     void endProgram();
 
+    std::span<const Euro::KeyRow> m_keys;
     Controls ui;
     Tape m_tape;
     Calculator m_calculator;

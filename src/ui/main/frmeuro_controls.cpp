@@ -43,9 +43,10 @@ using Panels::tahoma;
 
 } // namespace
 
-FrmEuro::FrmEuro(QWidget *parent)
+FrmEuro::FrmEuro(QWidget *parent, std::span<const Euro::KeyRow> keys)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
+    , m_keys(keys)
     , m_calculator(m_tape)
 {
     setObjectName(QStringLiteral("frmEuro"));
@@ -71,7 +72,7 @@ FrmEuro::FrmEuro(QWidget *parent)
 
 void FrmEuro::createFrames()
 {
-    ui.Frame1 = new KeypadPanel(m_calculator, this);
+    ui.Frame1 = new KeypadPanel(m_calculator, m_keys, this);
     connect(ui.Frame1, &KeypadPanel::keyClicked, this, &FrmEuro::runKeyAction);
     ui.fraParametres = new ParametersPanel(m_calculator, this);
     connect(ui.fraParametres, &ParametersPanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);

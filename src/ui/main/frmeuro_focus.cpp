@@ -36,10 +36,10 @@ bool isTabStop(const QWidget *w)
 
 } // namespace
 
-Euro::KeyAction FrmEuro::keyActionOf(int KeyCode, int Shift, QStringView typed)
+Euro::KeyAction FrmEuro::keyActionOf(int KeyCode, int Shift, QStringView typed) const
 {
     const bool shortcut = (Shift & 6) != 0; // Ctrl 2, Alt 4
-    return Euro::keyAction(KeyCode, shortcut ? QStringView() : typed);
+    return Euro::keyAction(m_keys, KeyCode, shortcut ? QStringView() : typed);
 }
 
 void FrmEuro::setUpKeyboardFocus()

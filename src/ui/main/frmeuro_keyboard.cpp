@@ -11,6 +11,7 @@
 #include "ui/main/frmeuro.h"
 
 #include "engine/keymap.h"
+#include "engine/msgbox.h"
 #include "ui/about/frmabout.h"
 #include "ui/kit/euro.h"
 #include "ui/main/codelist.h"
@@ -91,9 +92,16 @@ void FrmEuro::createShortcuts()
             sequences.append(QKeySequence(combination));
         return sequences;
     };
-    // Help and About are the key routine's, whatever has the focus.
-    addShortcut(keys({Qt::Key_F1}), [this] { Form_KeyDown(Euro::VkF1, 0); });
-    addShortcut(keys({Qt::Key_F2}), [this] { Form_KeyDown(Euro::VkF2, 0); });
+    // Help and About, whatever has the focus, the parameters panel's controls included.
+    // Like any key, they bring the focus back to the display keyed into.
+    addShortcut(keys({Qt::Key_F1}), [this] {
+        focusInputDisplay();
+        Euro::ShowHelpFile(this, QStringLiteral("aide.htm"));
+    });
+    addShortcut(keys({Qt::Key_F2}), [this] {
+        focusInputDisplay();
+        showAbout(this);
+    });
     // Amounts in and out; the rate box and the tape copy their own text, and take these
     // keys before the window does.
     addShortcut(keys({Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}), [this] { copyFocusedAmount(); });
@@ -113,8 +121,8 @@ void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
 {
     const Euro::KeyAction action = keyActionOf(KeyCode, Shift, typed);
 
-    // The parameters panel keeps its keys (the rate box edits them); only help and About act.
-    if (!ui.fraParametres->isHidden() && !Euro::actsOverParameters(action))
+    // The parameters panel keeps its keys (the rate box edits them).
+    if (!ui.fraParametres->isHidden())
         return;
 
     // Any key brings the focus back to the display keyed into. A hidden display cannot
@@ -128,22 +136,14 @@ void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)
 void FrmEuro::runKeyAction(const Euro::KeyAction &action)
 {
     closeDropList(); // a key pressed by any means, a screen reader's press included
-    // The routines report their own failures in their own messages. The one exception
+    // A refused operation is told in a message. The one exception
     // that can come is Qt's std::bad_alloc when memory runs out: it cannot cross Qt's event
     // loop, so the key's action stops there and the window goes on. Anything else is a
     // fault of the program and ends it.
     try {
-        switch (action.command) {
-        case Euro::KeyCommand::Digit: lblBouton_Click(action.index); break;
-        case Euro::KeyCommand::Operator: Operator_Click(action.index); break;
-        case Euro::KeyCommand::Decimal: Decimal_Click(); break;
-        case Euro::KeyCommand::EraseDigit: m_calculator.eraseLastDigit(); break;
-        case Euro::KeyCommand::ClearEntry: CancelEntry_Click(); break;
-        case Euro::KeyCommand::ClearAll: Cancel_Click(); break;
-        case Euro::KeyCommand::About: showAbout(this); break;
-        case Euro::KeyCommand::Help: Euro::ShowHelpFile(this, QStringLiteral("aide.htm")); break;
-        case Euro::KeyCommand::None: break;
-        }
+        const OperatorOutcome outcome = m_calculator.run(action);
+        if (outcome != OperatorOutcome::Done)
+            Euro::MsgBox(Euro::refusalReason(outcome) + u'.', Euro::vbExclamation, Euro::appTitle());
     } catch (const std::bad_alloc &) {
     }
 }

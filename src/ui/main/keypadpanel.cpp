@@ -2,6 +2,7 @@
 
 #include "engine/calculator.h"
 #include "engine/currencies.h"
+#include "engine/keytable.h"
 #include "engine/spokenamount.h"
 #include "ui/kit/windowkit.h"
 #include "ui/main/displaybox.h"
@@ -30,85 +31,12 @@ using Panels::tahoma;
 const QColor Yellow(255, 255, 0);
 const QColor Blue(0, 0, 255);
 
-enum class KeyKind { Digit, Operator, Decimal, Cancel, CancelEntry };
-
-// Every key of the keypad: which routine it runs (kind and index), its face, caption and
-// hint, where the label and its face lie (twips, in the keypad frame or in the calculator
-// panel).
-struct KeyDef {
-    KeyKind kind;
-    qint16 index;
-    qint16 face;
-    const char16_t *caption;
-    const char16_t *hint;
-    bool onKeypad;
-    int left, top, width, height;
-    int faceLeft, faceTop, faceWidth, faceHeight;
-};
-
-constexpr const char16_t *DigitHint = u"Chiffre 0";
-
-constexpr KeyDef Keys[] = {
-    {KeyKind::Digit, 7, 7, u"7", DigitHint, true, 90, 270, 270, 255, 90, 225, 285, 285},
-    {KeyKind::Digit, 8, 8, u"8", DigitHint, true, 495, 270, 270, 255, 495, 225, 285, 285},
-    {KeyKind::Digit, 9, 9, u"9", DigitHint, true, 900, 270, 270, 255, 900, 225, 285, 285},
-    {KeyKind::Digit, 4, 4, u"4", DigitHint, true, 90, 675, 270, 255, 90, 630, 285, 330},
-    {KeyKind::Digit, 5, 5, u"5", DigitHint, true, 480, 675, 270, 255, 495, 630, 285, 285},
-    {KeyKind::Digit, 6, 6, u"6", DigitHint, true, 900, 675, 270, 255, 900, 630, 285, 285},
-    {KeyKind::Digit, 1, 1, u"1", DigitHint, true, 90, 1125, 270, 255, 90, 1080, 285, 285},
-    {KeyKind::Digit, 2, 2, u"2", DigitHint, true, 495, 1125, 270, 255, 495, 1080, 285, 285},
-    {KeyKind::Digit, 3, 3, u"3", DigitHint, true, 900, 1125, 270, 255, 900, 1080, 285, 285},
-    {KeyKind::Digit, 0, 0, u"0", DigitHint, true, 90, 1530, 270, 255, 90, 1485, 285, 285},
-    {KeyKind::Decimal, 0, KeyFaces::Decimal, u",", u"Séparateur décimal", true, 495, 1485, 270, 255, 495, 1485, 285, 285},
-    {KeyKind::Cancel, 0, KeyFaces::Cancel, u"C", u"Effacer tout", false, 1665, 1350, 270, 255, 1665, 1305, 285, 285},
-    {KeyKind::CancelEntry, 0, KeyFaces::CancelEntry, u"CE", u"Effacer la dernière entrée", false, 2070, 1350, 270, 270, 2070, 1305, 285, 285},
-    {KeyKind::Operator, 2, 12, u"X", u"Multiplier", false, 1680, 1725, 270, 255, 1665, 1710, 285, 285},
-    {KeyKind::Operator, 1, 11, u"+", u"Ajouter", false, 2070, 1755, 270, 255, 2070, 1710, 285, 285},
-    {KeyKind::Operator, 3, 13, u"-", u"Soustraire", false, 1665, 2205, 270, 255, 1665, 2160, 285, 285},
-    {KeyKind::Operator, 0, 10, u"/", u"Diviser", false, 2070, 2160, 270, 255, 2070, 2160, 285, 285},
-    {KeyKind::Operator, 4, KeyFaces::Equals, u"=", u"Résultat", false, 1665, 2565, 645, 255, 1665, 2565, 645, 285},
-};
-
-// What clicking a key does: the routine of its kind, with its digit or operator index.
-Euro::KeyAction keyAction(const KeyDef &key)
-{
-    switch (key.kind) {
-    case KeyKind::Digit: return {Euro::KeyCommand::Digit, key.index};
-    case KeyKind::Operator: return {Euro::KeyCommand::Operator, key.index};
-    case KeyKind::Decimal: return {Euro::KeyCommand::Decimal};
-    case KeyKind::Cancel: return {Euro::KeyCommand::ClearAll};
-    case KeyKind::CancelEntry: return {Euro::KeyCommand::ClearEntry};
-    }
-    return {};
-}
-
-
-QString keyName(const KeyDef &key)
-{
-    switch (key.kind) {
-    case KeyKind::Digit: return indexed("lblBouton", key.index);
-    case KeyKind::Operator: return indexed("Operator", key.index);
-    case KeyKind::Decimal: return QStringLiteral("Decimal");
-    case KeyKind::Cancel: return QStringLiteral("Cancel");
-    case KeyKind::CancelEntry: return QStringLiteral("CancelEntry");
-    }
-    return {};
-}
-
-// Spoken names of the keys: the digit keys are all hinted "Chiffre 0" until the pointer
-// rests on them, so a screen reader hears their own digit instead.
-QString keyAccessibleName(const KeyDef &key)
-{
-    if (key.kind == KeyKind::Digit)
-        return QStringLiteral("Chiffre %1").arg(key.index);
-    return QString::fromUtf16(key.hint);
-}
-
 } // namespace
 
-KeypadPanel::KeypadPanel(const Calculator &calculator, QWidget *window)
+KeypadPanel::KeypadPanel(const Calculator &calculator, std::span<const Euro::KeyRow> keys, QWidget *window)
     : QFrame(window)
     , m_calculator(calculator)
+    , m_keyRows(keys)
 {
     place(this, QStringLiteral("Frame1"), 45, 0, 2760, 3345);
     Panels::etch(this);
@@ -120,13 +48,7 @@ KeypadPanel::KeypadPanel(const Calculator &calculator, QWidget *window)
     connect(m_ui.lblInfo, &HintLabel::mouseMove, this, &KeypadPanel::lblInfo_MouseMove);
 }
 
-QList<KeyLabel *> KeypadPanel::keys() const
-{
-    QList<KeyLabel *> all{m_ui.Decimal, m_ui.Cancel, m_ui.CancelEntry};
-    all.append(QList<KeyLabel *>(m_ui.lblBouton.begin(), m_ui.lblBouton.end()));
-    all.append(QList<KeyLabel *>(m_ui.Operator.begin(), m_ui.Operator.end()));
-    return all;
-}
+QList<KeyLabel *> KeypadPanel::keys() const { return QList<KeyLabel *>(m_ui.keys.begin(), m_ui.keys.end()); }
 
 void KeypadPanel::createDisplays()
 {
@@ -221,42 +143,41 @@ void KeypadPanel::fitEuroSign()
 
 void KeypadPanel::createKeys()
 {
-    for (const KeyDef &key : Keys) {
+    m_ui.shaBouton.assign(size_t(Euro::keyFaceCount(m_keyRows)), nullptr);
+    for (size_t row = 0; row < m_keyRows.size(); ++row) {
+        const Euro::KeyRow &key = m_keyRows[row];
+        if (!key.hasLabel())
+            continue; // a keyboard key only
         QWidget *container = key.onKeypad ? m_ui.fraClavier : static_cast<QWidget *>(this);
+        const int faceIndex = Euro::keyFace(m_keyRows, row);
+        // The "=" key, two keys wide, lies on the one rounded rectangle.
         const auto faceKind =
-            key.face == KeyFaces::Equals ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
-        auto *face = place(new FaceShape(faceKind, container), indexed("shaBouton", key.face), key.faceLeft,
-                           key.faceTop, key.faceWidth, key.faceHeight);
+            key.face.width > 2 * key.face.height ? FaceShape::Kind::RoundedRectangle : FaceShape::Kind::Circle;
+        auto *face = place(new FaceShape(faceKind, container), indexed("shaBouton", faceIndex), key.face.left,
+                           key.face.top, key.face.width, key.face.height);
         face->setFillColor(Qt::black);
         face->setBorderColor(Qt::black);
         face->setBorderWidth(2);
-        m_ui.shaBouton[size_t(key.face)] = face;
+        m_ui.shaBouton[size_t(faceIndex)] = face;
 
-        KeyLabel *label = makeKeyLabel(container, keyName(key), QString::fromUtf16(key.caption),
-                                       QString::fromUtf16(key.hint), key.left, key.top, key.width, key.height);
+        KeyLabel *label = makeKeyLabel(container, QString::fromUtf16(key.name), QString::fromUtf16(key.caption),
+                                       QString::fromUtf16(key.hint), key.label.left, key.label.top, key.label.width,
+                                       key.label.height);
         label->setFont(tahoma(9, true));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setColours(label, Qt::white);
-        label->setAccessibleName(keyAccessibleName(key));
-        if (key.kind == KeyKind::Digit) // not the design hint, which says "Chiffre 0" on every one
-            label->setAccessibleDescription(QStringLiteral("Chiffre: %1").arg(key.index));
-        label->raise(); // over every face, its own and its neighbours'
-
-        const qint16 i = key.index;
-        switch (key.kind) {
-        case KeyKind::Digit:
-            m_ui.lblBouton[size_t(i)] = label;
+        label->setAccessibleName(key.spokenName());
+        const Euro::KeyAction action = key.action;
+        if (action.command == Euro::KeyCommand::Digit) {
+            // Not the design hint, which says "Chiffre 0" on every one; the hover hint
+            // names the digit once the pointer rests on it.
+            label->setAccessibleDescription(QStringLiteral("Chiffre: %1").arg(action.index));
             connect(label, &KeyLabel::mouseMove, this,
-                    [this, i](qint16 b, qint16 s, float x, float y) { lblBouton_MouseMove(i, b, s, x, y); });
-            break;
-        case KeyKind::Operator: m_ui.Operator[size_t(i)] = label; break;
-        case KeyKind::Decimal: m_ui.Decimal = label; break;
-        case KeyKind::Cancel: m_ui.Cancel = label; break;
-        case KeyKind::CancelEntry: m_ui.CancelEntry = label; break;
+                    [this, i = action.index](qint16 b, qint16 s, float x, float y) { lblBouton_MouseMove(i, b, s, x, y); });
         }
+        label->raise(); // over every face, its own and its neighbours'
+        m_ui.keys.push_back(label);
         // A click runs the key's routine, as its keyboard key does; the face shows the press.
-        const Euro::KeyAction action = keyAction(key);
-        const int faceIndex = key.face;
         connect(label, &KeyLabel::clicked, this, [this, action] { Q_EMIT keyClicked(action); });
         connect(label, &KeyLabel::mouseDown, this, [this, faceIndex] { showKeyPressed(faceIndex, true); });
         connect(label, &KeyLabel::mouseUp, this, [this, faceIndex] { showKeyPressed(faceIndex, false); });
@@ -305,7 +226,7 @@ void KeypadPanel::rezoom(double from, double to)
 
 namespace {
 
-void ringFace(const std::array<FaceShape *, KeyFaces::Count> &faces, int face, bool pressed, const QColor &buttonFace)
+void ringFace(const std::vector<FaceShape *> &faces, int face, bool pressed, const QColor &buttonFace)
 {
     if (face < 0 || face >= int(faces.size()) || !faces[size_t(face)])
         return;
@@ -323,8 +244,10 @@ void KeypadPanel::showKeyPressed(int face, bool pressed)
 
 void KeypadPanel::lblBouton_MouseMove(qint16 Index, qint16, qint16, float, float)
 {
-    if (Index >= 0 && Index < qint16(m_ui.lblBouton.size()))
-        m_ui.lblBouton[size_t(Index)]->setToolTip(QStringLiteral("Chiffre: ") + QString::number(Index));
+    for (KeyLabel *key : m_ui.keys) {
+        if (key->objectName() == indexed("lblBouton", Index))
+            key->setToolTip(QStringLiteral("Chiffre: ") + QString::number(Index));
+    }
 }
 
 void KeypadPanel::lblDevise_MouseMove(qint16, qint16, float, float)

@@ -3,17 +3,22 @@
 // currency code with the "<" box of its drop list, the keypad (the digit keys in
 // fraClavier, the operators and the clear keys beside it) drawn from labels over round
 // faces, the panel switches and the rounding line. Every key is one row of the key table
-// in keypadpanel.cpp: where it lies, its face, caption, hint and what it does. A click on a
+// (engine/keytable.h): where it lies, its face, caption, hint and what it does. A click on a
 // key says what it does (keyClicked); the window runs it, as it runs the keyboard's keys.
 // The displays mirror the calculator's ReadOut texts.
 
 #include "engine/keymap.h"
-#include "ui/main/keyfaces.h"
 
 #include <QFont>
 #include <QFrame>
 #include <array>
 #include <optional>
+#include <span>
+#include <vector>
+
+namespace Euro {
+struct KeyRow;
+}
 
 class Calculator;
 class DisplayBox;
@@ -27,7 +32,8 @@ class KeypadPanel : public QFrame
 {
     Q_OBJECT
 public:
-    KeypadPanel(const Calculator &calculator, QWidget *window);
+    // The keys are the rows of a key table (engine/keytable.h), the calculator's own in the program.
+    KeypadPanel(const Calculator &calculator, std::span<const Euro::KeyRow> keys, QWidget *window);
 
     // The controls, under their own names.
     struct Controls {
@@ -38,12 +44,8 @@ public:
         std::array<QRadioButton *, 2> optCalcul{};
         HintLabel *lblDevise = nullptr;
         KeyLabel *Label2 = nullptr;
-        std::array<KeyLabel *, 10> lblBouton{};
-        std::array<KeyLabel *, 5> Operator{};
-        KeyLabel *Decimal = nullptr;
-        KeyLabel *Cancel = nullptr;
-        KeyLabel *CancelEntry = nullptr;
-        std::array<FaceShape *, KeyFaces::Count> shaBouton{};
+        std::vector<KeyLabel *> keys;       // lblBouton(0) to (9), Operator(0) to (4), Decimal, ...: in table order
+        std::vector<FaceShape *> shaBouton; // by face: shaBouton(0) on
         KeyLabel *lblFermer3 = nullptr; // lblFermer(3), "O P E R A T I O N S"
         KeyLabel *lblFermer2 = nullptr; // lblFermer(2), "paramètres"
         QFrame *Line2 = nullptr;
@@ -76,6 +78,7 @@ private:
     void fitEuroSign();
 
     const Calculator &m_calculator;
+    std::span<const Euro::KeyRow> m_keyRows;
     Controls m_ui;
     std::array<std::optional<QFont>, 2> m_displayFonts; // the displays' design fonts
 };
