@@ -177,6 +177,12 @@ QString precisionNote(const Outcome &o)
         .arg(NumberText::format(percent), QString::number(year), published);
 }
 
+Reading read(QStringView displayText, QStringView unitCode, int fromYear, int toYear)
+{
+    const Outcome outcome = convert(displayText, unitCode, fromYear, toYear);
+    return {outcome.refusal, sentence(outcome), tapeLine(outcome), precisionNote(outcome)};
+}
+
 QString sourceLine()
 {
     return QStringLiteral("Source : Insee, indice des prix à la consommation (série 011813530, base %1)")

@@ -16,13 +16,12 @@
 
 #include "engine/amount.h"
 #include "engine/priceindex.h"
+#include "engine/purchasingpowerreading.h"
 
 #include <QString>
 #include <QStringView>
 
 namespace Euro::PurchasingPower {
-
-enum class Money { AncienFranc, Franc, Euro };
 
 // The money of a year's amounts.
 Money moneyOf(int year);
@@ -30,18 +29,6 @@ Money moneyOf(int year);
 // The unit's word after an amount, as French writes it: "ancien franc" below 2 and
 // "anciens francs" from 2 on, "F", "€".
 QString unitWord(Money money, const Amount &amount);
-
-// The years the table covers, 1901 to its last.
-inline int firstYear() { return PriceIndex::firstYear(); }
-inline int lastYear() { return PriceIndex::lastYear(); }
-
-enum class Refusal {
-    None,
-    OtherUnit,        // keyed in neither francs nor euros: the index is theirs alone
-    YearOutsideTable, // a year before the table's first or after its last
-    NotAnAmount,      // the text is not a number
-    OutOfRange,       // the result, or the amount in its year's money, is beyond the largest magnitude
-};
 
 // Above this relative uncertainty (0,5 %) the result is said to be imprecise.
 const Amount &precisionThreshold();
@@ -77,7 +64,5 @@ QString tapeLine(const Outcome &outcome);
 // When the outcome is imprecise: « Résultat à ±17 % près : l'indice de 1901, 0,03, n'est
 // publié qu'au centième. »; empty otherwise.
 QString precisionNote(const Outcome &outcome);
-// « Source : Insee, indice des prix à la consommation (série 011813530, base 2025) »
-QString sourceLine();
 
 } // namespace Euro::PurchasingPower
