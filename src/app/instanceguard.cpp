@@ -1,10 +1,12 @@
 #include "app/instanceguard.h"
 
+#include "ui/kit/userfolders.h"
+
 #include <QDir>
 #include <QDateTime>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QStandardPaths>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -16,26 +18,60 @@ namespace Euro {
 
 namespace {
 
-// A folder only this user can enter: a real folder (no link), owned by the user, with no
-// rights for anyone else. Files in it cannot be swapped for links by another account.
+// A folder only this user can enter: a real folder (no link), owned by the user, with
+// rights for the owner alone. Files in it cannot be swapped for links by another account.
 bool isPrivateFolder(const QString &folder)
 {
     struct stat info {};
     if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &info) != 0)
         return false;
-    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 0777) == 0700;
 }
 
-// The user's runtime folder; when it is unusable, a folder of the user's own in the shared
-// temporary folder, made with owner-only rights. "" when neither is private.
-QString guardFolder()
+// The folder, made owner-only when it is not there yet (or made so when the user's umask
+// left it open); "" unless it is private. One that another account planted, or a link,
+// fails the check.
+QString ownFolder(const QString &folder)
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QByteArray name = QFile::encodeName(folder);
+    ::mkdir(name.constData(), 0700);
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0) {
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && info.st_uid == ::geteuid() && (info.st_mode & 0777) != 0700)
+            ::fchmod(fd, 0700);
+        ::close(fd);
+    }
+    return isPrivateFolder(folder) ? folder : QString();
+}
+
+struct GuardFolder {
+    QString folder;
+    QString suffix; // after the application's name in the lock's file name
+};
+
+QList<GuardFolder> guardFolders()
+{
+    QList<GuardFolder> folders;
+    // XDG_RUNTIME_DIR itself: Qt's stand-in for an unset one is a folder of the shared
+    // temporary folder that differs with TMPDIR.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (isPrivateFolder(runtime))
-        return runtime;
-    const QString own = QDir::tempPath() + QStringLiteral("/pecunio-") + QString::number(::geteuid());
-    ::mkdir(QFile::encodeName(own).constData(), 0700); // one planted by another account fails the check below
-    return isPrivateFolder(own) ? own : QString();
+        folders.append({runtime, QString()});
+    if (const QString home = userHomeFolder(); !home.isEmpty()) {
+        const QString cache = home + QStringLiteral("/.cache");
+        ::mkdir(QFile::encodeName(cache).constData(), 0700); // there already, as a rule
+        QString host = QSysInfo::machineHostName();
+        host.replace(QLatin1Char('/'), QLatin1Char('_'));
+        if (const QString own = ownFolder(cache + QStringLiteral("/pecunio")); !own.isEmpty())
+            folders.append({own, QLatin1Char('-') + host});
+    }
+    if (folders.isEmpty()) {
+        const QString own = ownFolder(QDir::tempPath() + QStringLiteral("/pecunio-") + QString::number(::geteuid()));
+        if (!own.isEmpty())
+            folders.append({own, QString()});
+    }
+    return folders;
 }
 
 // Opens a file of the guard's folder for writing, never through a link.
@@ -44,69 +80,84 @@ int openOwnFile(const QString &path, int flags)
     return ::open(QFile::encodeName(path).constData(), flags | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
 }
 
+QString raisePath(const QString &lockPath) { return lockPath + QStringLiteral(".raise"); }
+
 } // namespace
 
 InstanceGuard::InstanceGuard(const QString &applicationName)
 {
-    const QString folder = guardFolder();
-    if (!folder.isEmpty())
-        m_path = folder + QLatin1Char('/') + applicationName + QStringLiteral(".lock");
+    for (const GuardFolder &place : guardFolders())
+        m_paths.append(place.folder + QLatin1Char('/') + applicationName + place.suffix + QStringLiteral(".lock"));
 }
 
 InstanceGuard::~InstanceGuard()
 {
-    if (m_fd >= 0)
-        ::close(m_fd); // closing releases the lock; the file stays, empty and harmless
+    release();
+}
+
+void InstanceGuard::release()
+{
+    for (const int fd : std::as_const(m_fds)) {
+        if (fd >= 0)
+            ::close(fd); // closing releases the lock; the file stays, empty and harmless
+    }
+    m_fds.clear();
+    m_held = false;
 }
 
 bool InstanceGuard::tryAcquire()
 {
     if (m_held)
         return true;
-    if (m_fd < 0) {
-        if (!m_path.isEmpty())
-            m_fd = openOwnFile(m_path, O_RDWR);
-        if (m_fd < 0)
-            return true; // no guard can be set up: better to run than to refuse
+    release();
+    // Every lock, or none: a lock held by another copy in any folder refuses this one.
+    for (const QString &path : std::as_const(m_paths)) {
+        const int fd = openOwnFile(path, O_RDWR);
+        m_fds.append(fd);
+        if (fd < 0)
+            continue; // this folder cannot hold a guard: the others still do
+        int rc;
+        do {
+            rc = ::flock(fd, LOCK_EX | LOCK_NB);
+        } while (rc != 0 && errno == EINTR);
+        if (rc != 0 && errno == EWOULDBLOCK) {
+            release();
+            return false;
+        }
     }
-    int rc;
-    do {
-        rc = ::flock(m_fd, LOCK_EX | LOCK_NB);
-    } while (rc != 0 && errno == EINTR);
-    if (rc == 0) {
-        m_held = true;
-        return true;
-    }
-    return errno != EWOULDBLOCK;
+    m_held = true; // with no lock at all, too: better to run than to refuse
+    return true;
 }
-
-namespace {
-QString raisePath(const QString &lockPath) { return lockPath + QStringLiteral(".raise"); }
-} // namespace
 
 void InstanceGuard::requestRaise() const
 {
-    if (m_path.isEmpty())
-        return;
-    const int fd = openOwnFile(raisePath(m_path), O_WRONLY | O_TRUNC);
-    if (fd < 0)
-        return;
-    const QByteArray stamp = QByteArray::number(QDateTime::currentMSecsSinceEpoch()); // a change to watch
-    [[maybe_unused]] const ssize_t written = ::write(fd, stamp.constData(), size_t(stamp.size()));
-    ::close(fd);
+    for (const QString &path : m_paths) {
+        const int fd = openOwnFile(raisePath(path), O_WRONLY | O_TRUNC);
+        if (fd < 0)
+            continue;
+        const QByteArray stamp = QByteArray::number(QDateTime::currentMSecsSinceEpoch()); // a change to watch
+        [[maybe_unused]] const ssize_t written = ::write(fd, stamp.constData(), size_t(stamp.size()));
+        ::close(fd);
+    }
 }
 
 void InstanceGuard::onRaiseRequest(QObject *context, std::function<void()> onRequest) const
 {
     if (!m_held)
         return;
-    const QString path = raisePath(m_path);
-    const int fd = openOwnFile(path, O_WRONLY | O_TRUNC);
-    if (fd < 0)
-        return; // no request can come: the program runs without
-    ::close(fd);
-    auto *watcher = new QFileSystemWatcher({path}, context);
-    QObject::connect(watcher, &QFileSystemWatcher::fileChanged, context, [watcher, path, onRequest] {
+    QStringList watched;
+    for (const QString &lock : m_paths) {
+        const QString path = raisePath(lock);
+        const int fd = openOwnFile(path, O_WRONLY | O_TRUNC);
+        if (fd < 0)
+            continue; // no request can come this way
+        ::close(fd);
+        watched.append(path);
+    }
+    if (watched.isEmpty())
+        return;
+    auto *watcher = new QFileSystemWatcher(watched, context);
+    QObject::connect(watcher, &QFileSystemWatcher::fileChanged, context, [watcher, onRequest](const QString &path) {
         if (!watcher->files().contains(path))
             watcher->addPath(path); // a file written anew may drop the watch
         onRequest();

@@ -20,7 +20,9 @@ int main(int argc, char *argv[])
     if (const auto status = Euro::answerCommandLine(argc, argv))
         return *status;
 
-    QApplication app(argc, argv);
+    // Without a display, a French line on the terminal and a status of its own.
+    const std::unique_ptr<QApplication> application = Euro::openApplication(argc, argv);
+    QApplication &app = *application;
     // The program ends only through the main window's confirmed close.
     QApplication::setQuitOnLastWindowClosed(false);
     // Ties the running windows to the installed desktop entry (menu name and icon).

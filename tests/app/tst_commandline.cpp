@@ -94,6 +94,39 @@ private Q_SLOTS:
         QCOMPARE(filesBelow(home.path()), QStringList());
     }
 
+    // Without a display the program says so in French, alone on the error output, and ends
+    // with its own status, before it touches the settings or the single-instance lock.
+    void noDisplay_data()
+    {
+        QTest::addColumn<QString>("display"); // DISPLAY, "" for unset
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("err");
+        const QString message = QStringLiteral("Pecunio : impossible d'ouvrir l'affichage graphique (%1).\n");
+        QTest::newRow("no DISPLAY") << QString() << QStringList()
+                                    << message.arg(QStringLiteral("la variable DISPLAY n'est pas définie"));
+        QTest::newRow("DISPLAY naming no server") << ":197" << QStringList() << message.arg("DISPLAY vaut « :197 »");
+        QTest::newRow("-display naming no server")
+            << QString() << QStringList{"-display", ":198"} << message.arg("DISPLAY vaut « :198 »");
+    }
+    void noDisplay()
+    {
+        QFETCH(QString, display);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, err);
+        QTemporaryDir home;
+        QProcess program;
+        TestSupport::startIsolated(program, TestSupport::binaryDir() + QStringLiteral("/Pecunio"), arguments,
+                                   home.path(), QStringLiteral("xcb"), [&display](QProcessEnvironment &env) {
+                                       if (!display.isEmpty())
+                                           env.insert(QStringLiteral("DISPLAY"), display);
+                                   });
+        QVERIFY2(program.waitForFinished(30000), "the program kept running");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 3);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
+        QCOMPARE(filesBelow(home.path()), QStringList());
+    }
+
     void qtOptionsStillStart_data()
     {
         QTest::addColumn<QStringList>("arguments");

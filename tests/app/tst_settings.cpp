@@ -4,12 +4,16 @@
 #include "ui/kit/settings.h"
 #include "app/startup.h"
 #include "engine/currencies.h"
+#include "support/processes.h"
 #include "support/testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -169,6 +173,7 @@ private Q_SLOTS:
         QTest::newRow("read-only file") << "readonly" << unwritable;
         QTest::newRow("read-only configuration folder") << "readonlyfolder" << unwritable;
         QTest::newRow("configuration folder under a plain file") << "underfile" << "ne peuvent pas être enregistrés";
+        QTest::newRow("larger than any store the program writes") << "oversized" << "trop volumineux pour être lu";
     }
     void brokenStore()
     {
@@ -176,10 +181,16 @@ private Q_SLOTS:
         QFETCH(QString, notice);
         ThrowAwaySettings store;
         const QString path = Euro::settingsFilePath(app);
+        // 2 MB of a store that reads: were it parsed, FRF would read "9" and nothing be seeded.
+        QByteArray oversized("[parametres]\ndate%20de%20debut=01/01/2002\n[taux]\nFRF=9\n[remplissage]\n");
+        while (oversized.size() < 2 * 1024 * 1024)
+            oversized += "cle" + QByteArray::number(oversized.size()) + "=valeur\n";
         if (kind == QLatin1String("garbled")) {
             writeFile(path, QByteArray("\x00\x01\xff\xfe[[[taux\n\x00=\n==\n[", 17));
         } else if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("oversized")) {
+            writeFile(path, oversized);
         } else if (kind == QLatin1String("readonly")) {
             writeFile(path, "[taux]\nBEF=\"40,3399\"\n");
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
@@ -196,7 +207,7 @@ private Q_SLOTS:
         const QString file = Euro::settingsFilePath(app);
 
         Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/"));
-        const bool seeded = kind != QLatin1String("folder");
+        const bool seeded = kind != QLatin1String("folder") && kind != QLatin1String("oversized");
         QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), seeded ? QStringLiteral("6,55957") : QString());
         QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("etat")), seeded ? QStringLiteral("actif") : QString());
         if (kind == QLatin1String("folder"))
@@ -209,6 +220,72 @@ private Q_SLOTS:
         const QString told = Euro::takeStoreNotice(app);
         QVERIFY2(notice.isEmpty() ? told.isEmpty() : told.contains(notice) && told.contains(file), qPrintable(told));
         QCOMPARE(Euro::takeStoreNotice(app), QString()); // said once
+        if (kind == QLatin1String("oversized")) {
+            // A rate edited during the run holds for the run; the file is never written over.
+            QVERIFY(!Euro::SaveSetting(app, taux, QStringLiteral("FRF"), QStringLiteral("7")));
+            QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), QStringLiteral("7"));
+            QCOMPARE(TestSupport::readAll(path), oversized);
+        }
+    }
+
+    // The store as a program started in an odd environment finds it: with HOME unset or
+    // empty, in the account's home from the password database (not in "//.config"); with no
+    // home at all, a message that the saved rates cannot be read, naming the file. The probe
+    // runs as a process of its own, as the account given, and only looks.
+    void storeFoundFromTheEnvironment_data()
+    {
+        QTest::addColumn<QString>("home");   // HOME, "-" for unset
+        QTest::addColumn<QString>("config"); // XDG_CONFIG_HOME, "-" for unset
+        QTest::addColumn<int>("uid");        // the account the probe runs as
+        QTest::addColumn<QString>("file");   // where it finds the store
+        QTest::addColumn<bool>("readable");
+        const int self = int(::getuid());
+        const auto configOf = [](const passwd *account) {
+            return QDir::cleanPath(QFile::decodeName(account->pw_dir) + QStringLiteral("/.config/store_probe.ini"));
+        };
+        const QString own = configOf(::getpwuid(::getuid()));
+        QTest::newRow("HOME unset") << "-" << "-" << self << own << true;
+        QTest::newRow("HOME empty") << "" << "" << self << own << true;
+        QTest::newRow("HOME set") << "/ailleurs" << "-" << self << "/ailleurs/.config/store_probe.ini" << true;
+        QTest::newRow("HOME unset, XDG_CONFIG_HOME set") << "-" << "/conf" << self << "/conf/store_probe.ini" << true;
+        // Accounts of the system: "nobody", whose home is not there, and a number no account has.
+        if (const passwd *nobody = ::getpwuid(65534); nobody && !QFileInfo::exists(QFile::decodeName(nobody->pw_dir)))
+            QTest::newRow("HOME unset, an account whose home is missing") << "-" << "-" << 65534 << configOf(nobody)
+                                                                          << false;
+        if (!::getpwuid(54321))
+            QTest::newRow("HOME unset, an account unknown to the system")
+                << "-" << "-" << 54321 << "~/.config/store_probe.ini" << false;
+    }
+    void storeFoundFromTheEnvironment()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, config);
+        QFETCH(int, uid);
+        QFETCH(QString, file);
+        QFETCH(bool, readable);
+        if (uid != int(::getuid()) && ::geteuid() != 0)
+            QSKIP("only root starts a program as another account");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const auto &[name, value] : {std::pair{"HOME", home}, std::pair{"XDG_CONFIG_HOME", config}})
+            value == QLatin1String("-") ? env.remove(QLatin1String(name)) : env.insert(QLatin1String(name), value);
+        QProcess probe;
+        probe.setProcessEnvironment(env);
+        if (uid != int(::getuid()))
+            probe.setChildProcessModifier([uid] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(gid_t(uid)) != 0 || ::setuid(uid_t(uid)) != 0)
+                    ::_exit(127);
+            });
+        probe.start(TestSupport::binaryDir() + QStringLiteral("/tests/app/store_probe"), {});
+        QVERIFY(probe.waitForFinished(30000));
+        QCOMPARE(probe.exitCode(), 0);
+        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), file);
+        QCOMPARE(lines.value(1), readable ? QStringLiteral("lisible") : QStringLiteral("illisible"));
+        const QString notice = lines.mid(2).join(QLatin1Char('\n')).trimmed();
+        QVERIFY2(readable ? notice.isEmpty()
+                          : notice.startsWith(QStringLiteral("Les taux enregistrés ne peuvent pas être lus"))
+                                && notice.contains(file),
+                 qPrintable(notice));
     }
 
     // A first run cut short leaves all sixteen values or none: they reach the file in one change.

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -173,9 +174,70 @@ private Q_SLOTS:
         QCOMPARE(messages.shown().size(), 1);
     }
 
+    // A second copy is refused whatever environment either copy starts in. Each copy is a
+    // process of its own, as two starts are.
+    void guardHoldsInEveryEnvironment_data()
+    {
+        QTest::addColumn<QString>("first");  // XDG_RUNTIME_DIR of the running copy, in its home; "-" unset
+        QTest::addColumn<QString>("second"); // of the copy started next
+        QTest::addColumn<bool>("ownTemp");   // each copy with a temporary folder of its own
+        QTest::addColumn<bool>("planted");   // the guard's folder in the home is another account's
+        QTest::newRow("no runtime folder for either") << "-" << "-" << false << false;
+        QTest::newRow("a runtime folder for the first only") << "run" << "-" << false << false;
+        QTest::newRow("a runtime folder for the second only") << "-" << "run" << false << false;
+        QTest::newRow("two runtime folders") << "run" << "run2" << false << false;
+        QTest::newRow("runtime folder open to others") << "open" << "open" << false << false;
+        QTest::newRow("no runtime folder, two temporary folders") << "-" << "-" << true << false;
+        QTest::newRow("the home's folder planted by another account") << "-" << "-" << false << true;
+    }
+    void guardHoldsInEveryEnvironment()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, ownTemp);
+        QFETCH(bool, planted);
+        if (planted && ::geteuid() != 0)
+            QSKIP("only root can give a folder to another account");
+        QTemporaryDir home;
+        const QDir dir(home.path());
+        const auto owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QVERIFY(dir.mkdir(QStringLiteral("run2"), owner) && dir.mkdir(QStringLiteral("tmp0"), owner)
+                && dir.mkdir(QStringLiteral("tmp1"), owner)
+                && dir.mkdir(QStringLiteral("open"), owner | QFile::ReadOther | QFile::ExeOther));
+        const QString guardFolder = dir.filePath(QStringLiteral(".cache/pecunio"));
+        if (planted)
+            QVERIFY(dir.mkpath(guardFolder) && ::chown(QFile::encodeName(guardFolder).constData(), 65534, 65534) == 0);
+
+        QProcess copies[2];
+        auto done = qScopeGuard([&copies] {
+            for (QProcess &copy : copies) {
+                copy.kill();
+                copy.waitForFinished(10000);
+            }
+        });
+        for (int i = 0; i < 2; ++i) {
+            const QString runtime = i == 0 ? first : second;
+            startIsolated(copies[i], binaryDir() + QStringLiteral("/tests/app/guard_holder"),
+                          {QStringLiteral("PecunioTestEnv")}, home.path(), QStringLiteral("offscreen"),
+                          [&](QProcessEnvironment &env) {
+                              if (runtime == QLatin1String("-"))
+                                  env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+                              else
+                                  env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(runtime));
+                              const QString temp = QStringLiteral("tmp%1").arg(ownTemp ? i : 0);
+                              env.insert(QStringLiteral("TMPDIR"), dir.filePath(temp));
+                          });
+            QVERIFY(copies[i].waitForReadyRead(10000));
+            QCOMPARE(copies[i].readLine().trimmed(), QByteArray(i == 0 ? "held" : "refused"));
+        }
+        if (planted)
+            QCOMPARE(TestSupport::filesBelow(guardFolder), QStringList()); // another account's folder is not used
+    }
+
     void guardDoesNotOutliveACrash()
     {
         QTemporaryDir home;
+        TestSupport::ScopedEnv ownHome("HOME", QFile::encodeName(home.path()));
         QProcess holder;
         startIsolated(holder, binaryDir() + QStringLiteral("/tests/app/guard_holder"), {QStringLiteral("Pecunio")},
                       home.path(), QStringLiteral("offscreen"));
@@ -214,15 +276,47 @@ private Q_SLOTS:
         QFile qtRuntime(temp.filePath(QStringLiteral("runtime-") + ::getpwuid(::geteuid())->pw_name)), file(victim);
         QVERIFY(qtRuntime.open(QIODevice::WriteOnly) && file.open(QIODevice::WriteOnly) && file.write("précieux") > 0);
         file.close();
-        for (const QString &folder : {run, temp.path()})
-            QVERIFY(QFile::link(victim, folder + QStringLiteral("/PecunioTestLink.lock.raise")));
-        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTemp = qgetenv("TMPDIR");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run));
-        qputenv("TMPDIR", QFile::encodeName(temp.path()));
-        Euro::InstanceGuard(QStringLiteral("PecunioTestLink")).requestRaise();
-        qputenv("XDG_RUNTIME_DIR", oldRuntime);
-        qputenv("TMPDIR", oldTemp);
+        const QString own = temp.filePath(QStringLiteral(".cache/pecunio"));
+        QVERIFY(QDir().mkpath(own)
+                && QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString inHome =
+            QStringLiteral("/PecunioTestLink-") + QSysInfo::machineHostName() + QStringLiteral(".lock.raise");
+        for (const QString &link : {run + QStringLiteral("/PecunioTestLink.lock.raise"),
+                                    temp.filePath(QStringLiteral("PecunioTestLink.lock.raise")), own + inHome})
+            QVERIFY(QFile::link(victim, link));
+        {
+            TestSupport::ScopedEnv runtime("XDG_RUNTIME_DIR", QFile::encodeName(run));
+            TestSupport::ScopedEnv tmp("TMPDIR", QFile::encodeName(temp.path()));
+            TestSupport::ScopedEnv home("HOME", QFile::encodeName(temp.path()));
+            Euro::InstanceGuard(QStringLiteral("PecunioTestLink")).requestRaise();
+        }
         QCOMPARE(TestSupport::readAll(victim), QByteArray("précieux"));
+    }
+
+    // A store larger than any the program writes is neither read nor written: the program
+    // starts on the official rates and leaves the file as it is (parsed, it would get "etat").
+    void realProgramLeavesAnOversizedStoreAlone()
+    {
+        QTemporaryDir home;
+        const QString ini = home.filePath(QStringLiteral(".config/Pecunio.ini"));
+        QByteArray content("[parametres]\ndate%20de%20debut=01/01/2002\n[remplissage]\n");
+        while (content.size() < 2 * 1024 * 1024)
+            content += "cle" + QByteArray::number(content.size()) + "=valeur\n";
+        QFile file(ini);
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral(".config")) && file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+        file.close();
+
+        QProcess program;
+        startIsolated(program, binaryDir() + QStringLiteral("/Pecunio"), {}, home.path(), QStringLiteral("offscreen"));
+        QTest::qWait(3500); // the card is gone and the calculator loaded
+        const bool running = program.state() == QProcess::Running;
+        program.kill();
+        program.waitForFinished(10000);
+        QVERIFY2(running, program.readAllStandardError().constData());
+        QVERIFY(TestSupport::readAll(ini) == content);
+        QCOMPARE(QDir(home.filePath(QStringLiteral(".config"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Pecunio.ini")});
     }
 
     // The real program on a fresh account, under its own name and renamed.

@@ -22,7 +22,7 @@ Run run(const QString &program, const QStringList &arguments, const QProcessEnvi
 }
 
 void startIsolated(QProcess &process, const QString &program, const QStringList &arguments, const QString &home,
-                   const QString &platform)
+                   const QString &platform, const std::function<void(QProcessEnvironment &)> &adjust)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
@@ -33,6 +33,8 @@ void startIsolated(QProcess &process, const QString &program, const QStringList 
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     QDir(home).mkpath(QStringLiteral("run"));
     QFile::setPermissions(home + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (adjust)
+        adjust(env);
     process.setProcessEnvironment(env);
     process.start(program, arguments);
 }

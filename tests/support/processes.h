@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QProcess;
 
 namespace TestSupport {
@@ -24,9 +26,10 @@ Run run(const QString &program, const QStringList &arguments, const QProcessEnvi
         int timeoutMs = 300000);
 
 // Starts a program with a home, a configuration and a runtime folder of its own, on the
-// given platform plug-in, with no display to open.
+// given platform plug-in, with no display to open; adjust, when given, changes that
+// environment last (to unset HOME, to name a display).
 void startIsolated(QProcess &process, const QString &program, const QStringList &arguments, const QString &home,
-                   const QString &platform);
+                   const QString &platform, const std::function<void(QProcessEnvironment &)> &adjust = {});
 
 // Every file and link below a folder, relative to it, sorted.
 QStringList filesBelow(const QString &folder);

@@ -370,12 +370,17 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
         << QStringList{QStringLiteral("FRF=") + QString(100000, u'9')} << QStringList{"FRF=6,55957"} << setAside("FRF");
     QTest::newRow("longer than the rate box") << QStringList{"LUF=40339900000000000000000000000"}
                                               << QStringList{"LUF=40,3399"} << setAside("LUF");
-    QTest::newRow("start rate") << QStringList{"taux=6.55957"} << QStringList{"taux=6,55957", "FRF=6,55957"}
-                                << setAside("FRF");
+    // The start rate is a key of its own: the franc's rate is not the one to blame.
+    const QString startRate = QStringLiteral("Le taux de départ enregistré dans les paramètres (clé « taux ») est "
+                                             "illisible : le calcul commence au taux officiel du FRF.");
+    QTest::newRow("start rate") << QStringList{"taux=6.55957", "FRF=6,6"} << QStringList{"taux=6,55957", "FRF=6,6"}
+                                << startRate;
     QTest::newRow("several, one message, each currency once")
         << QStringList{"FRF=x", "DEM=-2", "GRD=340,750", "taux", "ATS=1e2"}
         << QStringList{"FRF=6,55957", "DEM=1,95583", "GRD=340,750", "taux=6,55957", "ATS=13,7603"}
-        << setAside("ATS, DEM et FRF", true);
+        << setAside("ATS, DEM et FRF", true) + QStringLiteral("\r\n") + startRate;
+    QTest::newRow("franc only, start rate readable") << QStringList{"FRF=x", "taux=6,6"}
+                                                     << QStringList{"FRF=6,55957", "taux=6,6"} << setAside("FRF");
 }
 
 void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()

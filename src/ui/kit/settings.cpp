@@ -1,6 +1,7 @@
 #include "ui/kit/settings.h"
 
 #include "engine/currencies.h"
+#include "ui/kit/userfolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
 
 namespace Euro {
@@ -25,7 +25,13 @@ QHash<QString, QString> &unsavedValues()
     return values;
 }
 
-enum class Fault { None, Unreadable, Unwritable };
+enum class Fault {
+    None,
+    Unreadable, // a file that cannot be opened, or no file at all (a folder, a device)
+    TooLarge,   // larger than any store the program writes: not parsed
+    NoHome,     // neither HOME nor the account gives a home folder to find the file in
+    Unwritable,
+};
 
 struct FileState {
     Fault fault = Fault::None; // the first one met
@@ -46,10 +52,26 @@ void noteFault(const QString &file, Fault fault)
         state.fault = fault;
 }
 
-bool readable(const QString &file)
+// The program writes well under a kilobyte. QSettings reads the whole file on every access,
+// and a file of tens of megabytes would keep the start-up card up for seconds and take
+// hundreds of megabytes: anything past this size is not a store of the program's.
+constexpr qint64 MaxStoreBytes = 1024 * 1024;
+
+// Why the file cannot be read, looked at before QSettings (which reads a file it cannot
+// open as an empty one, and would write over it); Fault::None when it can, or is absent
+// and so holds nothing yet.
+Fault readFault(const QString &file)
 {
-    // QSettings reads a file it cannot open as an empty one: look first.
-    return !QFileInfo::exists(file) || QFile(file).open(QIODevice::ReadOnly);
+    if (configFolderFromAccount() && !QFileInfo(userHomeFolder()).isDir())
+        return Fault::NoHome;
+    const QFileInfo info(file);
+    if (!info.exists())
+        return Fault::None;
+    if (!info.isFile())
+        return Fault::Unreadable; // a folder, a device or a pipe in its place
+    if (info.size() > MaxStoreBytes)
+        return Fault::TooLarge;
+    return QFile(file).open(QIODevice::ReadOnly) ? Fault::None : Fault::Unreadable;
 }
 
 } // namespace
@@ -61,17 +83,19 @@ QString AppName()
 
 QString settingsFilePath(const QString &application)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
-        + application + QStringLiteral(".ini");
+    const QString folder = userConfigFolder();
+    // Without a home the file has no place: this names it for the messages, and readFault
+    // keeps anything from opening it.
+    return (folder.isEmpty() ? QStringLiteral("~/.config") : folder) + QLatin1Char('/') + application
+        + QStringLiteral(".ini");
 }
 
 bool storeReadable(const QString &application)
 {
     const QString file = settingsFilePath(application);
-    if (readable(file))
-        return true;
-    noteFault(file, Fault::Unreadable);
-    return false;
+    const Fault fault = readFault(file);
+    noteFault(file, fault);
+    return fault == Fault::None;
 }
 
 QString GetSetting(const QString &application, const QString &section, const QString &key)
@@ -80,8 +104,8 @@ QString GetSetting(const QString &application, const QString &section, const QSt
     const auto unsaved = unsavedValues().constFind(file + QLatin1Char('\n') + storeKey(section, key));
     if (unsaved != unsavedValues().cend())
         return *unsaved;
-    if (!readable(file)) {
-        noteFault(file, Fault::Unreadable);
+    if (const Fault fault = readFault(file); fault != Fault::None) {
+        noteFault(file, fault);
         return {};
     }
 
@@ -102,17 +126,21 @@ bool SaveSetting(const QString &application, const QString &section, const QStri
 bool SaveSettings(const QString &application, const QList<SettingValue> &values)
 {
     const QString file = settingsFilePath(application);
-    QSettings store(file, QSettings::IniFormat);
-    // QSettings writes through a temporary file renamed into place: an interrupted write
-    // never leaves half a file. It refuses to write a file it cannot read.
-    store.setAtomicSyncRequired(true);
-    for (const SettingValue &v : values)
-        store.setValue(storeKey(v.section, v.key), v.value);
-    store.sync();
-
-    const bool saved = store.status() != QSettings::AccessError;
+    // A file that cannot be read is never written over: it may hold the user's rates.
+    const Fault fault = readFault(file);
+    bool saved = false;
+    if (fault == Fault::None) {
+        QSettings store(file, QSettings::IniFormat);
+        // QSettings writes through a temporary file renamed into place: an interrupted write
+        // never leaves half a file.
+        store.setAtomicSyncRequired(true);
+        for (const SettingValue &v : values)
+            store.setValue(storeKey(v.section, v.key), v.value);
+        store.sync();
+        saved = store.status() != QSettings::AccessError;
+    }
     if (!saved)
-        noteFault(file, readable(file) ? Fault::Unwritable : Fault::Unreadable);
+        noteFault(file, fault == Fault::None ? Fault::Unwritable : fault);
     for (const SettingValue &v : values) {
         const QString id = file + QLatin1Char('\n') + storeKey(v.section, v.key);
         if (saved)
@@ -132,10 +160,25 @@ QString takeStoreNotice(const QString &application)
     state.told = true;
     // The file on a line of its own: a long path wraps there, not inside.
     const QString name = QDir::toNativeSeparators(file);
-    if (state.fault == Fault::Unreadable)
+    switch (state.fault) {
+    case Fault::NoHome:
+        return QStringLiteral("Les taux enregistrés ne peuvent pas être lus : le dossier personnel qui contient le "
+                              "fichier des paramètres est introuvable :\r\n%1\r\nPecunio utilise les taux officiels "
+                              "pendant cette session ; les taux que vous modifierez ne vaudront que pour cette "
+                              "session.")
+            .arg(name);
+    case Fault::TooLarge:
+        return QStringLiteral("Le fichier des paramètres est trop volumineux pour être lu (plus de 1 Mo) :\r\n%1\r\n"
+                              "Pecunio utilise les taux officiels pendant cette session et laisse ce fichier tel quel.")
+            .arg(name);
+    case Fault::Unreadable:
         return QStringLiteral("Le fichier des paramètres ne peut pas être lu :\r\n%1\r\nPecunio utilise les taux "
                               "officiels pendant cette session et laisse ce fichier tel quel.")
             .arg(name);
+    case Fault::Unwritable:
+    case Fault::None:
+        break;
+    }
     return QStringLiteral("Les paramètres ne peuvent pas être enregistrés dans le fichier :\r\n%1\r\nLes taux que "
                           "vous modifierez ne vaudront que pour cette session.")
         .arg(name);

@@ -44,12 +44,14 @@ struct SettingValue {
 // cut short leaves all of them or none.
 bool SaveSettings(const QString &application, const QList<SettingValue> &values);
 
-// The file that holds the values of an application.
+// The file that holds the values of an application, in the user's configuration folder
+// (userfolders.h); "~/.config/<app>.ini", only ever named, when there is no home folder.
 QString settingsFilePath(const QString &application);
 
 // False when the application's file is there but cannot be read (no read permission, a
-// folder in its place), a fault then told by takeStoreNotice. An absent file is readable:
-// it holds nothing yet.
+// folder in its place, more than 1 MB: larger than any the program writes) or has no place
+// (no home folder), a fault then told by takeStoreNotice. An absent file is readable: it
+// holds nothing yet. An unreadable file is never written over.
 bool storeReadable(const QString &application);
 
 // What the store could not do this run, said once: the message naming the file, the first

@@ -132,11 +132,14 @@ void FrmEuro::Form_Load()
     const QString app = Euro::AppName();
     const bool readable = Euro::storeReadable(app);
     QStringList setAside; // codes, each once
+    bool startRateSetAside = false; // the start rate is kept apart from the currency's own
     const auto storedRate = [&](const QString &key, const QString &code) {
         const QString text = readable ? Euro::GetSetting(app, Euro::SectionTaux, key) : QString();
         if (Euro::checkRate(text) == Euro::RateCheck::Ok)
             return text;
-        if (readable && !setAside.contains(code))
+        if (readable && key == Euro::KeyStartRate)
+            startRateSetAside = true;
+        else if (readable && !setAside.contains(code))
             setAside.append(code);
         return Euro::defaultRate(code);
     };
@@ -155,8 +158,15 @@ void FrmEuro::Form_Load()
     QStringList messages;
     if (const QString notice = Euro::takeStoreNotice(app); !notice.isEmpty())
         messages.append(notice);
+    QStringList unreadable;
     if (!setAside.isEmpty())
-        messages.append(setAsideMessage(setAside));
+        unreadable.append(setAsideMessage(setAside));
+    if (startRateSetAside)
+        unreadable.append(QStringLiteral("Le taux de départ enregistré dans les paramètres (clé « taux ») est "
+                                         "illisible : le calcul commence au taux officiel du %1.")
+                              .arg(startCode));
+    if (!unreadable.isEmpty())
+        messages.append(unreadable.join(QStringLiteral("\r\n")));
     // Said once the window is up, over the calculator they are about.
     for (const QString &message : messages)
         QTimer::singleShot(0, this, [message] { Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle()); });
