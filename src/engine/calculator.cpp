@@ -319,6 +319,20 @@ OperatorOutcome Calculator::run(const Euro::KeyAction &action)
     return OperatorOutcome::Done;
 }
 
+Euro::PurchasingPower::Reading Calculator::purchasingPower(int fromYear, int toYear) const
+{
+    return Euro::PurchasingPower::read(ReadOut(d->state.InputDisplay), inputUnitCode(), fromYear, toYear);
+}
+
+bool Calculator::recordPurchasingPower(int fromYear, int toYear)
+{
+    const Euro::PurchasingPower::Reading reading = purchasingPower(fromYear, toYear);
+    if (!reading.ok())
+        return false;
+    m_tape.appendRemark(reading.tapeLine);
+    return true;
+}
+
 void Calculator::clearTape()
 {
     m_tape.clearTape(modeLine());

@@ -11,6 +11,7 @@
 #include "engine/keymap.h"
 #include "engine/operators.h"
 #include "engine/pastedamount.h"
+#include "engine/purchasingpowerreading.h"
 #include "engine/ratetable.h"
 
 #include <QObject>
@@ -56,6 +57,11 @@ public:
     void eraseLastDigit();
     // What a key runs, from the key table: the routine of its command.
     OperatorOutcome run(const Euro::KeyAction &action);
+    // What the input display's amount of fromYear is worth in money of toYear, from INSEE's
+    // index: for the franc and the euro only (engine/purchasingpowerreading.h).
+    Euro::PurchasingPower::Reading purchasingPower(int fromYear, int toYear) const;
+    // Writes that reading's line on the tape; false, nothing written, when it was refused.
+    bool recordPurchasingPower(int fromYear, int toYear);
     // cmdEffacer_Click: a fresh tape, which starts with the pending amount and operator.
     void clearTape();
     // An Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="; says whether the operation was refused.

@@ -47,18 +47,29 @@ QString amountText(const Amount &amount, Money money)
     return NumberText::format(amount) + u' ' + unitWord(money, amount);
 }
 
+// A sum of money worked out to the hundredth, written with its two decimals: « 22,70 € ».
+QString moneyText(const Amount &rounded, Money money)
+{
+    QString number = NumberText::format(rounded);
+    if (!number.contains(u'E')) {
+        const qsizetype comma = number.indexOf(u',');
+        number = comma < 0 ? number + QStringLiteral(",00") : number.leftJustified(comma + 3, u'0');
+    }
+    return number + u' ' + unitWord(money, rounded);
+}
+
 // « 100 F de 1985 », and « (655,96 F) » when the amount was keyed in other money than its year's.
 QString fromText(const Outcome &o)
 {
     QString text = amountText(o.keyed, o.keyedMoney) + QStringLiteral(" de ") + QString::number(o.fromYear);
     if (o.keyedMoney != o.fromMoney)
-        text += QStringLiteral(" (") + amountText(roundAmount(o.inYearMoney, 2), o.fromMoney) + u')';
+        text += QStringLiteral(" (") + moneyText(roundAmount(o.inYearMoney, 2), o.fromMoney) + u')';
     return text;
 }
 
 QString toText(const Outcome &o)
 {
-    return amountText(o.result, o.resultMoney) + QStringLiteral(" de ") + QString::number(o.toYear);
+    return moneyText(o.result, o.resultMoney) + QStringLiteral(" de ") + QString::number(o.toYear);
 }
 
 } // namespace
@@ -131,7 +142,9 @@ Outcome convert(const Amount &amount, QStringView unitCode, int fromYear, int to
 Outcome convert(QStringView displayText, QStringView unitCode, int fromYear, int toYear)
 {
     const NumberText::ReadResult read = NumberText::parse(displayText);
-    const bool number = read.status == NumberText::ReadStatus::Number;
+    // An entry keyed without digits yet ("-", ",") counts as zero, as it does everywhere.
+    const bool number = read.status == NumberText::ReadStatus::Number
+                        || (read.status == NumberText::ReadStatus::NoDigits && !displayText.isEmpty());
     Outcome out = convert(number ? read.value : Amount(0), unitCode, fromYear, toYear);
     if (out.ok() && !number) {
         out = Outcome();
@@ -150,7 +163,7 @@ QString sentence(const Outcome &o)
     const QString verb = abs(o.keyed) < 2 ? QStringLiteral(" vaut ") : QStringLiteral(" valent ");
     QString text = fromText(o) + verb + toText(o);
     if (o.resultMoney != Money::Euro)
-        text += QStringLiteral(", soit ") + amountText(o.resultInEuros, Money::Euro);
+        text += QStringLiteral(", soit ") + moneyText(o.resultInEuros, Money::Euro);
     return text;
 }
 

@@ -53,6 +53,8 @@ void Tape::appendTotalBlock(const QString &displayText, const QString &remark)
     append(CrLf % TotalRule % CrLf % TotalLead % displayAmount(displayText) % note % CrLf);
 }
 
+void Tape::appendRemark(const QString &line) { append(CrLf % line % CrLf); }
+
 void Tape::appendRefusedTotal(const QString &reason)
 {
     append(CrLf % TotalRule % CrLf % TotalLead % reason % CrLf);

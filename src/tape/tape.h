@@ -24,6 +24,8 @@ public:
     void appendOperatorLine(const QString &caption);
     // A remark, when given, follows the result in brackets on the same line.
     void appendTotalBlock(const QString &displayText, const QString &remark = QString());
+    // A line of its own, apart from the calculations: what an old amount is worth today.
+    void appendRemark(const QString &line);
     // The total block of an operation that was refused: the reason ("Division par zéro")
     // stands where the result would.
     void appendRefusedTotal(const QString &reason);

@@ -50,7 +50,7 @@ void TestPurchasingPower::rule_data()
     QTest::newRow("2001 to 2002: francs to euros") << "100" << "FRF" << 2001 << 2002 << ok
                                                    << "100 F de 2001 valent 15,54 € de 2002" << "";
     QTest::newRow("2002 to 2001: euros to francs") << "100" << "EUR" << 2002 << 2001 << ok
-                                                   << "100 € de 2002 valent 643,5 F de 2001, soit 98,1 €" << "";
+                                                   << "100 € de 2002 valent 643,50 F de 2001, soit 98,10 €" << "";
     QTest::newRow("before 1960 to after 2002") << "1000" << "FRF" << 1950 << 2025 << ok
                                                << "1000 anciens francs de 1950 valent 33,73 € de 2025" << "";
     QTest::newRow("after 2002 to before 1960") << "100" << "EUR" << 2025 << 1955 << ok
@@ -62,12 +62,12 @@ void TestPurchasingPower::rule_data()
     QTest::newRow("francs keyed for a year of euros, same year")
         << "100" << "FRF" << 2010 << 2010 << ok << "100 F de 2010 (15,24 €) valent 15,24 € de 2010" << "";
     QTest::newRow("one euro keyed for a year of anciens francs") << "1" << "EUR" << 1955 << 1955 << ok
-        << "1 € de 1955 (655,96 anciens francs) vaut 655,96 anciens francs de 1955, soit 1 €" << "";
+        << "1 € de 1955 (655,96 anciens francs) vaut 655,96 anciens francs de 1955, soit 1,00 €" << "";
     QTest::newRow("below 2, singular") << "1,5" << "FRF" << 1955 << 1955 << ok
-                                                << "1,5 ancien franc de 1955 vaut 1,5 ancien franc de 1955, soit 0 €" << "";
+                                                << "1,5 ancien franc de 1955 vaut 1,50 ancien franc de 1955, soit 0,00 €" << "";
 
     // The same year is the amount itself, and the rounding is half up, away from zero.
-    QTest::newRow("same year") << "100" << "FRF" << 1985 << 1985 << ok << "100 F de 1985 valent 100 F de 1985, soit 15,24 €" << "";
+    QTest::newRow("same year") << "100" << "FRF" << 1985 << 1985 << ok << "100 F de 1985 valent 100,00 F de 1985, soit 15,24 €" << "";
     QTest::newRow("half a cent up") << "0,125" << "EUR" << 2010 << 2010 << ok << "0,125 € de 2010 vaut 0,13 € de 2010" << "";
     QTest::newRow("negative half a cent away from zero")
         << "-0,125" << "EUR" << 2010 << 2010 << ok << "-0,125 € de 2010 vaut -0,13 € de 2010" << "";
@@ -92,7 +92,7 @@ void TestPurchasingPower::rule_data()
     QTest::newRow("another currency") << "100" << "DEM" << 1985 << 2025 << PP::Refusal::OtherUnit << "" << "";
     QTest::newRow("another currency before an unreadable amount")
         << "" << "DEM" << 1985 << 2025 << PP::Refusal::OtherUnit << "" << "";
-    QTest::newRow("no number") << "," << "EUR" << 1985 << 2025 << PP::Refusal::NotAnAmount << "" << "";
+    QTest::newRow("no number") << "abc" << "EUR" << 1985 << 2025 << PP::Refusal::NotAnAmount << "" << "";
     QTest::newRow("result beyond the largest magnitude")
         << "1E+308" << "EUR" << 1901 << 2025 << PP::Refusal::OutOfRange << "" << "";
 }

@@ -14,14 +14,16 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QClipboard>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 
 using TestSupport::LoadedWindow;
 
 namespace {
 
-enum class Layout { Narrow, Wide, Parameters };
+enum class Layout { Narrow, Wide, Parameters, Power };
 
 QList<qint16> indexes(const QString &clicks)
 {
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void currencyListBox_data();
     void currencyListBox();
     void keepOnTop();
+    void purchasingPower();
 
     void pressFeedback_data();
     void pressFeedback();
@@ -83,8 +86,15 @@ void TestPanels::layouts_data()
     QTest::newRow("closed parameters, then the tape") << "2 0 3" << Layout::Wide;
     QTest::newRow("tab three times") << "3 3 3" << Layout::Wide;
     QTest::newRow("closing parameters never opened") << "0" << Layout::Narrow;
-    QTest::newRow("no such switch") << "4 -1 7" << Layout::Narrow;
-    QTest::newRow("no such switch when wide") << "3 4" << Layout::Wide;
+    QTest::newRow("no such switch") << "-1 6 7" << Layout::Narrow;
+    QTest::newRow("no such switch when wide") << "3 6" << Layout::Wide;
+    // The purchasing power stands in the tape's place.
+    QTest::newRow("purchasing power") << "4" << Layout::Power;
+    QTest::newRow("purchasing power closed by its switch") << "4 4" << Layout::Narrow;
+    QTest::newRow("purchasing power closed by its X") << "4 5" << Layout::Narrow;
+    QTest::newRow("the tape instead of the purchasing power") << "4 3" << Layout::Wide;
+    QTest::newRow("the purchasing power instead of the tape") << "3 4" << Layout::Power;
+    QTest::newRow("the parameters close the purchasing power") << "4 2 0" << Layout::Narrow;
 }
 
 void TestPanels::layouts()
@@ -100,7 +110,9 @@ void TestPanels::layouts()
     auto *calculator = w.control<QFrame>(QStringLiteral("Frame1"));
     auto *tape = w.control<QFrame>(QStringLiteral("fraPapier"));
     auto *parameters = w.control<QFrame>(QStringLiteral("fraParametres"));
-    const double width = layout == Layout::Wide ? 5190 : 2970;
+    auto *power = w.control<QFrame>(QStringLiteral("fraPouvoir"));
+    const bool wide = layout == Layout::Wide || layout == Layout::Power;
+    const double width = wide ? 5190 : 2970;
     QCOMPARE(window.Width(), width);
     QCOMPARE(window.Height(), 4065.0);
     // The client area: the outer width less the frame.
@@ -110,15 +122,47 @@ void TestPanels::layouts()
     QCOMPARE(parameters->isVisible(), layout == Layout::Parameters);
     // The tape panel shows whole in the wide window, not at all otherwise.
     const QRect shownArea = window.rect();
-    QCOMPARE(shownArea.contains(tape->geometry()), layout == Layout::Wide);
-    QCOMPARE(shownArea.intersects(tape->geometry()), layout == Layout::Wide);
-    for (const char *name : {"cmdEffacer", "cmdImprimer", "Label3(1)", "Label3(2)"})
-        QCOMPARE(shownArea.contains(w.control(QLatin1String(name))->geometry()), layout == Layout::Wide);
+    QCOMPARE(shownArea.contains(tape->geometry()), wide);
+    QCOMPARE(shownArea.intersects(tape->geometry()), wide);
+    QCOMPARE(tape->isVisible(), layout == Layout::Wide);
+    QCOMPARE(power->isVisible(), layout == Layout::Power);
+    QCOMPARE(power->geometry(), tape->geometry());
+    for (const char *name : {"cmdEffacer", "cmdImprimer", "Label3(1)", "Label3(2)"}) {
+        QCOMPARE(shownArea.contains(w.control(QLatin1String(name))->geometry()), wide);
+        QCOMPARE(w.control(QLatin1String(name))->isVisible(), layout == Layout::Wide);
+    }
     for (const char *name : {"cmdPlan", "Label3(0)"})
         QVERIFY(shownArea.contains(w.control(QLatin1String(name))->geometry()));
     // Open, the parameters panel takes the calculator panel's place.
     if (layout == Layout::Parameters)
         QCOMPARE(parameters->geometry(), calculator->geometry());
+}
+
+void TestPanels::purchasingPower()
+{
+    // The amount keyed, live, in the panel's sentence; on the tape and the clipboard on request.
+    LoadedWindow w;
+    FrmEuro &window = *w.window;
+    window.lblFermer_Click(4);
+    TestKeys::press(window, QStringLiteral("1 0 0"));
+    auto *from = w.control<QSpinBox>(QStringLiteral("txtAnneeDe"));
+    QVERIFY(from);
+    from->setValue(1985);
+    const QString sentence = QStringLiteral("100 F de 1985 valent 31,86 € de 2025");
+    QCOMPARE(w.control<QLabel>(QStringLiteral("lblValeur"))->text(), sentence);
+    QCOMPARE(w.control(QStringLiteral("fraPouvoir"))->accessibleDescription(), sentence);
+    QTest::mouseClick(w.control(QStringLiteral("cmdInscrire")), Qt::LeftButton);
+    QVERIFY(window.tape().text().endsWith(QStringLiteral("\r\n100 F de 1985 = 31,86 € de 2025 (Insee)\r\n")));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    from->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), sentence);
+
+    // Another currency: the index is not its own.
+    window.calculator().selectCurrency(QStringLiteral("DEM"));
+    QVERIFY(w.control<QLabel>(QStringLiteral("lblValeur"))->text().startsWith(QStringLiteral("L'indice de l'Insee")));
+    QVERIFY(!w.control(QStringLiteral("cmdInscrire"))->isEnabled());
 }
 
 void TestPanels::widthReadsBackAsSet_data()

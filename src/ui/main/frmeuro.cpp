@@ -16,6 +16,7 @@
 #include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/displaybox.h"
+#include "ui/main/powerpanel.h"
 #include "ui/main/tapepanel.h"
 #include "ui/kit/windowkit.h"
 
@@ -84,9 +85,11 @@ void FrmEuro::setWidth(double twips)
     setFixedWidth(Euro::twipsToPixels(twips - FrameWidthTwips));
     // What the width cuts off is hidden too, not just out of sight: neither Tab nor a screen
     // reader finds it there. The screen shows the same.
+    // The purchasing power, when shown, stands in the tape's place, its commands with it.
     const QList<QWidget *> tapeSide{ui.fraPapier, ui.Label3[1], ui.Label3[2], ui.cmdEffacer, ui.cmdImprimer};
     for (QWidget *control : tapeSide)
-        control->setVisible(rect().intersects(control->geometry()));
+        control->setVisible(rect().intersects(control->geometry()) && !m_powerShown);
+    ui.fraPouvoir->setVisible(rect().intersects(ui.fraPouvoir->geometry()) && m_powerShown);
     if (Euro::zoomFactor() != 1.0)
         keepOnScreen(); // a zoomed tape may reach past the screen's edge
     keepFocusInSight();

@@ -22,6 +22,7 @@
 class CodeList;
 class ControlKeys;
 class ParametersPanel;
+class PowerPanel;
 class PointerWatch;
 class TapePanel;
 class KeyLabel;
@@ -128,6 +129,7 @@ private:
         KeypadPanel *Frame1 = nullptr;
         ParametersPanel *fraParametres = nullptr;
         TapePanel *fraPapier = nullptr;
+        PowerPanel *fraPouvoir = nullptr;
         CodeList *lstListe = nullptr;
         std::array<QLabel *, 3> Label3{};
         QPushButton *cmdPlan = nullptr;
@@ -138,8 +140,11 @@ private:
     // The keypad's controls that the window's routines tie together, through their panel.
     const KeypadPanel::Controls &keypad() const;
     // lblFermer(Index), the panel switches, each where its panel has it: 0 closes the
-    // parameters, 1 the tape, 2 opens the parameters and 3 the tape.
-    std::array<KeyLabel *, 4> lblFermer() const;
+    // parameters, 1 the tape, 2 opens the parameters and 3 the tape, 4 opens or closes the
+    // purchasing power and 5 closes it.
+    std::array<KeyLabel *, 6> lblFermer() const;
+    // The purchasing-power panel in the tape's place, or the tape (false) when the window is wide.
+    void showPower(bool shown);
 
     void createFrames();
     void createWindowControls();
@@ -221,6 +226,7 @@ private:
     QFocusFrame *m_focusRing = nullptr;
     bool m_focusShown = false; // the keyboard moved the focus since the last mouse press
     bool m_loaded = false;
+    bool m_powerShown = false; // the purchasing power stands in the tape's place
     bool m_ending = false;
     double m_widthTwips = -1; // the outer width last set, read back as set
     double m_heightTwips = -1; // the outer height last set

@@ -6,6 +6,7 @@
 
 #include "ui/main/frmeuro.h"
 #include "ui/main/parameterspanel.h"
+#include "ui/main/powerpanel.h"
 
 #include "engine/msgbox.h"
 #include "ui/kit/messageboxes.h"
@@ -125,7 +126,15 @@ void FrmEuro::pasteAmount(const QString &text, AmountSource source)
     Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle());
 }
 
-void FrmEuro::copyFocusedAmount() { copyAmount(displayIndex(focusWidget())); }
+void FrmEuro::copyFocusedAmount()
+{
+    // In the purchasing-power panel, its sentence.
+    if (ui.fraPouvoir->isVisible() && ui.fraPouvoir->isAncestorOf(focusWidget())) {
+        QGuiApplication::clipboard()->setText(ui.fraPouvoir->sentence());
+        return;
+    }
+    copyAmount(displayIndex(focusWidget()));
+}
 
 void FrmEuro::pasteFromClipboard()
 {

@@ -20,6 +20,7 @@
 #include "ui/main/listclicks.h"
 #include "ui/main/panelparts.h"
 #include "ui/main/parameterspanel.h"
+#include "ui/main/powerpanel.h"
 #include "ui/kit/windowkit.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QRadioButton>
 #include <QSessionManager>
 
@@ -79,6 +81,7 @@ void FrmEuro::createFrames()
     ui.fraPapier = new TapePanel(m_tape, this);
     connect(ui.fraPapier, &TapePanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
     connect(ui.fraPapier, &TapePanel::saveRequested, this, &FrmEuro::saveTapeToFile);
+    ui.fraPouvoir = new PowerPanel(m_calculator, this);
     addAction(ui.fraPapier->saveAction()); // Ctrl+S anywhere in the window
 }
 
@@ -87,10 +90,10 @@ const KeypadPanel::Controls &FrmEuro::keypad() const
     return ui.Frame1->ui();
 }
 
-std::array<KeyLabel *, 4> FrmEuro::lblFermer() const
+std::array<KeyLabel *, 6> FrmEuro::lblFermer() const
 {
     return {ui.fraParametres->ui().lblFermer, ui.fraPapier->ui().lblFermer, keypad().lblFermer2,
-            keypad().lblFermer3};
+            keypad().lblFermer3,              keypad().lblFermer4,          ui.fraPouvoir->ui().lblFermer};
 }
 
 void FrmEuro::createWindowControls()
@@ -141,12 +144,14 @@ void FrmEuro::setFocusOrder()
     // them nobody could change the currency or open a panel from the keyboard.
     const KeypadPanel::Controls &k = keypad();
     const ParametersPanel::Controls &p = ui.fraParametres->ui();
-    const std::array<KeyLabel *, 4> switches = lblFermer();
+    const PowerPanel::Controls &w = ui.fraPouvoir->ui();
+    const std::array<KeyLabel *, 6> switches = lblFermer();
     QList<QWidget *> order{k.optCalcul[0], k.ReadOut[0],   k.optCalcul[1],  k.ReadOut[1],
-                           k.Label2,       ui.lstListe,    switches[3],     switches[2],
-                           switches[0],    p.lstPays,      p.cmdTaux,       p.txtTaux,
-                           p.optDecimal[0], p.optDecimal[1], switches[1],   ui.fraPapier->ui().txtOperations,
-                           ui.cmdPlan,     ui.cmdEffacer,  ui.cmdImprimer};
+                           k.Label2,       ui.lstListe,    switches[3],     switches[4],
+                           switches[2],    switches[0],    p.lstPays,       p.cmdTaux,
+                           p.txtTaux,      p.optDecimal[0], p.optDecimal[1], switches[1],
+                           ui.fraPapier->ui().txtOperations, switches[5], w.txtAnneeDe, w.txtAnneeEn,
+                           w.cmdInscrire,  ui.cmdPlan,     ui.cmdEffacer,  ui.cmdImprimer};
     order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
     k.Label2->setFocusPolicy(Qt::TabFocus);
     for (KeyLabel *stop : switches)
@@ -176,6 +181,8 @@ void FrmEuro::setPointers()
 void FrmEuro::createFixedConnections()
 {
     connect(&m_calculator, &Calculator::displayChanged, ui.Frame1, &KeypadPanel::showDisplay);
+    // The purchasing power follows the amount as it is keyed.
+    connect(&m_calculator, &Calculator::displayChanged, ui.fraPouvoir, &PowerPanel::refresh);
 
     for (qint16 i = 0; i < 2; ++i) {
         // An option runs its routine when it becomes the chosen one, by the mouse, the
@@ -186,7 +193,7 @@ void FrmEuro::createFixedConnections()
         });
     }
 
-    const std::array<KeyLabel *, 4> switches = lblFermer();
+    const std::array<KeyLabel *, 6> switches = lblFermer();
     for (qint16 i = 0; i < qint16(switches.size()); ++i)
         connect(switches[size_t(i)], &KeyLabel::clicked, this, [this, i] { lblFermer_Click(i); });
     connect(ui.cmdPlan, &QPushButton::clicked, this, &FrmEuro::cmdPlan_Click);

@@ -102,6 +102,8 @@ void FrmEuro::createShortcuts()
         focusInputDisplay();
         showAbout(this);
     });
+    // The purchasing power, shown or hidden.
+    addShortcut(keys({Qt::Key_F3}), [this] { lblFermer_Click(4); });
     // Amounts in and out; the rate box and the tape copy their own text, and take these
     // keys before the window does.
     addShortcut(keys({Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}), [this] { copyFocusedAmount(); });

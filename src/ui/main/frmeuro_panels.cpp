@@ -17,6 +17,7 @@
 #include "ui/main/keylabel.h"
 #include "ui/main/keypadpanel.h"
 #include "ui/main/parameterspanel.h"
+#include "ui/main/powerpanel.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -39,6 +40,8 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         focusInputDisplay();
         break;
     case 1: // hide the tape
+    case 5: // close the purchasing power
+        m_powerShown = false;
         setWidth(NarrowWidth);
         break;
     case 2: { // open the parameters in the calculator's place; a shown tape goes
@@ -49,18 +52,39 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         // a control the panel covers.
         const bool focusCovered = !focusWidget() || ui.Frame1->isAncestorOf(focusWidget());
         ui.fraParametres->show();
+        m_powerShown = false;
         setWidth(NarrowWidth);
         ui.Frame1->hide();
         if (focusCovered)
             ui.fraParametres->countryList()->setFocus(Qt::OtherFocusReason);
         break;
     }
-    case 3: // show or hide the tape: anything but exactly wide counts as narrow
-        setWidth(Width() == WideWidth ? NarrowWidth : WideWidth);
+    case 3: // show or hide the tape: anything but exactly wide counts as narrow; it takes
+            // the purchasing power's place
+        if (m_powerShown)
+            showPower(false);
+        else
+            setWidth(Width() == WideWidth ? NarrowWidth : WideWidth);
+        break;
+    case 4: // show or hide the purchasing power, in the tape's place
+        if (m_powerShown && Width() == WideWidth) {
+            m_powerShown = false;
+            setWidth(NarrowWidth);
+        } else {
+            showPower(true);
+        }
         break;
     default:
         break;
     }
+}
+
+void FrmEuro::showPower(bool shown)
+{
+    m_powerShown = shown;
+    if (shown)
+        ui.fraPouvoir->refresh();
+    setWidth(WideWidth);
 }
 
 void FrmEuro::cmdPlan_Click()

@@ -121,6 +121,13 @@ void KeypadPanel::createDisplays()
     m_ui.lblFermer2->setAlignment(Qt::AlignCenter);
     setFlatBorder(m_ui.lblFermer2);
 
+    m_ui.lblFermer4 = makeKeyLabel(panel, indexed("lblFermer", 4), QStringLiteral("pouvoir d'achat"),
+                                   QStringLiteral("Ce que vaut aujourd'hui un montant d'autrefois (F3)"), 1410, 45,
+                                   1200, 180);
+    m_ui.lblFermer4->setFont(tahoma(6.75, true));
+    m_ui.lblFermer4->setAlignment(Qt::AlignCenter);
+    setFlatBorder(m_ui.lblFermer4);
+
     m_ui.lblInfo = Panels::makeHintLabel(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
                               QStringLiteral("Information"), 135, 3105, 1335, 165);
     m_ui.lblInfo->setFont(tahoma(6.75, false));
@@ -184,6 +191,7 @@ void KeypadPanel::createKeys()
     }
     // The panel switch stands over the keypad's right edge.
     m_ui.lblFermer3->raise();
+    m_ui.lblFermer4->raise();
 }
 
 void KeypadPanel::showDisplay(int index, const QString &text)

@@ -48,6 +48,7 @@ public:
         std::vector<FaceShape *> shaBouton; // by face: shaBouton(0) on
         KeyLabel *lblFermer3 = nullptr; // lblFermer(3), "O P E R A T I O N S"
         KeyLabel *lblFermer2 = nullptr; // lblFermer(2), "paramètres"
+        KeyLabel *lblFermer4 = nullptr; // lblFermer(4), "pouvoir d'achat"
         QFrame *Line2 = nullptr;
         HintLabel *lblInfo = nullptr;
     };
