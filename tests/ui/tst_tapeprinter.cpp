@@ -35,6 +35,7 @@ public:
     {
         m_previous = Euro::installPrintDialogRunner([this, pdfPath, accept](QPrinter &printer, QWidget *) {
             ++shown;
+            printer.setPageSize(QPageSize(QPageSize::A4)); // the pages' rows below are counted on A4
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdfPath);
             return accept;
@@ -123,6 +124,18 @@ QString additionsTape(int count)
             tape += QStringLiteral("X\r\n          2\r\n");
         tape += QStringLiteral("        ----------\r\n=        %1,5\r\n").arg(i * 144);
     }
+    return tape;
+}
+
+// The tape of one calculation of count additions, 1 + 2 + 3 ..., then, when asked, clear all.
+QString chainTape(int count, bool clearAll)
+{
+    QString tape = QStringLiteral("08/12/2026 - 07:24\r\n-------------------------\r\nCalcul en FRF\r\n\r\n          1");
+    for (int k = 2; k <= count + 1; ++k)
+        tape += QStringLiteral("\r\n+\r\n          %1").arg(k);
+    tape += QStringLiteral("\r\n        ----------\r\n=        %1\r\n").arg((count + 1) * (count + 2) / 2);
+    if (clearAll)
+        tape += QStringLiteral("\r\n-+-+-+-+-+-\r\n\r\nCalcul en FRF\r\n");
     return tape;
 }
 
@@ -250,6 +263,23 @@ private Q_SLOTS:
             << "a||b|c||-+-+-+-+-+-||Calcul en FRF" << 6 << "a/b|c||-+-+-+-+-+-||Calcul en FRF";
         QTest::newRow("the final heading after a run taller than a page")
             << "a|b|c|d|e|f||-+-+-+-+-+-" << 3 << "a|b|c/d|e/f||-+-+-+-+-+-";
+        QTest::newRow("a page-high operation first: its total stays, the empty line before it goes")
+            << "|a|b|c" << 3 << "a|b|c";
+        QTest::newRow("headings before an operation taller than the rest of the page go over with its first lines")
+            << "a||-+-+-+-+-+-||b|c|d|e" << 4 << "a/-+-+-+-+-+-||b|c/d|e";
+        QTest::newRow("headings and an operation that together outgrow a page: the headings keep its first line")
+            << "|-+-+-+-+-+-||Calcul en FRF||a|b|c|d" << 6 << "|-+-+-+-+-+-||Calcul en FRF||a/b|c|d";
+        QTest::newRow("the rule above a total goes over with the total")
+            << "a|b|c|        ----------|=        6" << 4 << "a|b|c/        ----------|=        6";
+        QTest::newRow("the final heading takes the total and its rule along")
+            << "a|b|c|        ----------|=        6||-+-+-+-+-+-" << 5
+            << "a|b|c/        ----------|=        6||-+-+-+-+-+-";
+        QTest::newRow("clear all in the middle of an operation: its rule goes with the mode line after it")
+            << "a|+|-+-+-+-+-+-||Calcul en FRF||b|c" << 6 << "a|+/-+-+-+-+-+-||Calcul en FRF||b|c";
+        QTest::newRow("an empty line ending the tape at a page's foot adds no page") << "a|b|c|" << 3 << "a|b|c";
+        QTest::newRow("headings only, taller than a page: split where they must be")
+            << "|08/12/2026 - 07:24|-------------------------||Calcul en FRF" << 3
+            << "|08/12/2026 - 07:24|-------------------------/Calcul en FRF";
     }
     void tapePages()
     {
@@ -306,6 +336,65 @@ private Q_SLOTS:
         QCOMPARE(modes.first(), firstMode);
         QCOMPARE(modes.last(), lastMode);
         QStringList tapeLines = Euro::printedTapeLines(tape); // the tape's own lines
+        tapeLines.removeAll(QString());
+        for (QString &line : tapeLines)
+            line = line.simplified();
+        QCOMPARE(pdfLines(pdf), tapeLines);
+    }
+
+    // One calculation of 26 to 31 additions at the foot of a page, then clear all or not:
+    // what each page holds, its first and last tape lines. The calculation stays on one page
+    // while it fits there with the headings before it and after it; only a longer one runs
+    // over, its headings with its first lines and its total with the headings after it.
+    void pageBoundary_data()
+    {
+        QTest::addColumn<int>("shortBefore"); // short additions before it
+        QTest::addColumn<int>("additions");
+        QTest::addColumn<bool>("clearAll");
+        QTest::addColumn<QStringList>("pages"); // "first … last" of each page
+        const QString start = QStringLiteral("08/12/2026 - 07:24 … ");
+        QTest::newRow("26: one page") << 0 << 26 << false << QStringList{start + "= 378"};
+        QTest::newRow("26, C: the page is full") << 0 << 26 << true << QStringList{start + "Calcul en FRF"};
+        QTest::newRow("27") << 0 << 27 << false << QStringList{start + "= 406"};
+        QTest::newRow("27, C: the total goes over with the clear")
+            << 0 << 27 << true << QStringList{start + "28", "---------- … Calcul en FRF"};
+        QTest::newRow("28: the page is full") << 0 << 28 << false << QStringList{start + "= 435"};
+        QTest::newRow("28, C") << 0 << 28 << true << QStringList{start + "29", "---------- … Calcul en FRF"};
+        QTest::newRow("29: longer than a page with its headings")
+            << 0 << 29 << false << QStringList{start + "30", "---------- … = 465"};
+        QTest::newRow("29, C") << 0 << 29 << true << QStringList{start + "30", "---------- … Calcul en FRF"};
+        QTest::newRow("30") << 0 << 30 << false << QStringList{start + "30", "+ … = 496"};
+        QTest::newRow("30, C") << 0 << 30 << true << QStringList{start + "30", "+ … Calcul en FRF"};
+        QTest::newRow("31: longer than a page alone") << 0 << 31 << false << QStringList{start + "30", "+ … = 528"};
+        QTest::newRow("31, C") << 0 << 31 << true << QStringList{start + "30", "+ … Calcul en FRF"};
+        QTest::newRow("a short one, then 27: whole on the next page")
+            << 1 << 27 << false << QStringList{start + "= 3", "1 … = 406"};
+        QTest::newRow("a short one, then 31: from the first page on")
+            << 1 << 31 << true << QStringList{start + "27", "+ … Calcul en FRF"};
+    }
+    void pageBoundary()
+    {
+        QFETCH(int, shortBefore);
+        QFETCH(int, additions);
+        QFETCH(bool, clearAll);
+        QFETCH(QStringList, pages);
+        QString tape = chainTape(additions, clearAll);
+        for (int i = 0; i < shortBefore; ++i) // after the opening lines
+            tape.insert(tape.indexOf(QStringLiteral("\r\n\r\n")) + 2,
+                        QStringLiteral("\r\n          1\r\n+\r\n          2\r\n        ----------\r\n=        3\r\n"));
+        const QString pdf = dir.filePath(QStringLiteral("boundary.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, tape);
+        const QList<QStringList> printed = pdfPageLines(pdf);
+        QStringList held;
+        for (const QStringList &page : printed) {
+            QVERIFY2(page.first().startsWith(QLatin1String("Pecunio Calcul en FRF")), qPrintable(page.first()));
+            const QStringList lines = page.mid(1);
+            QVERIFY2(!lines.isEmpty(), "a page of its heading only");
+            held << lines.first() + QStringLiteral(" … ") + lines.last();
+        }
+        QCOMPARE(held, pages);
+        QStringList tapeLines = Euro::printedTapeLines(tape); // nothing lost, nothing twice
         tapeLines.removeAll(QString());
         for (QString &line : tapeLines)
             line = line.simplified();
