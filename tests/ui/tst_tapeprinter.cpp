@@ -9,12 +9,17 @@
 #include "ui/main/tapefile.h"
 #include "platform/savedialog.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 namespace {
 
@@ -156,22 +161,32 @@ private Q_SLOTS:
     }
 
     // Saving to a file: the dialog proposes the day's file in the documents folder; the file
-    // is written whole, or not at all and said so; a cancelled dialog writes and says nothing.
+    // is written whole, or not at all: then the system's reason is said, naming the file, and
+    // the dialog comes again on that name, until a file is written or the dialog cancelled.
     void saveTape_data()
     {
-        QTest::addColumn<QString>("target"); // in a fresh folder holding "old.txt" and the plain file "plain"
-        QTest::addColumn<bool>("written");
-        QTest::addColumn<bool>("documents"); // the home folder has a documents folder
-        QTest::newRow("a new file") << "bande.txt" << true << true;
-        QTest::newRow("an existing file, replaced") << "old.txt" << true << false;
-        QTest::newRow("refused: a folder that is a file") << "plain/bande.txt" << false << false;
-        QTest::newRow("cancelled") << "" << false << false;
+        QTest::addColumn<QStringList>("answers"); // the dialog's, in turn ("" cancels), in a fresh
+                                                  // folder holding "old.txt", the plain file "plain"
+                                                  // and the folder "sub"
+        QTest::addColumn<QString>("written");     // the file that holds the tape
+        QTest::addColumn<bool>("documents");      // the home folder has a documents folder
+        QTest::addColumn<QStringList>("reasons"); // of each refusal
+        const QString notAFolder = qt_error_string(ENOTDIR); // the system's words
+        QTest::newRow("a new file") << QStringList{"bande.txt"} << "bande.txt" << true << QStringList();
+        QTest::newRow("an existing file, replaced") << QStringList{"old.txt"} << "old.txt" << false << QStringList();
+        QTest::newRow("refused: a folder that is a file, then cancelled")
+            << QStringList{"plain/bande.txt", ""} << "" << false << QStringList{notAFolder};
+        QTest::newRow("refused twice, then written elsewhere")
+            << QStringList{"plain/bande.txt", "sub", "bande.txt"} << "bande.txt" << false
+            << QStringList{notAFolder, "Le nom de fichier est associé à un répertoire"};
+        QTest::newRow("cancelled") << QStringList{""} << "" << false << QStringList();
     }
     void saveTape()
     {
-        QFETCH(QString, target);
-        QFETCH(bool, written);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, written);
         QFETCH(bool, documents);
+        QFETCH(QStringList, reasons);
         const QString documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(documents ? QDir().mkpath(documentsFolder) : QDir(documentsFolder).removeRecursively());
         TestSupport::FixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(7, 24)));
@@ -181,29 +196,72 @@ private Q_SLOTS:
             QFile file(folder.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         }
-        const QString path = target.isEmpty() ? QString() : folder.filePath(target);
-        Euro::SaveDialogRequest asked;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+        QStringList proposed, paths;
+        QList<qsizetype> messagesBefore; // shown before each dialog
         const Euro::SaveDialogRunner previous =
             Euro::installSaveDialogRunner([&](const Euro::SaveDialogRequest &request, QWidget *) {
-                asked = request;
-                return path;
+                proposed << request.proposedPath;
+                messagesBefore << messages.shown().size();
+                const QString answer = answers.value(paths.size()); // cancels once the answers run out
+                paths << (answer.isEmpty() ? QString() : folder.filePath(answer));
+                return paths.last();
             });
         const bool saved = Euro::saveTape(nullptr, additionTape(), QStringLiteral("Calcul en Euros"));
         Euro::installSaveDialogRunner(previous);
 
-        QCOMPARE(saved, written);
-        QCOMPARE(QFileInfo(asked.proposedPath).fileName(), QStringLiteral("bande-2026-12-08.txt"));
-        QCOMPARE(QFileInfo(asked.proposedPath).path(), documents ? documentsFolder : QDir::homePath());
-        QFile file(path);
-        QCOMPARE(file.open(QIODevice::ReadOnly), written || target == QLatin1String("old.txt"));
-        if (written) // the heading names the mode the tape starts in
+        QCOMPARE(saved, !written.isEmpty());
+        QCOMPARE(paths.size(), answers.size());
+        QCOMPARE(QFileInfo(proposed.first()).fileName(), QStringLiteral("bande-2026-12-08.txt"));
+        QCOMPARE(QFileInfo(proposed.first()).path(), documents ? documentsFolder : QDir::homePath());
+        QCOMPARE(proposed.mid(1), paths.first(paths.size() - 1)); // again on the name that failed
+        QStringList shown, expected;
+        for (const TestSupport::ShownMessage &m : messages.shown())
+            shown << m.text;
+        for (qsizetype k = 0; k < reasons.size(); ++k)
+            expected << QStringLiteral("Impossible d'enregistrer la bande dans « %1 » : %2.").arg(paths[k], reasons[k]);
+        QCOMPARE(shown, expected);
+        for (qsizetype k = 0; k < messagesBefore.size(); ++k)
+            QCOMPARE(messagesBefore[k], qMin(k, reasons.size()));
+        QFile old(folder.filePath(QStringLiteral("old.txt")));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        if (written != QLatin1String("old.txt"))
+            QCOMPARE(old.readAll(), QByteArray("old"));
+        QFile file(folder.filePath(written));
+        if (!written.isEmpty()) { // the heading names the mode the tape starts in
+            QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(QString::fromUtf8(file.readAll()),
                      QStringLiteral("Pecunio — Calcul en FRF — 08/12/2026\n\n") + additionTape().remove(u'\r'));
-        const bool refused = !written && !target.isEmpty();
-        QCOMPARE(messages.shown().size(), refused ? 1 : 0);
-        if (refused)
-            QCOMPARE(messages.shown().first().text,
-                     QStringLiteral("La bande n'a pas pu être enregistrée dans le fichier :\r\n") + path);
+        }
+    }
+
+    // Qt's own dialog: a name typed without an extension gets ".txt".
+    void typedNameGetsTxt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "bande" << "bande.txt";
+        QTest::newRow("an extension of its own kept") << "bande.csv" << "bande.csv";
+    }
+    void typedNameGetsTxt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        TestSupport::MessageCapture messages;
+        const QString documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir(documentsFolder).removeRecursively() && QDir().mkpath(documentsFolder));
+        QTimer::singleShot(0, [typed] {
+            QFileDialog *dialog = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                dialog = dialog ? dialog : qobject_cast<QFileDialog *>(window);
+            QVERIFY(dialog);
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QVERIFY(Euro::saveTape(nullptr, additionTape(), QString()));
+        QCOMPARE(QDir(documentsFolder).entryList(QDir::Files), QStringList{written});
     }
 
     void printedLines_data()
