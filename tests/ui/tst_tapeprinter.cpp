@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -158,6 +159,20 @@ private Q_SLOTS:
     {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
                  "pdftotext (poppler-utils) is needed to read the printed tape back");
+    }
+
+    // Qt's print dialog speaks French: printing loads Qt's French texts before it shows the
+    // dialog. First of the tests, before anything else has loaded them.
+    void printDialogInFrench()
+    {
+        QString title;
+        const Euro::PrintDialogRunner previous = Euro::installPrintDialogRunner([&](QPrinter &printer, QWidget *owner) {
+            title = QPrintDialog(&printer, owner).windowTitle();
+            return false;
+        });
+        Euro::printTape(nullptr, additionTape());
+        Euro::installPrintDialogRunner(previous);
+        QCOMPARE(title, QStringLiteral("Imprimer"));
     }
 
     // Saving to a file: the dialog proposes the day's file in the documents folder; the file
