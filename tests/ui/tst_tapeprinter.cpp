@@ -340,10 +340,6 @@ private Q_SLOTS:
             << "|a|b|c" << 3 << "a|b|c";
         QTest::newRow("headings before an operation taller than the rest of the page go over with its first lines")
             << "a||-+-+-+-+-+-||b|c|d|e" << 4 << "a/-+-+-+-+-+-||b|c/d|e";
-        QTest::newRow("headings and an operation that together outgrow a page: the headings keep its first line")
-            << "|-+-+-+-+-+-||Calcul en FRF||a|b|c|d" << 6 << "|-+-+-+-+-+-||Calcul en FRF||a/b|c|d";
-        QTest::newRow("the rule above a total goes over with the total")
-            << "a|b|c|        ----------|=        6" << 4 << "a|b|c/        ----------|=        6";
         QTest::newRow("the final heading takes the total and its rule along")
             << "a|b|c|        ----------|=        6||-+-+-+-+-+-" << 5
             << "a|b|c/        ----------|=        6||-+-+-+-+-+-";
