@@ -30,8 +30,10 @@ int main(int argc, char *argv[])
 
     // Only what the start-up card needs comes before it is shown: the single-instance check
     // and the zoom. Its font follows before its first paint; the calculator's fonts once it
-    // is on screen; Qt's French texts wait until a message, a menu or the print dialog needs
-    // them.
+    // is on screen. Qt's French texts (a fraction of a millisecond) come first, so that no
+    // text of Qt's own is ever shown in English: message buttons, menus, the scroll bars'
+    // menu, the print and save dialogs.
+    Euro::installQtFrench();
     Euro::registerResources();
     Euro::installWidgetMessageBoxes();
     // The zoom the user chose last time, from the start-up card on.

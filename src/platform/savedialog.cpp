@@ -1,6 +1,7 @@
 #include "platform/savedialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace Euro {
 
@@ -14,8 +15,13 @@ SaveDialogRunner &installedRunner()
 QString showSaveDialog(const SaveDialogRequest &request, QWidget *owner)
 {
     // Qt's own dialog: a desktop's native one would speak the desktop's language.
-    return QFileDialog::getSaveFileName(owner, request.title, request.proposedPath, request.filter, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    const QFileInfo proposed(request.proposedPath);
+    QFileDialog dialog(owner, request.title, proposed.path(), request.filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.selectFile(proposed.fileName());
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 } // namespace
 

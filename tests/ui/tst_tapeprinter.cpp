@@ -9,12 +9,18 @@
 #include "ui/main/tapefile.h"
 #include "platform/savedialog.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 namespace {
 
@@ -35,6 +41,7 @@ public:
     {
         m_previous = Euro::installPrintDialogRunner([this, pdfPath, accept](QPrinter &printer, QWidget *) {
             ++shown;
+            printer.setPageSize(QPageSize(QPageSize::A4)); // the pages' rows below are counted on A4
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdfPath);
             return accept;
@@ -126,6 +133,18 @@ QString additionsTape(int count)
     return tape;
 }
 
+// The tape of one calculation of count additions, 1 + 2 + 3 ..., then, when asked, clear all.
+QString chainTape(int count, bool clearAll)
+{
+    QString tape = QStringLiteral("08/12/2026 - 07:24\r\n-------------------------\r\nCalcul en FRF\r\n\r\n          1");
+    for (int k = 2; k <= count + 1; ++k)
+        tape += QStringLiteral("\r\n+\r\n          %1").arg(k);
+    tape += QStringLiteral("\r\n        ----------\r\n=        %1\r\n").arg((count + 1) * (count + 2) / 2);
+    if (clearAll)
+        tape += QStringLiteral("\r\n-+-+-+-+-+-\r\n\r\nCalcul en FRF\r\n");
+    return tape;
+}
+
 } // namespace
 
 class TestTapePrinter : public QObject
@@ -142,23 +161,47 @@ private Q_SLOTS:
                  "pdftotext (poppler-utils) is needed to read the printed tape back");
     }
 
+    // Qt's print dialog speaks French: printing loads Qt's French texts before it shows the
+    // dialog. First of the tests, before anything else has loaded them.
+    void printDialogInFrench()
+    {
+        QString title;
+        const Euro::PrintDialogRunner previous = Euro::installPrintDialogRunner([&](QPrinter &printer, QWidget *owner) {
+            title = QPrintDialog(&printer, owner).windowTitle();
+            return false;
+        });
+        Euro::printTape(nullptr, additionTape());
+        Euro::installPrintDialogRunner(previous);
+        QCOMPARE(title, QStringLiteral("Imprimer"));
+    }
+
     // Saving to a file: the dialog proposes the day's file in the documents folder; the file
-    // is written whole, or not at all and said so; a cancelled dialog writes and says nothing.
+    // is written whole, or not at all: then the system's reason is said, naming the file, and
+    // the dialog comes again on that name, until a file is written or the dialog cancelled.
     void saveTape_data()
     {
-        QTest::addColumn<QString>("target"); // in a fresh folder holding "old.txt" and the plain file "plain"
-        QTest::addColumn<bool>("written");
-        QTest::addColumn<bool>("documents"); // the home folder has a documents folder
-        QTest::newRow("a new file") << "bande.txt" << true << true;
-        QTest::newRow("an existing file, replaced") << "old.txt" << true << false;
-        QTest::newRow("refused: a folder that is a file") << "plain/bande.txt" << false << false;
-        QTest::newRow("cancelled") << "" << false << false;
+        QTest::addColumn<QStringList>("answers"); // the dialog's, in turn ("" cancels), in a fresh
+                                                  // folder holding "old.txt", the plain file "plain"
+                                                  // and the folder "sub"
+        QTest::addColumn<QString>("written");     // the file that holds the tape
+        QTest::addColumn<bool>("documents");      // the home folder has a documents folder
+        QTest::addColumn<QStringList>("reasons"); // of each refusal
+        const QString notAFolder = qt_error_string(ENOTDIR); // the system's words
+        QTest::newRow("a new file") << QStringList{"bande.txt"} << "bande.txt" << true << QStringList();
+        QTest::newRow("an existing file, replaced") << QStringList{"old.txt"} << "old.txt" << false << QStringList();
+        QTest::newRow("refused: a folder that is a file, then cancelled")
+            << QStringList{"plain/bande.txt", ""} << "" << false << QStringList{notAFolder};
+        QTest::newRow("refused twice, then written elsewhere")
+            << QStringList{"plain/bande.txt", "sub", "bande.txt"} << "bande.txt" << false
+            << QStringList{notAFolder, "Le nom de fichier est associé à un répertoire"};
+        QTest::newRow("cancelled") << QStringList{""} << "" << false << QStringList();
     }
     void saveTape()
     {
-        QFETCH(QString, target);
-        QFETCH(bool, written);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, written);
         QFETCH(bool, documents);
+        QFETCH(QStringList, reasons);
         const QString documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(documents ? QDir().mkpath(documentsFolder) : QDir(documentsFolder).removeRecursively());
         TestSupport::FixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(7, 24)));
@@ -168,29 +211,72 @@ private Q_SLOTS:
             QFile file(folder.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         }
-        const QString path = target.isEmpty() ? QString() : folder.filePath(target);
-        Euro::SaveDialogRequest asked;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+        QStringList proposed, paths;
+        QList<qsizetype> messagesBefore; // shown before each dialog
         const Euro::SaveDialogRunner previous =
             Euro::installSaveDialogRunner([&](const Euro::SaveDialogRequest &request, QWidget *) {
-                asked = request;
-                return path;
+                proposed << request.proposedPath;
+                messagesBefore << messages.shown().size();
+                const QString answer = answers.value(paths.size()); // cancels once the answers run out
+                paths << (answer.isEmpty() ? QString() : folder.filePath(answer));
+                return paths.last();
             });
         const bool saved = Euro::saveTape(nullptr, additionTape(), QStringLiteral("Calcul en Euros"));
         Euro::installSaveDialogRunner(previous);
 
-        QCOMPARE(saved, written);
-        QCOMPARE(QFileInfo(asked.proposedPath).fileName(), QStringLiteral("bande-2026-12-08.txt"));
-        QCOMPARE(QFileInfo(asked.proposedPath).path(), documents ? documentsFolder : QDir::homePath());
-        QFile file(path);
-        QCOMPARE(file.open(QIODevice::ReadOnly), written || target == QLatin1String("old.txt"));
-        if (written) // the heading names the mode the tape starts in
+        QCOMPARE(saved, !written.isEmpty());
+        QCOMPARE(paths.size(), answers.size());
+        QCOMPARE(QFileInfo(proposed.first()).fileName(), QStringLiteral("bande-2026-12-08.txt"));
+        QCOMPARE(QFileInfo(proposed.first()).path(), documents ? documentsFolder : QDir::homePath());
+        QCOMPARE(proposed.mid(1), paths.first(paths.size() - 1)); // again on the name that failed
+        QStringList shown, expected;
+        for (const TestSupport::ShownMessage &m : messages.shown())
+            shown << m.text;
+        for (qsizetype k = 0; k < reasons.size(); ++k)
+            expected << QStringLiteral("Impossible d'enregistrer la bande dans « %1 » : %2.").arg(paths[k], reasons[k]);
+        QCOMPARE(shown, expected);
+        for (qsizetype k = 0; k < messagesBefore.size(); ++k)
+            QCOMPARE(messagesBefore[k], qMin(k, reasons.size()));
+        QFile old(folder.filePath(QStringLiteral("old.txt")));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        if (written != QLatin1String("old.txt"))
+            QCOMPARE(old.readAll(), QByteArray("old"));
+        QFile file(folder.filePath(written));
+        if (!written.isEmpty()) { // the heading names the mode the tape starts in
+            QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(QString::fromUtf8(file.readAll()),
                      QStringLiteral("Pecunio — Calcul en FRF — 08/12/2026\n\n") + additionTape().remove(u'\r'));
-        const bool refused = !written && !target.isEmpty();
-        QCOMPARE(messages.shown().size(), refused ? 1 : 0);
-        if (refused)
-            QCOMPARE(messages.shown().first().text,
-                     QStringLiteral("La bande n'a pas pu être enregistrée dans le fichier :\r\n") + path);
+        }
+    }
+
+    // Qt's own dialog: a name typed without an extension gets ".txt".
+    void typedNameGetsTxt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "bande" << "bande.txt";
+        QTest::newRow("an extension of its own kept") << "bande.csv" << "bande.csv";
+    }
+    void typedNameGetsTxt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        TestSupport::MessageCapture messages;
+        const QString documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir(documentsFolder).removeRecursively() && QDir().mkpath(documentsFolder));
+        QTimer::singleShot(0, [typed] {
+            QFileDialog *dialog = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                dialog = dialog ? dialog : qobject_cast<QFileDialog *>(window);
+            QVERIFY(dialog);
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QVERIFY(Euro::saveTape(nullptr, additionTape(), QString()));
+        QCOMPARE(QDir(documentsFolder).entryList(QDir::Files), QStringList{written});
     }
 
     void printedLines_data()
@@ -250,6 +336,19 @@ private Q_SLOTS:
             << "a||b|c||-+-+-+-+-+-||Calcul en FRF" << 6 << "a/b|c||-+-+-+-+-+-||Calcul en FRF";
         QTest::newRow("the final heading after a run taller than a page")
             << "a|b|c|d|e|f||-+-+-+-+-+-" << 3 << "a|b|c/d|e/f||-+-+-+-+-+-";
+        QTest::newRow("a page-high operation first: its total stays, the empty line before it goes")
+            << "|a|b|c" << 3 << "a|b|c";
+        QTest::newRow("headings before an operation taller than the rest of the page go over with its first lines")
+            << "a||-+-+-+-+-+-||b|c|d|e" << 4 << "a/-+-+-+-+-+-||b|c/d|e";
+        QTest::newRow("the final heading takes the total and its rule along")
+            << "a|b|c|        ----------|=        6||-+-+-+-+-+-" << 5
+            << "a|b|c/        ----------|=        6||-+-+-+-+-+-";
+        QTest::newRow("clear all in the middle of an operation: its rule goes with the mode line after it")
+            << "a|+|-+-+-+-+-+-||Calcul en FRF||b|c" << 6 << "a|+/-+-+-+-+-+-||Calcul en FRF||b|c";
+        QTest::newRow("an empty line ending the tape at a page's foot adds no page") << "a|b|c|" << 3 << "a|b|c";
+        QTest::newRow("headings only, taller than a page: split where they must be")
+            << "|08/12/2026 - 07:24|-------------------------||Calcul en FRF" << 3
+            << "|08/12/2026 - 07:24|-------------------------/Calcul en FRF";
     }
     void tapePages()
     {
@@ -306,6 +405,65 @@ private Q_SLOTS:
         QCOMPARE(modes.first(), firstMode);
         QCOMPARE(modes.last(), lastMode);
         QStringList tapeLines = Euro::printedTapeLines(tape); // the tape's own lines
+        tapeLines.removeAll(QString());
+        for (QString &line : tapeLines)
+            line = line.simplified();
+        QCOMPARE(pdfLines(pdf), tapeLines);
+    }
+
+    // One calculation of 26 to 31 additions at the foot of a page, then clear all or not:
+    // what each page holds, its first and last tape lines. The calculation stays on one page
+    // while it fits there with the headings before it and after it; only a longer one runs
+    // over, its headings with its first lines and its total with the headings after it.
+    void pageBoundary_data()
+    {
+        QTest::addColumn<int>("shortBefore"); // short additions before it
+        QTest::addColumn<int>("additions");
+        QTest::addColumn<bool>("clearAll");
+        QTest::addColumn<QStringList>("pages"); // "first … last" of each page
+        const QString start = QStringLiteral("08/12/2026 - 07:24 … ");
+        QTest::newRow("26: one page") << 0 << 26 << false << QStringList{start + "= 378"};
+        QTest::newRow("26, C: the page is full") << 0 << 26 << true << QStringList{start + "Calcul en FRF"};
+        QTest::newRow("27") << 0 << 27 << false << QStringList{start + "= 406"};
+        QTest::newRow("27, C: the total goes over with the clear")
+            << 0 << 27 << true << QStringList{start + "28", "---------- … Calcul en FRF"};
+        QTest::newRow("28: the page is full") << 0 << 28 << false << QStringList{start + "= 435"};
+        QTest::newRow("28, C") << 0 << 28 << true << QStringList{start + "29", "---------- … Calcul en FRF"};
+        QTest::newRow("29: longer than a page with its headings")
+            << 0 << 29 << false << QStringList{start + "30", "---------- … = 465"};
+        QTest::newRow("29, C") << 0 << 29 << true << QStringList{start + "30", "---------- … Calcul en FRF"};
+        QTest::newRow("30") << 0 << 30 << false << QStringList{start + "30", "+ … = 496"};
+        QTest::newRow("30, C") << 0 << 30 << true << QStringList{start + "30", "+ … Calcul en FRF"};
+        QTest::newRow("31: longer than a page alone") << 0 << 31 << false << QStringList{start + "30", "+ … = 528"};
+        QTest::newRow("31, C") << 0 << 31 << true << QStringList{start + "30", "+ … Calcul en FRF"};
+        QTest::newRow("a short one, then 27: whole on the next page")
+            << 1 << 27 << false << QStringList{start + "= 3", "1 … = 406"};
+        QTest::newRow("a short one, then 31: from the first page on")
+            << 1 << 31 << true << QStringList{start + "27", "+ … Calcul en FRF"};
+    }
+    void pageBoundary()
+    {
+        QFETCH(int, shortBefore);
+        QFETCH(int, additions);
+        QFETCH(bool, clearAll);
+        QFETCH(QStringList, pages);
+        QString tape = chainTape(additions, clearAll);
+        for (int i = 0; i < shortBefore; ++i) // after the opening lines
+            tape.insert(tape.indexOf(QStringLiteral("\r\n\r\n")) + 2,
+                        QStringLiteral("\r\n          1\r\n+\r\n          2\r\n        ----------\r\n=        3\r\n"));
+        const QString pdf = dir.filePath(QStringLiteral("boundary.pdf"));
+        AcceptDialogToPdf dialog(pdf);
+        Euro::printTape(nullptr, tape);
+        const QList<QStringList> printed = pdfPageLines(pdf);
+        QStringList held;
+        for (const QStringList &page : printed) {
+            QVERIFY2(page.first().startsWith(QLatin1String("Pecunio Calcul en FRF")), qPrintable(page.first()));
+            const QStringList lines = page.mid(1);
+            QVERIFY2(!lines.isEmpty(), "a page of its heading only");
+            held << lines.first() + QStringLiteral(" … ") + lines.last();
+        }
+        QCOMPARE(held, pages);
+        QStringList tapeLines = Euro::printedTapeLines(tape); // nothing lost, nothing twice
         tapeLines.removeAll(QString());
         for (QString &line : tapeLines)
             line = line.simplified();

@@ -16,8 +16,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString &text, const QString &
 
 void installWidgetMessageBoxes();
 
-// Loads Qt's own French texts (message-box buttons, the print dialog, the text boxes' menus)
-// whatever the system locale, once: the first message, menu or print dialog asks for them.
+// Loads Qt's own French texts (message-box buttons, the print dialog, the text boxes' and
+// scroll bars' menus) whatever the system locale, once: the program's start loads them, and
+// what shows Qt's texts asks for them too, so that it speaks French wherever it is used.
 // Returns false when the translation file is not installed.
 bool installQtFrench();
 

@@ -52,22 +52,24 @@ QString proposedTapeFile()
 bool saveTape(QWidget *owner, const QString &tapeText, const QString &modeLine)
 {
     installQtFrench(); // the dialog's texts
-    const QString path = RunSaveDialog(
-        {QStringLiteral("Enregistrer la bande"), proposedTapeFile(), QStringLiteral("Texte (*.txt)")}, owner);
-    if (path.isEmpty())
-        return false; // cancelled: nothing written, nothing said
     const PageHeading heading{QLocale::c().toString(Now().date(), QStringLiteral("dd/MM/yyyy")),
                               firstModeLine(printedTapeLines(tapeText), modeLine)};
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(tapeFileText(tapeText, heading).toUtf8());
-        if (file.commit())
+    const QByteArray contents = tapeFileText(tapeText, heading).toUtf8();
+    SaveDialogRequest request{QStringLiteral("Enregistrer la bande"), proposedTapeFile(), QStringLiteral("Texte (*.txt)"),
+                              QStringLiteral("txt")};
+    for (;;) {
+        const QString path = RunSaveDialog(request, owner);
+        if (path.isEmpty())
+            return false; // cancelled: nothing written, nothing said
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
             return true;
+        // The system's reason, then the dialog again on the name that failed.
+        MsgBox(QStringLiteral("Impossible d'enregistrer la bande dans « %1 » : %2.")
+                   .arg(QDir::toNativeSeparators(path), file.errorString()),
+               vbExclamation, appTitle());
+        request.proposedPath = path;
     }
-    MsgBox(QStringLiteral("La bande n'a pas pu être enregistrée dans le fichier :") + QStringLiteral("\r\n")
-               + QDir::toNativeSeparators(path),
-           vbExclamation, appTitle());
-    return false;
 }
 
 } // namespace Euro

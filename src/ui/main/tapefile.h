@@ -2,8 +2,9 @@
 // Saving the operations tape as a text file to keep: the user names the file in Qt's file
 // dialog (the documents folder and "bande-AAAA-MM-JJ.txt" proposed), and it is written in
 // UTF-8 with the printed page's heading (name, calculation mode, date), an empty line, then
-// the tape's lines as the tape box shows them. The file is replaced whole or not at all: a
-// failed write leaves an existing file as it was and says so, naming the file.
+// the tape's lines as the tape box shows them. A name typed without an extension gets
+// ".txt". The file is replaced whole or not at all: a failed write leaves an existing file as
+// it was, says why (the system's reason), naming the file, and offers the dialog again.
 
 #include "ui/main/tapeprinter.h"
 
@@ -21,8 +22,8 @@ QString tapeFileText(const QString &tapeText, const PageHeading &heading);
 // when there is no documents folder).
 QString proposedTapeFile();
 
-// The dialog, then the file; modeLine names the calculation's currency when the tape does
-// not. True when the file was written.
+// The dialog, then the file, until it is written or the dialog cancelled; modeLine names
+// the calculation's currency when the tape does not. True when the file was written.
 bool saveTape(QWidget *owner, const QString &tapeText, const QString &modeLine);
 
 } // namespace Euro

@@ -30,104 +30,142 @@ QStringList printedTapeLines(const QString &tapeText)
     return lines;
 }
 
+namespace {
+
+// The rule above a total: 8 spaces and 10 hyphens.
+const QString TotalRule = QStringLiteral("        ----------");
+
+// A line that never ends a page: it goes with the line after it. An empty line, a heading
+// (the date, its rule, the rule between two calculations, a mode line) or the rule above a
+// total.
+bool leadsOn(const QString &line)
+{
+    return line.isEmpty() || Tape::isHeadingLine(line) || line == TotalRule;
+}
+
+} // namespace
+
 QList<QStringList> tapePages(const QStringList &lines, int pageHeight,
                              const std::function<int(const QString &line)> &lineHeight)
 {
-    // Blocks: the empty lines before a run of lines, and the run. A heading block (or the
-    // empty lines that end the tape) is no use alone at a page's foot or on a page of its own.
-    struct Block {
-        qsizetype from, runFrom, end;
-        int gap = 0, run = 0;
-        bool heading = true;
-    };
-    QList<Block> blocks;
-    for (qsizetype i = 0; i < lines.size();) {
-        Block b{i, i, i};
-        while (b.end < lines.size() && lines[b.end].isEmpty())
-            b.gap += lineHeight(lines[b.end++]);
-        b.runFrom = b.end;
-        while (b.end < lines.size() && !lines[b.end].isEmpty()) {
-            b.heading = b.heading && Tape::isHeadingLine(lines[b.end]);
-            b.run += lineHeight(lines[b.end++]);
-        }
-        blocks.append(b);
-        i = b.end;
-    }
-    // Units kept on one page when they fit: heading blocks with the block after them, those
-    // that end the tape with the unit before them.
+    // Units, each kept on one page when it fits: an operation (a run of lines between empty
+    // lines, up to its last line that is not a heading) with the empty lines and the headings
+    // before it; the headings that end the tape join the last operation. A clear all in the
+    // middle of an operation writes its rule right under the operator: the rule goes with
+    // the mode line after it.
     struct Unit {
-        qsizetype first, last, tail; // blocks; tail: the first of the headings that end the tape
+        qsizetype from, end;
     };
     QList<Unit> units;
-    qsizetype headings = -1;
-    for (qsizetype k = 0; k < blocks.size(); ++k) {
-        if (blocks[k].heading) {
-            if (headings < 0)
-                headings = k;
-            continue;
+    qsizetype unitFrom = 0;
+    for (qsizetype i = 0; i < lines.size();) {
+        while (i < lines.size() && lines[i].isEmpty())
+            ++i;
+        qsizetype operationEnd = -1;
+        for (; i < lines.size() && !lines[i].isEmpty(); ++i) {
+            if (!Tape::isHeadingLine(lines[i]))
+                operationEnd = i + 1;
         }
-        units.append({headings < 0 ? k : headings, k, -1});
-        headings = -1;
+        if (operationEnd >= 0) {
+            units.append({unitFrom, operationEnd});
+            unitFrom = operationEnd;
+        }
     }
-    if (headings >= 0 && !units.isEmpty())
-        units.last() = {units.last().first, blocks.size() - 1, headings};
-    else if (headings >= 0)
-        units.append({headings, blocks.size() - 1, -1});
-
-    QList<QStringList> pages(1);
-    int used = 0;
-    const auto newPage = [&] {
-        pages.append(QStringList());
-        used = 0;
-    };
-    const auto put = [&](qsizetype i) {
-        const int height = lineHeight(lines[i]);
-        if (used > 0 && used + height > pageHeight)
-            newPage();
-        pages.last().append(lines[i]);
-        used += height;
-    };
-    // Lines from..end whole onto the next page, without the gap before runFrom, when they
-    // do not fit on this one but fit on a page; line by line otherwise.
-    const auto place = [&](qsizetype from, qsizetype runFrom, qsizetype end, int gap, int run) {
-        if (used > 0 && used + gap + run > pageHeight && run <= pageHeight) {
-            newPage();
-            from = runFrom;
-        }
+    if (unitFrom < lines.size()) {
+        if (units.isEmpty())
+            units.append({unitFrom, lines.size()});
+        else
+            units.last().end = lines.size();
+    }
+    const auto heightOf = [&](qsizetype from, qsizetype end) {
+        int height = 0;
         for (qsizetype i = from; i < end; ++i)
-            put(i);
+            height += lineHeight(lines[i]);
+        return height;
+    };
+
+    // The pages as line numbers; a page after the first begins without the empty lines
+    // before its first line.
+    QList<QList<qsizetype>> pages{QList<qsizetype>()};
+    int used = 0;
+    const auto startPage = [&](const QList<qsizetype> &carried) {
+        pages.append(QList<qsizetype>());
+        used = 0;
+        for (const qsizetype i : carried) {
+            if (pages.last().isEmpty() && lines[i].isEmpty())
+                continue;
+            pages.last().append(i);
+            used += lineHeight(lines[i]);
+        }
+    };
+    const auto add = [&](qsizetype i) {
+        if (pages.size() > 1 && pages.last().isEmpty() && lines[i].isEmpty())
+            return;
+        pages.last().append(i);
+        used += lineHeight(lines[i]);
     };
     for (const Unit &u : units) {
-        const Block &first = blocks[u.first];
-        int run = first.run;
-        for (qsizetype k = u.first + 1; k <= u.last; ++k)
-            run += blocks[k].gap + blocks[k].run;
-        if (run <= pageHeight) {
-            place(first.from, first.runFrom, blocks[u.last].end, first.gap, run);
+        qsizetype runFrom = u.from;
+        while (runFrom < u.end && lines[runFrom].isEmpty())
+            ++runFrom;
+        const int gap = heightOf(u.from, runFrom);
+        const int run = heightOf(runFrom, u.end);
+        if (used + gap + run <= pageHeight) {
+            for (qsizetype i = u.from; i < u.end; ++i)
+                add(i);
             continue;
         }
-        // Taller than a page: block by block, a run taller than a page split.
-        for (qsizetype k = u.first; k <= u.last; ++k) {
-            if (k == u.tail) {
-                // The headings that end the tape take the last line before them along
-                // rather than fill a page of their own.
-                int tail = 0;
-                for (qsizetype t = k; t <= u.last; ++t)
-                    tail += blocks[t].gap + blocks[t].run;
-                if (used + tail > pageHeight && pages.last().size() > 1) {
-                    const QString carried = pages.last().takeLast();
-                    newPage();
-                    pages.last().append(carried);
-                    used = lineHeight(carried);
-                }
-                for (qsizetype i = blocks[k].from; i < blocks[u.last].end; ++i)
-                    put(i);
-                break;
+        if (run <= pageHeight) {
+            // Whole on the next page; at the top of the first, without the empty lines
+            // before it rather than with its last lines on the next page.
+            if (used > 0)
+                startPage({});
+            for (qsizetype i = runFrom; i < u.end; ++i)
+                add(i);
+            continue;
+        }
+        // Taller than a page: it runs over, filling each page, and goes on under the next
+        // page's heading. A page never ends with a line that goes with the next one, and
+        // the headings that end the tape take the operation's last lines along.
+        qsizetype lastContent = u.end, lastLine = u.from - 1;
+        for (qsizetype i = u.end - 1; i >= u.from && lastContent == u.end; --i) {
+            if (lastLine < u.from && !lines[i].isEmpty())
+                lastLine = i;
+            if (!leadsOn(lines[i]))
+                lastContent = i;
+        }
+        qsizetype firstOnPage = u.from; // the unit's first line on the current page
+        for (qsizetype i = u.from; i < u.end; ++i) {
+            const int height = lineHeight(lines[i]);
+            if (i > lastLine && used + height > pageHeight)
+                break; // the empty lines that end the tape start no page
+            while (used > 0 && used + height > pageHeight) {
+                QList<qsizetype> &page = pages.last();
+                qsizetype cut = i > lastContent ? lastContent : i;
+                while (cut > firstOnPage && leadsOn(lines[cut - 1]))
+                    --cut;
+                // The unit's lines on this page would all lead on: they go over with it,
+                // unless they are all the page holds.
+                if (cut <= page.first() || cut < firstOnPage)
+                    cut = i;
+                QList<qsizetype> carried;
+                while (!page.isEmpty() && page.last() >= cut)
+                    carried.prepend(page.takeLast());
+                startPage(carried);
+                firstOnPage = pages.last().isEmpty() ? i : pages.last().first();
             }
-            place(blocks[k].from, blocks[k].runFrom, blocks[k].end, blocks[k].gap, blocks[k].run);
+            add(i);
         }
     }
-    return pages;
+
+    QList<QStringList> pageLines;
+    for (const QList<qsizetype> &page : pages) {
+        QStringList text;
+        for (const qsizetype i : page)
+            text.append(lines[i]);
+        pageLines.append(text);
+    }
+    return pageLines;
 }
 
 QStringList pageModeLines(const QList<QStringList> &pages, const QString &before)

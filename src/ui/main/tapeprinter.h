@@ -25,12 +25,13 @@ void printTape(QWidget *owner, const QString &tapeText, const QString &modeLine 
 // the last line and adds none.
 QStringList printedTapeLines(const QString &tapeText);
 
-// The lines split into pages of at most pageHeight (in the unit of lineHeight): a run of
-// lines without an empty one (an operation, a heading block) goes whole onto the next page
-// when it does not fit on this one, where the empty lines before it are not needed; only a
-// run taller than a page is split. A heading block goes with the operation after it, and
-// the headings that end the tape with the operation before them: they never fill a page
-// of their own.
+// The lines split into pages of at most pageHeight (in the unit of lineHeight). An
+// operation (a run of lines without an empty one: its amounts, operators, rule and total)
+// goes whole onto the next page when it does not fit on this one, with the heading blocks
+// before it (date, rules, mode lines) and, at the tape's end, the headings after it; a page
+// after the first begins without the empty lines before its first line. Only what is taller
+// than a page runs over, filling the page and going on on the next: a page never ends with
+// an empty line, a heading or the rule above a total, and never holds those alone.
 QList<QStringList> tapePages(const QStringList &lines, int pageHeight,
                              const std::function<int(const QString &line)> &lineHeight);
 
