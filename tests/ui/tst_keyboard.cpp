@@ -70,7 +70,8 @@ KeyStroke stroke(QString token)
         {QStringLiteral("Escape"), Qt::Key_Escape},    {QStringLiteral("C"), Qt::Key_C},
         {QStringLiteral("V"), Qt::Key_V},              {QStringLiteral("X"), Qt::Key_X},
         {QStringLiteral("Insert"), Qt::Key_Insert},    {QStringLiteral("Equal"), Qt::Key_Equal},
-        {QStringLiteral("S"), Qt::Key_S},
+        {QStringLiteral("S"), Qt::Key_S},              {QStringLiteral("Home"), Qt::Key_Home},
+        {QStringLiteral("PageUp"), Qt::Key_PageUp},    {QStringLiteral("PageDown"), Qt::Key_PageDown},
     };
     return {names.value(name, Qt::Key_unknown), modifiers};
 }
@@ -515,6 +516,21 @@ void TestKeyboard::focusedControlKeys_data()
                                                               << "keep on top" << "-1";
     QTest::newRow("Down on the shown currency list only moves") << "narrow+list" << "lstListe" << "Down End Up"
                                                                 << "lstListe" << "currency" << "FRF";
+    // At either end of the list a key that moves has nowhere to go: the list stays open.
+    QTest::newRow("Up on the first code stays there") << "narrow+list" << "lstListe" << "Home Up" << "lstListe"
+                                                      << "highlight" << "ATS";
+    QTest::newRow("Home on the first code stays there") << "narrow+list" << "lstListe" << "Home Home"
+                                                        << "lstListe" << "highlight" << "ATS";
+    QTest::newRow("Page Up on the first code stays there") << "narrow+list" << "lstListe" << "PageUp PageUp"
+                                                           << "lstListe" << "highlight" << "ATS";
+    QTest::newRow("Down on the last code stays there") << "narrow+list" << "lstListe" << "End Down" << "lstListe"
+                                                       << "highlight" << "PTE";
+    QTest::newRow("End on the last code stays there") << "narrow+list" << "lstListe" << "End End" << "lstListe"
+                                                      << "highlight" << "PTE";
+    QTest::newRow("Page Down on the last code stays there") << "narrow+list" << "lstListe" << "PageDown PageDown"
+                                                            << "lstListe" << "highlight" << "PTE";
+    QTest::newRow("the list still picks after browsing its ends")
+        << "narrow+list" << "lstListe" << "End Down Home Up Return" << "ReadOut(1)" << "currency" << "ATS";
     QTest::newRow("Down then Enter picks the next currency") << "narrow+list" << "lstListe" << "Down Return"
                                                              << "ReadOut(1)" << "currency" << "GRD";
     QTest::newRow("Space picks the highlighted currency once") << "narrow+list" << "lstListe" << "Up Space"
