@@ -659,7 +659,7 @@ void TestKeyboard::amountsInAndOut_data()
     QTest::addColumn<QString>("focus");
     // ";" between steps: "keys:..." typed; "select:from:length" in the focused display;
     // "dblclick" on it; "menu:display:entry", "tapemenu:entry" chosen in a right-click menu;
-    // "drop:display:text".
+    // "drop:display:text"; "switch:index" clicks a panel switch; "focus:control".
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("copied"); // the clipboard after ("" unchanged, "<tape>" the tape's text)
     QTest::addColumn<QString>("currency");
@@ -677,6 +677,15 @@ void TestKeyboard::amountsInAndOut_data()
     row("a double click selects the whole amount", "", "1 2 3 4 , 5 6", "ReadOut(1)", "dblclick;keys:Ctrl+C",
         "1234,56", "1234,56");
     row("focus elsewhere: the input amount", "", "1 0 0 ,", "cmdPlan", "keys:Ctrl+C", "100", "100,");
+    // The parameters panel covers the displays: their amounts are not copied from it.
+    row("parameters: Ctrl+C on an option copies nothing", "avant", "1 2", "ReadOut(1)",
+        "switch:2;focus:optDecimal(0);keys:Ctrl+C", "", "12,");
+    row("parameters: Ctrl+Insert on the country list copies nothing", "avant", "1 2", "ReadOut(1)",
+        "switch:2;focus:lstPays;keys:Ctrl+Insert", "", "12,");
+    row("parameters: the rate box copies its own text", "avant", "1 2", "ReadOut(1)",
+        "switch:2;focus:lstPays;keys:Down;focus:txtTaux;keys:Ctrl+A;keys:Ctrl+C", "40,3399", "12,");
+    row("parameters closed: the input amount again", "avant", "1 2", "ReadOut(1)",
+        "switch:2;switch:0;focus:cmdPlan;keys:Ctrl+C", "12", "12,");
     row("Ctrl+V with a pending operator", "1 234,5", "1 0 0 +", "ReadOut(1)", "keys:Ctrl+V;keys:Return", "", "1334,5");
     row("Shift+Insert pastes", "\t2 000 F\n", "9", "ReadOut(0)", "keys:Shift+Insert", "", "2000,");
     row("a refused paste changes nothing", "abc", "1 2", "ReadOut(1)", "keys:Ctrl+V", "", "12,", refused.arg("abc"));
@@ -733,6 +742,10 @@ void TestKeyboard::amountsInAndOut()
                                   ? static_cast<QWidget *>(display(part.value(1)))
                                   : w.control<QPlainTextEdit>(QStringLiteral("txtOperations"))->viewport();
             menuEntries = chooseInMenu(target, part.last());
+        } else if (kind == QLatin1String("switch")) {
+            window.lblFermer_Click(qint16(part.value(1).toInt()));
+        } else if (kind == QLatin1String("focus")) {
+            w.control(part.value(1))->setFocus();
         } else if (kind == QLatin1String("drop")) {
             QMimeData data;
             data.setText(part.value(2));

@@ -126,7 +126,15 @@ void FrmEuro::pasteAmount(const QString &text, AmountSource source)
     Euro::MsgBox(message, Euro::vbExclamation, Euro::appTitle());
 }
 
-void FrmEuro::copyFocusedAmount() { copyAmount(displayIndex(focusWidget())); }
+void FrmEuro::copyFocusedAmount()
+{
+    // The parameters panel covers the displays: their amounts are out of sight and not
+    // what the user means to copy there. Only a display with the focus gives its own.
+    const int display = displayIndex(focusWidget());
+    if (display < 0 && !ui.fraParametres->isHidden())
+        return;
+    copyAmount(display);
+}
 
 void FrmEuro::pasteFromClipboard()
 {
