@@ -8,7 +8,7 @@ namespace Euro {
 
 class InstanceGuard;
 
-// True when this process may run; otherwise says so ("Programme déja en cours
+// True when this process may run; otherwise says so ("Programme déjà en cours
 // d'utilisation...") and returns false, having written nothing.
 bool ensureSingleInstance(InstanceGuard &guard);
 

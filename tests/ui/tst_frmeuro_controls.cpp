@@ -112,7 +112,7 @@ void TestFrmEuroControls::control_data()
     row("Operator(4)", "=", "Résultat");
     row("lblFermer(3)", "O P E R A T I O N S",
         "Afficher/Cacher la liste des opérations effectuées");
-    row("lblFermer(2)", "paramètres", "Afficher les paramêtres");
+    row("lblFermer(2)", "paramètres", "Afficher les paramètres");
     row("lblInfo", "Arrondi à 2 décimales", "Information");
     // Keypad
     for (int digit = 0; digit < 10; ++digit) // each says "Chiffre 0" until the pointer reaches it
@@ -120,8 +120,8 @@ void TestFrmEuroControls::control_data()
             QStringLiteral("Chiffre 0"));
     row("Decimal", ",", "Séparateur décimal");
     // Parameters panel
-    row("Label4(0)", "Paramêtres", none);
-    row("lblFermer(0)", "X", "Fermer les paramêtres");
+    row("Label4(0)", "Paramètres", none);
+    row("lblFermer(0)", "X", "Fermer les paramètres");
     row("lstPays", none, "Liste des pays de la zone €uro");
     row("cmdTaux", "Taux", "Valider le taux de change", true, false);
     row("txtTaux", "", "Taux de change");
@@ -405,7 +405,7 @@ void TestFrmEuroControls::accessibleNames_data()
     QTest::newRow("tape") << "txtOperations" << "Liste des opérations";
     QTest::newRow("rate button reads its caption") << "cmdTaux" << "Taux";
     QTest::newRow("currency picker") << "lstListe" << "Liste des devises";
-    QTest::newRow("parameters switch") << "lblFermer(2)" << "Afficher les paramêtres";
+    QTest::newRow("parameters switch") << "lblFermer(2)" << "Afficher les paramètres";
     QTest::newRow("rounding line reads its caption") << "lblInfo" << "Arrondi à 2 décimales";
 }
 

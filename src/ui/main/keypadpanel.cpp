@@ -194,7 +194,7 @@ void KeypadPanel::createDisplays()
     m_ui.Line2 = makeLine(panel, QStringLiteral("Line2"), 2610, 135, 2970, Qt::black);
 
     m_ui.lblFermer2 = makeKeyLabel(panel, indexed("lblFermer", 2), QStringLiteral("paramètres"),
-                                   QStringLiteral("Afficher les paramêtres"), 1575, 3060, 1035, 195);
+                                   QStringLiteral("Afficher les paramètres"), 1575, 3060, 1035, 195);
     m_ui.lblFermer2->setFont(tahoma(6.75, true));
     m_ui.lblFermer2->setAlignment(Qt::AlignCenter);
     setFlatBorder(m_ui.lblFermer2);

@@ -43,9 +43,9 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     Panels::etch(this);
     hide();
 
-    m_ui.Label4 = Euro::makeLabel(this, indexed("Label4", 0), QStringLiteral("Paramêtres"), 165, 210, 1005, 195);
+    m_ui.Label4 = Euro::makeLabel(this, indexed("Label4", 0), QStringLiteral("Paramètres"), 165, 210, 1005, 195);
     m_ui.lblFermer = Panels::makeKeyLabel(this, indexed("lblFermer", 0), QStringLiteral("X"),
-                                          QStringLiteral("Fermer les paramêtres"), 2475, 180, 165, 225);
+                                          QStringLiteral("Fermer les paramètres"), 2475, 180, 165, 225);
     m_ui.lblFermer->setAlignment(Qt::AlignCenter);
     Panels::setFlatBorder(m_ui.lblFermer);
 
@@ -186,7 +186,7 @@ void ParametersPanel::cmdTaux_Click()
     if (!Euro::SaveSettings(Euro::AppName(), values)) {
         // Used all the same, and said: it would be gone at the next start.
         Euro::takeStoreNotice(Euro::AppName()); // this message names the file already
-        Euro::MsgBox(QStringLiteral("Le taux de %1 vaut pour cette session seulement : il n'a pas pu être enregistré "
+        Euro::MsgBox(QStringLiteral("Le taux %1 vaut pour cette session seulement : il n'a pas pu être enregistré "
                                     "dans le fichier :\r\n%2")
                          .arg(RateCode, QDir::toNativeSeparators(Euro::settingsFilePath(Euro::AppName()))),
                      Euro::vbExclamation, Euro::appTitle());
