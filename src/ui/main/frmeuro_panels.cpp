@@ -35,7 +35,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 0: // close the parameters
         ui.fraParametres->hide();
         ui.Frame1->show();
-        keypad().lblInfo->setText(ui.fraParametres->closeChoices());
+        ui.Frame1->showRounding(ui.fraParametres->closeChoices());
         focusInputDisplay();
         break;
     case 1: // hide the tape

@@ -75,8 +75,11 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
 
     const char16_t *captions[] = {u"2 décimales", u"5 décimales"};
     const char16_t *hints[] = {u"Nombre de décimales: 2", u"Nombre de décimales: 5"};
-    const int lefts[] = {675, 1725};
-    const int widths[] = {1050, 1005};
+    // "5 décimales" ends where the panel's frame begins: its box starts a pixel further
+    // left than designed, so that its last letter stays clear of the frame at every zoom;
+    // "2 décimales" gives up the empty end of its box for that.
+    const int lefts[] = {675, 1710};
+    const int widths[] = {1035, 1020};
     for (qint16 i = 0; i < 2; ++i) {
         auto *option = Euro::place(new QRadioButton(QString::fromUtf16(captions[i]), this), indexed("optDecimal", i),
                                    lefts[i], 3000, widths[i], 195);
