@@ -4,6 +4,7 @@
 #include "ui/main/frmeuro.h"
 
 #include "ui/kit/resources.h"
+#include "ui/main/accessibility.h"
 #include "ui/kit/twips.h"
 #include "engine/currencies.h"
 #include "engine/ratecheck.h"
@@ -48,6 +49,9 @@ FrmEuro::FrmEuro(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
     , m_calculator(m_tape)
 {
+    // A main window to screen readers: a frame, whose panels leave out what only draws.
+    Accessibility::install();
+    Accessibility::setContainerRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("frmEuro"));
     Euro::useDesignPalette(this);
     setWindowTitle(QStringLiteral("Pecunio"));
@@ -98,6 +102,8 @@ void FrmEuro::createWindowControls()
                              1830, 165);
     ui.cmdPlan = place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdPlan"), 2550, 3390, 255, 195);
     ui.cmdPlan->setToolTip(QStringLiteral("Premier plan / arrière plan"));
+    // A toggle: pressed in while the window stays on top, and said so to a screen reader.
+    ui.cmdPlan->setCheckable(true);
     ui.Label3[2] = makeLabel(this, indexed("Label3", 2), QStringLiteral("Effacer"), 3135, 3435, 435, 165);
     ui.cmdEffacer = place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdEffacer"), 3660, 3390, 255,
                           195);
@@ -188,7 +194,11 @@ void FrmEuro::createFixedConnections()
     const std::array<KeyLabel *, 4> switches = lblFermer();
     for (qint16 i = 0; i < qint16(switches.size()); ++i)
         connect(switches[size_t(i)], &KeyLabel::clicked, this, [this, i] { lblFermer_Click(i); });
-    connect(ui.cmdPlan, &QPushButton::clicked, this, &FrmEuro::cmdPlan_Click);
+    // A click, Space or a screen reader's toggle turns the button; the routine follows it.
+    connect(ui.cmdPlan, &QPushButton::toggled, this, [this](bool on) {
+        if (on != (m_calculator.state().KeepOnTop != 0))
+            cmdPlan_Click();
+    });
     connect(keypad().Label2, &KeyLabel::clicked, this, &FrmEuro::Label2_Click);
 
     for (int i = 0; i < int(keypad().ReadOut.size()); ++i) {
@@ -264,8 +274,13 @@ void FrmEuro::fillLists()
     const QStringList texts = Euro::sortedListTexts();
     ui.fraParametres->fillList();
     if (ui.lstListe && ui.lstListe->count() == 0) {
-        for (const QString &text : texts)
-            ui.lstListe->addItem(text.left(3));
+        for (const QString &text : texts) {
+            // A screen reader says the currency a code stands for: "ATS, schilling autrichien".
+            const QString code = text.left(3);
+            auto *item = new QListWidgetItem(code, ui.lstListe);
+            if (const Euro::Currency *currency = Euro::currencyOf(code))
+                item->setData(Qt::AccessibleTextRole, code + QStringLiteral(", ") + currency->singular.toString());
+        }
     }
 }
 

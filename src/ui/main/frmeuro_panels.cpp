@@ -72,7 +72,8 @@ void FrmEuro::cmdPlan_Click()
 
 void FrmEuro::describeKeepOnTop()
 {
-    // The button looks the same either way: a screen reader hears which way it stands.
+    // Pressed in while on top; a screen reader hears its state and which way it stands.
+    ui.cmdPlan->setChecked(m_calculator.state().KeepOnTop != 0);
     ui.cmdPlan->setAccessibleDescription(m_calculator.state().KeepOnTop != 0
                                              ? QStringLiteral("Actuellement au premier plan")
                                              : QStringLiteral("Actuellement en arrière plan"));

@@ -3,6 +3,7 @@
 #include "engine/calculator.h"
 #include "engine/currencies.h"
 #include "engine/spokenamount.h"
+#include "ui/main/accessibility.h"
 #include "ui/kit/windowkit.h"
 #include "ui/main/displaybox.h"
 #include "ui/main/displayfit.h"
@@ -110,9 +111,13 @@ KeypadPanel::KeypadPanel(const Calculator &calculator, QWidget *window)
     : QFrame(window)
     , m_calculator(calculator)
 {
+    Accessibility::setContainerRole(this, QAccessible::Grouping);
+    setAccessibleName(QStringLiteral("Calculatrice"));
     place(this, QStringLiteral("Frame1"), 45, 0, 2760, 3345);
     Panels::etch(this);
-    m_ui.fraClavier = place(new QFrame(this), QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
+    m_ui.fraClavier = new QFrame(this);
+    Accessibility::setContainerRole(m_ui.fraClavier, QAccessible::Grouping);
+    place(m_ui.fraClavier, QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
     m_ui.fraClavier->setFrameStyle(QFrame::NoFrame);
     createDisplays();
     createKeys();
@@ -195,6 +200,7 @@ void KeypadPanel::createDisplays()
     setFlatBorder(m_ui.lblFermer3);
 
     m_ui.Line2 = makeLine(panel, QStringLiteral("Line2"), 2610, 135, 2970, Qt::black);
+    Accessibility::setDrawingOnly(m_ui.Line2);
 
     m_ui.lblFermer2 = makeKeyLabel(panel, indexed("lblFermer", 2), QStringLiteral("paramètres"),
                                    QStringLiteral("Afficher les paramètres"), 1575, 3060, 1035, 195);

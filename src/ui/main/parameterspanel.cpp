@@ -4,6 +4,7 @@
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"
+#include "ui/main/accessibility.h"
 #include "ui/kit/messageboxes.h"
 #include "ui/kit/settings.h"
 #include "ui/kit/windowkit.h"
@@ -39,6 +40,8 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     : QFrame(window)
     , m_calculator(calculator)
 {
+    Accessibility::setContainerRole(this, QAccessible::Grouping);
+    setAccessibleName(QStringLiteral("Paramètres"));
     Euro::place(this, QStringLiteral("fraParametres"), 60, 3780, 2760, 3345);
     Panels::etch(this);
     hide();
@@ -70,6 +73,7 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     });
 
     m_ui.Line1 = Euro::makeLine(this, QStringLiteral("Line1"), 135, 2610, 2880, Qt::black);
+    Accessibility::setDrawingOnly(m_ui.Line1);
     m_ui.Label5 = Euro::makeLabel(this, QStringLiteral("Label5"), QStringLiteral(" Arrondi "), 60, 2985, 615, 195);
     m_ui.Label5->setFont(tahoma(8.25, false));
 
