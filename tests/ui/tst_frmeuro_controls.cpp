@@ -40,17 +40,14 @@ void walkTree(QAccessibleInterface *root, QList<QAccessibleInterface *> &reached
 }
 
 // The states a reader is told of a control, those that the window sets.
-QStringList toldStates(const QAccessible::State &state)
+QStringList toldStates(const QAccessible::State &s)
 {
+    const QStringList names{"invisible", "checkable", "checked", "focusable", "selected"};
+    const bool on[] = {bool(s.invisible), bool(s.checkable), bool(s.checked), bool(s.focusable), bool(s.selected)};
     QStringList told;
-    const std::pair<bool, const char *> states[] = {{bool(state.invisible), "invisible"},
-                                                    {bool(state.checkable), "checkable"},
-                                                    {bool(state.checked), "checked"},
-                                                    {bool(state.focusable), "focusable"},
-                                                    {bool(state.selected), "selected"}};
-    for (const auto &[on, name] : states) {
-        if (on)
-            told << QString::fromLatin1(name);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (on[i])
+            told << names.at(i);
     }
     return told;
 }
@@ -507,10 +504,8 @@ void TestFrmEuroControls::screenReaderTree_data()
     row("the window is a frame", "narrow", "frmEuro", -1, true, QAccessible::Window, "Pecunio");
     row("the calculator panel groups its controls", "narrow", "Frame1", -1, true, QAccessible::Grouping,
         "Calculatrice");
-    row("the keypad groups the digits", "narrow", "fraClavier", -1, true, QAccessible::Grouping, "*");
     row("the parameters panel is hidden", "narrow", "fraParametres", -1, true, QAccessible::Grouping, "Paramètres",
         {"invisible"});
-    row("the tape panel", "wide", "fraPapier", -1, true, QAccessible::Grouping, "Opérations");
     // What only draws is not met.
     for (int face = 0; face < KeyFaces::Count; ++face)
         row("key face " + QByteArray::number(face), "narrow", QStringLiteral("shaBouton(%1)").arg(face), -1, false, -1,
@@ -531,8 +526,6 @@ void TestFrmEuroControls::screenReaderTree_data()
         "ATS, schilling autrichien", {"invisible", "focusable"});
     row("the dropped list's row in use", "narrow+list", "lstListe", 5, true, QAccessible::ListItem,
         "FRF, franc français", {"focusable", "selected"});
-    row("the dropped list's last row", "narrow+list", "lstListe", 11, true, QAccessible::ListItem,
-        "PTE, escudo portugais", {"focusable"});
     row("the hidden panel's country rows", "narrow", "lstPays", 3, true, QAccessible::ListItem,
         "ESP - Peseta espagnole", {"invisible", "focusable"});
     row("the open panel's country rows", "parameters", "lstPays", 6, true, QAccessible::ListItem,
