@@ -101,7 +101,7 @@ bool ensureSingleInstance(InstanceGuard &guard)
 {
     if (guard.tryAcquire())
         return true;
-    MsgBox(QStringLiteral("Programme déja en cours d'utilisation..."), vbInformation, appTitle());
+    MsgBox(QStringLiteral("Programme déjà en cours d'utilisation..."), vbInformation, appTitle());
     guard.requestRaise(); // the running window comes to the front
     return false;
 }

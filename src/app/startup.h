@@ -23,7 +23,7 @@ inline constexpr int NoDisplayStatus = 3;
 // passed on as they came.
 std::unique_ptr<QApplication> openApplication(int &argc, char **argv);
 
-// True when this process may run; otherwise says so ("Programme déja en cours
+// True when this process may run; otherwise says so ("Programme déjà en cours
 // d'utilisation...") and returns false, having written nothing.
 bool ensureSingleInstance(InstanceGuard &guard);
 

@@ -28,10 +28,10 @@ inline constexpr std::array<Currency, CurrencyCount> CurrencyTable{{
     {u"ATS", u"ATS - Schilling Autrichien", u"13,7603", u"schilling autrichien", u"schillings autrichiens"},
     {u"NLG", u"NLG - Florin Néerlandais", u"2,20371", u"florin néerlandais", u"florins néerlandais"},
     {u"PTE", u"PTE - Escudo Portugais", u"200,482", u"escudo portugais", u"escudos portugais"},
-    {u"ESP", u"ESP - Pesetas Espagnole", u"166,386", u"peseta espagnole", u"pesetas espagnoles"},
+    {u"ESP", u"ESP - Peseta espagnole", u"166,386", u"peseta espagnole", u"pesetas espagnoles"},
     {u"IEP", u"IEP - Livre Irlandaise", u"0,787564", u"livre irlandaise", u"livres irlandaises"},
     {u"DEM", u"DEM - Mark Allemand", u"1,95583", u"mark allemand", u"marks allemands"},
-    {u"GRD", u"GRD - Drachme Grec", u"340,750", u"drachme grecque", u"drachmes grecques"},
+    {u"GRD", u"GRD - Drachme grecque", u"340,750", u"drachme grecque", u"drachmes grecques"},
     {u"ITL", u"ITL - Lire Italienne", u"1936,27", u"lire italienne", u"lires italiennes"},
     {u"FIM", u"FIM - Mark Finlandais", u"5,94573", u"mark finlandais", u"marks finlandais"},
 }};

@@ -144,15 +144,15 @@ private Q_SLOTS:
         QString folder = Euro::AppFolder();
         folder.chop(1);
         const QString missing = QStringLiteral("Fichier d'aide [aide-test.htm] introuvable. Assurez-vous que celui-ci "
-                                               "doit se trouver dans le dossier:\r\n")
+                                               "se trouve dans le dossier :\r\n")
             + folder;
         const QString noProgram = QStringLiteral("Aucune application associée avec le type de fichier HTML.");
         QTest::newRow("missing page") << "aide-test.htm" << false << QByteArray("echo firefox.desktop") << true
                                       << missing << "fichier d'aide absent" << 16 << false;
         QTest::newRow("hidden page counts as missing")
             << ".aide-test.htm" << true << QByteArray("echo firefox.desktop") << true
-            << QStringLiteral("Fichier d'aide [.aide-test.htm] introuvable. Assurez-vous que celui-ci doit se "
-                              "trouver dans le dossier:\r\n")
+            << QStringLiteral("Fichier d'aide [.aide-test.htm] introuvable. Assurez-vous que celui-ci se trouve "
+                              "dans le dossier :\r\n")
                 + folder
             << "fichier d'aide absent" << 16 << false;
         // The desktop's answers: a handler, none, or no answer at all.

@@ -68,6 +68,10 @@ private Q_SLOTS:
         QTest::newRow("keyboard map") << "clavier"
                                       << QStringList{"<kbd>F1</kbd>", "<kbd>F2</kbd>", "<kbd>Entrée</kbd>",
                                                      "<kbd>Suppr</kbd>", "<kbd>Retour arrière</kbd>", "<kbd>*</kbd>"};
+        // The paste rule as the reading applies it: a dot before exactly three digits is refused.
+        QTest::newRow("copy and paste") << "copier"
+                                        << QStringList{"<kbd>C</kbd>", "<kbd>V</kbd>", "virgule est le séparateur décimal",
+                                                       "exactement trois chiffres", "ambigu", "<b>2.500</b>"};
         QTest::newRow("panels") << "panneaux" << QStringList{"paramètres", "Opérations", "premier plan"};
         QTest::newRow("about window") << "apropos" << QStringList{"Infos système...", "<kbd>Échap</kbd>"};
     }

@@ -163,7 +163,7 @@ private Q_SLOTS:
         Euro::InstanceGuard second(name);
         QVERIFY(!Euro::ensureSingleInstance(second));
         QCOMPARE(messages.shown().size(), 1);
-        QCOMPARE(messages.shown().first().text, QStringLiteral("Programme déja en cours d'utilisation..."));
+        QCOMPARE(messages.shown().first().text, QStringLiteral("Programme déjà en cours d'utilisation..."));
         QCOMPARE(messages.shown().first().title, QStringLiteral("Pecunio"));
         QCOMPARE(messages.shown().first().style, 64);
         QVERIFY(!QFile::exists(Euro::settingsFilePath(Euro::AppName())));

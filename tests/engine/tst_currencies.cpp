@@ -30,7 +30,9 @@ void TestCurrencies::sortedOrder()
         codes << t.left(3);
     QCOMPARE(codes, (QStringList{"ATS", "BEF", "DEM", "ESP", "FIM", "FRF", "GRD", "IEP", "ITL", "LUF", "NLG", "PTE"}));
     QCOMPARE(texts.first(), QStringLiteral("ATS - Schilling Autrichien"));
+    QCOMPARE(texts.at(3), QStringLiteral("ESP - Peseta espagnole"));
     QCOMPARE(texts.at(5), QStringLiteral("FRF - Franc Français"));
+    QCOMPARE(texts.at(6), QStringLiteral("GRD - Drachme grecque"));
     QCOMPARE(texts.last(), QStringLiteral("PTE - Escudo Portugais"));
     // The program's own order starts with the franc and holds each currency once.
     QCOMPARE(Euro::CurrencyTable.front().code, u"FRF");

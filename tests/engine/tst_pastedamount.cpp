@@ -38,6 +38,7 @@ void TestPastedAmount::read_data()
     row("comma groups, dot decimal", "1,234.56", "FRF", "1234,56");
     row("several commas group", "1,234,567", "FRF", "1234567,");
     row("one dot is decimal", "12.50", "FRF", "12,5");
+    row("a comma before three digits is decimal", "1,234", "FRF", "1,234");
     row("several dots group", "1.234.567", "FRF", "1234567,");
     row("trailing comma", "12,", "EUR", "12,");
     row("leading comma", ",5", "EUR", "0,5");

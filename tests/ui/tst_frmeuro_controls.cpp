@@ -25,6 +25,34 @@ using TestSupport::LoadedWindow;
 
 namespace {
 
+// Every interface a screen reader reaches from root's, walking down the children; a child
+// its parent does not know again is a fault of the tree.
+void walkTree(QAccessibleInterface *root, QList<QAccessibleInterface *> &reached, QStringList &faults)
+{
+    reached << root;
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface *child = root->child(i);
+        if (!child || root->indexOfChild(child) != i) {
+            faults << QStringLiteral("child %1 of %2").arg(i).arg(root->text(QAccessible::Name));
+            continue;
+        }
+        walkTree(child, reached, faults);
+    }
+}
+
+// The states a reader is told of a control, those that the window sets.
+QStringList toldStates(const QAccessible::State &s)
+{
+    const QStringList names{"invisible", "checkable", "checked", "focusable", "selected"};
+    const bool on[] = {bool(s.invisible), bool(s.checkable), bool(s.checked), bool(s.focusable), bool(s.selected)};
+    QStringList told;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (on[i])
+            told << names.at(i);
+    }
+    return told;
+}
+
 QString captionOf(const QWidget *widget)
 {
     if (auto *label = qobject_cast<const QLabel *>(widget))
@@ -69,6 +97,8 @@ private Q_SLOTS:
     void accessibleNames();
     void spokenState_data();
     void spokenState();
+    void screenReaderTree_data();
+    void screenReaderTree();
     void windowFrame();
 
 private:
@@ -114,7 +144,7 @@ void TestFrmEuroControls::control_data()
     row("Operator(4)", "=", "Résultat");
     row("lblFermer(3)", "O P E R A T I O N S",
         "Afficher/Cacher la liste des opérations effectuées");
-    row("lblFermer(2)", "paramètres", "Afficher les paramêtres");
+    row("lblFermer(2)", "paramètres", "Afficher les paramètres");
     row("lblInfo", "Arrondi à 2 décimales", "Information");
     // Keypad
     for (int digit = 0; digit < 10; ++digit) // each says "Chiffre 0" until the pointer reaches it
@@ -122,8 +152,8 @@ void TestFrmEuroControls::control_data()
             QStringLiteral("Chiffre 0"));
     row("Decimal", ",", "Séparateur décimal");
     // Parameters panel
-    row("Label4(0)", "Paramêtres", none);
-    row("lblFermer(0)", "X", "Fermer les paramêtres");
+    row("Label4(0)", "Paramètres", none);
+    row("lblFermer(0)", "X", "Fermer les paramètres");
     row("lstPays", none, "Liste des pays de la zone €uro");
     row("cmdTaux", "Taux", "Valider le taux de change", true, false);
     row("txtTaux", "", "Taux de change");
@@ -451,7 +481,7 @@ void TestFrmEuroControls::accessibleNames_data()
     QTest::newRow("tape") << "txtOperations" << "Liste des opérations";
     QTest::newRow("rate button reads its caption") << "cmdTaux" << "Taux";
     QTest::newRow("currency picker") << "lstListe" << "Liste des devises";
-    QTest::newRow("parameters switch") << "lblFermer(2)" << "Afficher les paramêtres";
+    QTest::newRow("parameters switch") << "lblFermer(2)" << "Afficher les paramètres";
     QTest::newRow("rounding line reads its caption") << "lblInfo" << "Arrondi à 2 décimales";
 }
 
@@ -499,6 +529,109 @@ void TestFrmEuroControls::spokenState()
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(m_loaded->control(name));
     QVERIFY(face);
     QCOMPARE(face->text(QAccessible::Description) + (face->state().invisible ? " hidden" : ""), heard);
+}
+
+void TestFrmEuroControls::screenReaderTree_data()
+{
+    QTest::addColumn<QString>("view");    // "narrow" as loaded, "+list" dropped, "wide", "parameters", "released"
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("row");         // a row of the list, or -1 for the control itself
+    QTest::addColumn<bool>("reached");    // walking down from the window
+    QTest::addColumn<int>("role");        // -1: not looked at
+    QTest::addColumn<QString>("name");    // "*": not looked at
+    QTest::addColumn<QStringList>("states");
+    QTest::addColumn<int>("stops");       // focusable objects in its subtree, itself included; -1 not counted
+
+    const auto row = [](const QByteArray &what, const char *view, const QString &control, int listRow, bool reached,
+                        int role, const QString &name, const QStringList &states = {}, int stops = -1) {
+        QTest::newRow(what.constData()) << QString::fromLatin1(view) << control << listRow << reached << role << name
+                                        << states << stops;
+    };
+    row("the window is a frame", "narrow", "frmEuro", -1, true, QAccessible::Window, "Pecunio");
+    row("the calculator panel groups its controls", "narrow", "Frame1", -1, true, QAccessible::Grouping,
+        "Calculatrice");
+    row("the parameters panel is hidden", "narrow", "fraParametres", -1, true, QAccessible::Grouping, "Paramètres",
+        {"invisible"});
+    // What only draws is not met.
+    for (int face = 0; face < Euro::keyFaceCount(Euro::keyTable()); ++face)
+        row("key face " + QByteArray::number(face), "narrow", QStringLiteral("shaBouton(%1)").arg(face), -1, false, -1,
+            "*");
+    row("the euro display's backdrop", "narrow", "Shape2", -1, false, -1, "*");
+    row("the keypad's separating line", "narrow", "Line2", -1, false, -1, "*");
+    row("the parameters' separating line", "parameters", "Line1", -1, false, -1, "*");
+    row("a key over its face", "narrow", "lblBouton(7)", -1, true, QAccessible::Button, "Chiffre 7");
+    // Keep-on-top is a toggle, checked while the window stays on top.
+    row("keep-on-top checked at start", "narrow", "cmdPlan", -1, true, QAccessible::CheckBox,
+        "Premier plan / arrière plan", {"checkable", "checked", "focusable"});
+    row("keep-on-top released", "released", "cmdPlan", -1, true, QAccessible::CheckBox, "Premier plan / arrière plan",
+        {"checkable", "focusable"});
+    // A hidden list's rows are not showing; the code list's rows name their currency.
+    row("the drop list is hidden", "narrow", "lstListe", -1, true, QAccessible::List, "Liste des devises",
+        {"invisible", "focusable"});
+    row("the hidden drop list's first row", "narrow", "lstListe", 0, true, QAccessible::ListItem,
+        "ATS, schilling autrichien", {"invisible", "focusable"});
+    row("the dropped list's row in use", "narrow+list", "lstListe", 5, true, QAccessible::ListItem,
+        "FRF, franc français", {"focusable", "selected"});
+    row("the hidden panel's country rows", "narrow", "lstPays", 3, true, QAccessible::ListItem,
+        "ESP - Peseta espagnole", {"invisible", "focusable"});
+    row("the open panel's country rows", "parameters", "lstPays", 6, true, QAccessible::ListItem,
+        "GRD - Drachme grecque", {"focusable"});
+    // The tape is one stop: its viewport and scroll bars take no focus.
+    row("the tape is one stop", "wide", "txtOperations", -1, true, QAccessible::EditableText, "Liste des opérations",
+        {"focusable"}, 1);
+}
+
+void TestFrmEuroControls::screenReaderTree()
+{
+    QFETCH(QString, view);
+    QFETCH(QString, control);
+    QFETCH(int, row);
+    QFETCH(bool, reached);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QStringList, states);
+    QFETCH(int, stops);
+
+    LoadedWindow w;
+    FrmEuro &window = *w.window;
+    if (view == QLatin1String("wide"))
+        window.lblFermer_Click(3);
+    if (view == QLatin1String("parameters"))
+        window.lblFermer_Click(2);
+    if (view == QLatin1String("narrow+list"))
+        window.Label2_Click();
+    if (view == QLatin1String("released"))
+        window.cmdPlan_Click();
+
+    QList<QAccessibleInterface *> tree;
+    QStringList faults;
+    walkTree(QAccessible::queryAccessibleInterface(&window), tree, faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    QWidget *widget = control == QLatin1String("frmEuro") ? &window : w.control(control);
+    QVERIFY2(widget, qPrintable(control));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(iface);
+    if (row >= 0)
+        iface = iface->child(row);
+    QVERIFY(iface);
+    QCOMPARE(tree.contains(iface), reached);
+    if (role >= 0)
+        QCOMPARE(int(iface->role()), role);
+    if (name != QLatin1String("*"))
+        QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(toldStates(iface->state()), states);
+    if (stops >= 0) {
+        QList<QAccessibleInterface *> subtree;
+        walkTree(iface, subtree, faults);
+        const auto focusable = std::count_if(subtree.cbegin(), subtree.cend(),
+                                             [](const QAccessibleInterface *i) { return bool(i->state().focusable); });
+        QCOMPARE(int(focusable), stops);
+    }
+    // Nothing that only draws is met anywhere.
+    for (const QAccessibleInterface *met : std::as_const(tree)) {
+        if (const auto *face = qobject_cast<const FaceShape *>(met->object()))
+            QFAIL(qPrintable(face->objectName()));
+    }
 }
 
 void TestFrmEuroControls::windowFrame()

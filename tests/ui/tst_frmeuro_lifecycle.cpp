@@ -352,9 +352,9 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
     QTest::addColumn<QString>("message");   // the names of the rates set aside
 
     const auto setAside = [](const QString &names, bool several = false) {
-        return several ? QStringLiteral("Les taux de %1 enregistrés dans les paramètres sont illisibles : les taux "
+        return several ? QStringLiteral("Les taux %1 enregistrés dans les paramètres sont illisibles : les taux "
                                         "officiels sont utilisés.").arg(names)
-                       : QStringLiteral("Le taux de %1 enregistré dans les paramètres est illisible : le taux officiel "
+                       : QStringLiteral("Le taux %1 enregistré dans les paramètres est illisible : le taux officiel "
                                         "est utilisé.").arg(names);
     };
     QTest::newRow("edited rates, start rate apart")
@@ -467,7 +467,7 @@ void TestFrmEuroLifecycle::storeFaultsAreSaid()
     window.findChild<QLineEdit *>(QStringLiteral("txtTaux"))->setText(QStringLiteral("2"));
     window.cmdTaux_Click();
     QCOMPARE(window.calculator().rates().rateOf(u"DEM").value_or(QString()), QStringLiteral("2"));
-    QCOMPARE(messages.shown().last().text, QStringLiteral("Le taux de DEM vaut pour cette session seulement : il n'a "
+    QCOMPARE(messages.shown().last().text, QStringLiteral("Le taux DEM vaut pour cette session seulement : il n'a "
                                                           "pas pu être enregistré dans le fichier :\r\n") + file);
 }
 

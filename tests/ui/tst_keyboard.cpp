@@ -70,7 +70,8 @@ KeyStroke stroke(QString token)
         {QStringLiteral("Escape"), Qt::Key_Escape},    {QStringLiteral("C"), Qt::Key_C},
         {QStringLiteral("V"), Qt::Key_V},              {QStringLiteral("X"), Qt::Key_X},
         {QStringLiteral("Insert"), Qt::Key_Insert},    {QStringLiteral("Equal"), Qt::Key_Equal},
-        {QStringLiteral("S"), Qt::Key_S},
+        {QStringLiteral("S"), Qt::Key_S},              {QStringLiteral("Home"), Qt::Key_Home},
+        {QStringLiteral("PageUp"), Qt::Key_PageUp},    {QStringLiteral("PageDown"), Qt::Key_PageDown},
     };
     return {names.value(name, Qt::Key_unknown), modifiers};
 }
@@ -434,8 +435,10 @@ void TestKeyboard::focusWalk_data()
     QTest::newRow("narrow: then the tape's switch") << "narrow" << "Label2" << "Tab" << "lblFermer(3)";
     QTest::newRow("narrow: then the parameters' switch") << "narrow" << "lblFermer(3)" << "Tab" << "lblFermer(2)";
     QTest::newRow("narrow: then keep-on-top") << "narrow" << "lblFermer(2)" << "Tab" << "cmdPlan";
-    QTest::newRow("narrow: Tab skips the print button cut off") << "narrow" << "cmdPlan" << "Tab" << "ReadOut(0)";
-    QTest::newRow("narrow: Shift+Tab skips it too") << "narrow" << "ReadOut(0)" << "Shift+Backtab" << "cmdPlan";
+    QTest::newRow("narrow: Tab skips the print button cut off") << "narrow" << "cmdPlan" << "Tab" << "lblFermer(4)";
+    QTest::newRow("narrow: Shift+Tab skips it too") << "narrow" << "lblFermer(4)" << "Shift+Backtab" << "cmdPlan";
+    QTest::newRow("narrow: the purchasing power's switch, then the euro display")
+        << "narrow" << "lblFermer(4)" << "Tab" << "ReadOut(0)";
     QTest::newRow("narrow: the options are one stop, at the chosen one")
         << "narrow" << "ReadOut(0)" << "Tab" << "optCalcul(1)";
     QTest::newRow("narrow: Shift+Tab goes backwards") << "narrow" << "optCalcul(1)" << "Shift+Backtab"
@@ -518,6 +521,21 @@ void TestKeyboard::focusedControlKeys_data()
                                                               << "keep on top" << "-1";
     QTest::newRow("Down on the shown currency list only moves") << "narrow+list" << "lstListe" << "Down End Up"
                                                                 << "lstListe" << "currency" << "FRF";
+    // At either end of the list a key that moves has nowhere to go: the list stays open.
+    QTest::newRow("Up on the first code stays there") << "narrow+list" << "lstListe" << "Home Up" << "lstListe"
+                                                      << "highlight" << "ATS";
+    QTest::newRow("Home on the first code stays there") << "narrow+list" << "lstListe" << "Home Home"
+                                                        << "lstListe" << "highlight" << "ATS";
+    QTest::newRow("Page Up on the first code stays there") << "narrow+list" << "lstListe" << "PageUp PageUp"
+                                                           << "lstListe" << "highlight" << "ATS";
+    QTest::newRow("Down on the last code stays there") << "narrow+list" << "lstListe" << "End Down" << "lstListe"
+                                                       << "highlight" << "PTE";
+    QTest::newRow("End on the last code stays there") << "narrow+list" << "lstListe" << "End End" << "lstListe"
+                                                      << "highlight" << "PTE";
+    QTest::newRow("Page Down on the last code stays there") << "narrow+list" << "lstListe" << "PageDown PageDown"
+                                                            << "lstListe" << "highlight" << "PTE";
+    QTest::newRow("the list still picks after browsing its ends")
+        << "narrow+list" << "lstListe" << "End Down Home Up Return" << "ReadOut(1)" << "currency" << "ATS";
     QTest::newRow("Down then Enter picks the next currency") << "narrow+list" << "lstListe" << "Down Return"
                                                              << "ReadOut(1)" << "currency" << "GRD";
     QTest::newRow("Space picks the highlighted currency once") << "narrow+list" << "lstListe" << "Up Space"
@@ -648,7 +666,7 @@ void TestKeyboard::amountsInAndOut_data()
     QTest::addColumn<QString>("focus");
     // ";" between steps: "keys:..." typed; "select:from:length" in the focused display;
     // "dblclick" on it; "menu:display:entry", "tapemenu:entry" chosen in a right-click menu;
-    // "drop:display:text".
+    // "drop:display:text"; "switch:index" clicks a panel switch; "focus:control".
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("copied"); // the clipboard after ("" unchanged, "<tape>" the tape's text)
     QTest::addColumn<QString>("currency");
@@ -666,6 +684,15 @@ void TestKeyboard::amountsInAndOut_data()
     row("a double click selects the whole amount", "", "1 2 3 4 , 5 6", "ReadOut(1)", "dblclick;keys:Ctrl+C",
         "1234,56", "1234,56");
     row("focus elsewhere: the input amount", "", "1 0 0 ,", "cmdPlan", "keys:Ctrl+C", "100", "100,");
+    // The parameters panel covers the displays: their amounts are not copied from it.
+    row("parameters: Ctrl+C on an option copies nothing", "avant", "1 2", "ReadOut(1)",
+        "switch:2;focus:optDecimal(0);keys:Ctrl+C", "", "12,");
+    row("parameters: Ctrl+Insert on the country list copies nothing", "avant", "1 2", "ReadOut(1)",
+        "switch:2;focus:lstPays;keys:Ctrl+Insert", "", "12,");
+    row("parameters: the rate box copies its own text", "avant", "1 2", "ReadOut(1)",
+        "switch:2;focus:lstPays;keys:Down;focus:txtTaux;keys:Ctrl+A;keys:Ctrl+C", "40,3399", "12,");
+    row("parameters closed: the input amount again", "avant", "1 2", "ReadOut(1)",
+        "switch:2;switch:0;focus:cmdPlan;keys:Ctrl+C", "12", "12,");
     row("Ctrl+V with a pending operator", "1 234,5", "1 0 0 +", "ReadOut(1)", "keys:Ctrl+V;keys:Return", "", "1334,5");
     row("Shift+Insert pastes", "\t2 000 F\n", "9", "ReadOut(0)", "keys:Shift+Insert", "", "2000,");
     row("a refused paste changes nothing", "abc", "1 2", "ReadOut(1)", "keys:Ctrl+V", "", "12,", refused.arg("abc"));
@@ -722,6 +749,10 @@ void TestKeyboard::amountsInAndOut()
                                   ? static_cast<QWidget *>(display(part.value(1)))
                                   : w.control<QPlainTextEdit>(QStringLiteral("txtOperations"))->viewport();
             menuEntries = chooseInMenu(target, part.last());
+        } else if (kind == QLatin1String("switch")) {
+            window.lblFermer_Click(qint16(part.value(1).toInt()));
+        } else if (kind == QLatin1String("focus")) {
+            w.control(part.value(1))->setFocus();
         } else if (kind == QLatin1String("drop")) {
             QMimeData data;
             data.setText(part.value(2));

@@ -52,7 +52,7 @@ void ShowHelpFile(QWidget *window, const QString &fileName)
     if (shownFolder.size() > 1)
         shownFolder.chop(1);
     MsgBox(QStringLiteral("Fichier d'aide [") + fileName
-               + QStringLiteral("] introuvable. Assurez-vous que celui-ci doit se trouver dans le dossier:")
+               + QStringLiteral("] introuvable. Assurez-vous que celui-ci se trouve dans le dossier :")
                + QStringLiteral("\r\n") + shownFolder,
            vbCritical, QStringLiteral("fichier d'aide absent"));
 }

@@ -45,6 +45,15 @@ void rememberPlace(QWidget *widget, double left, double top, double width, doubl
     widget->setProperty(PlaceProperty, QRectF(left, top, width, height));
 }
 
+QRect designedGeometry(const QWidget *widget)
+{
+    const QVariant place = widget->property(PlaceProperty);
+    if (!place.isValid())
+        return widget->geometry();
+    const QRectF r = place.toRectF();
+    return twipsRect(r.left(), r.top(), r.width(), r.height());
+}
+
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top,
                   double width, double height, Qt::Alignment alignment)
 {

@@ -18,6 +18,9 @@ namespace Euro {
 
 // Keeps a control's place in twips, so that a change of zoom can place it again.
 void rememberPlace(QWidget *widget, double left, double top, double width, double height);
+// The place kept for a control, in pixels at the zoom in force; its present geometry when
+// it has none.
+QRect designedGeometry(const QWidget *widget);
 
 // Names a control and gives it its place, in twips in its parent.
 template<typename W>

@@ -36,8 +36,11 @@ void CodeList::keyPressEvent(QKeyEvent *event)
         search(event->text());
     } else if (movesInList(k)) {
         // The list moves its highlight as it always does, but a row it lands on is no pick.
+        // At either end it has nowhere to go and would leave the key to the window, which
+        // closes the list on a key that is not its own: the key is the list's all the same.
         const QSignalBlocker quiet(this);
         QListWidget::keyPressEvent(event);
+        event->accept();
         viewport()->update();
     } else if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) {
         if (QListWidgetItem *item = currentItem()) {

@@ -1,6 +1,7 @@
 #include "ui/main/faceshape.h"
 
 #include "ui/kit/twips.h"
+#include "ui/main/accessibility.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -12,6 +13,7 @@ FaceShape::FaceShape(Kind kind, QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    Accessibility::setDrawingOnly(this); // the key over it is what a reader meets
 }
 
 void FaceShape::setFillColor(const QColor &color)

@@ -1,7 +1,8 @@
 #pragma once
 // A filled outline drawn on its container, like the round faces behind the calculator's
 // keys and the backdrop of the euro display. It never takes the mouse: a press on a face
-// outside its key's label reaches whatever lies beneath.
+// outside its key's label reaches whatever lies beneath. It only draws: screen readers do
+// not meet it.
 
 #include <QColor>
 #include <QWidget>

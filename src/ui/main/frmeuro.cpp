@@ -33,7 +33,9 @@
 
 namespace {
 
-// "Le taux de FRF ...", "Les taux de DEM, FRF et GRD ...": each code once, in order.
+// "Le taux FRF ...", "Les taux DEM, FRF et GRD ...": each code once, in order. The code
+// stands beside "taux" as its name; "de" before it would want an article French cannot
+// choose for a code.
 QString setAsideMessage(QStringList codes)
 {
     codes.sort();
@@ -41,10 +43,10 @@ QString setAsideMessage(QStringList codes)
     if (!codes.isEmpty())
         names = codes.join(QStringLiteral(", ")) + QStringLiteral(" et ") + names;
     if (codes.isEmpty())
-        return QStringLiteral("Le taux de %1 enregistré dans les paramètres est illisible : le taux officiel est "
+        return QStringLiteral("Le taux %1 enregistré dans les paramètres est illisible : le taux officiel est "
                               "utilisé.")
             .arg(names);
-    return QStringLiteral("Les taux de %1 enregistrés dans les paramètres sont illisibles : les taux officiels sont "
+    return QStringLiteral("Les taux %1 enregistrés dans les paramètres sont illisibles : les taux officiels sont "
                           "utilisés.")
         .arg(names);
 }

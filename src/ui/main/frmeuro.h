@@ -152,7 +152,7 @@ private:
     void setPointers();
     void createFixedConnections();
 
-    // Keep-on-top's state, in the button's accessible description.
+    // Keep-on-top's state on its button: checked, and said in its accessible description.
     void describeKeepOnTop();
 
     // The keyboard focus (frmeuro_focus.cpp).

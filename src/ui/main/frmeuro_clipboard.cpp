@@ -133,7 +133,12 @@ void FrmEuro::copyFocusedAmount()
         QGuiApplication::clipboard()->setText(ui.fraPouvoir->sentence());
         return;
     }
-    copyAmount(displayIndex(focusWidget()));
+    // The parameters panel covers the displays: their amounts are out of sight and not
+    // what the user means to copy there. Only a display with the focus gives its own.
+    const int display = displayIndex(focusWidget());
+    if (display < 0 && !ui.fraParametres->isHidden())
+        return;
+    copyAmount(display);
 }
 
 void FrmEuro::pasteFromClipboard()

@@ -4,6 +4,7 @@
 #include "ui/main/frmeuro.h"
 
 #include "ui/kit/resources.h"
+#include "ui/main/accessibility.h"
 #include "ui/kit/twips.h"
 #include "engine/currencies.h"
 #include "engine/ratecheck.h"
@@ -51,6 +52,9 @@ FrmEuro::FrmEuro(QWidget *parent, std::span<const Euro::KeyRow> keys)
     , m_keys(keys)
     , m_calculator(m_tape)
 {
+    // A main window to screen readers: a frame, whose panels leave out what only draws.
+    Accessibility::install();
+    Accessibility::setContainerRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("frmEuro"));
     Euro::useDesignPalette(this);
     setWindowTitle(QStringLiteral("Pecunio"));
@@ -102,6 +106,8 @@ void FrmEuro::createWindowControls()
                              1830, 165);
     ui.cmdPlan = place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdPlan"), 2550, 3390, 255, 195);
     ui.cmdPlan->setToolTip(QStringLiteral("Premier plan / arrière plan"));
+    // A toggle: pressed in while the window stays on top, and said so to a screen reader.
+    ui.cmdPlan->setCheckable(true);
     ui.Label3[2] = makeLabel(this, indexed("Label3", 2), QStringLiteral("Effacer"), 3135, 3435, 435, 165);
     ui.cmdEffacer = place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdEffacer"), 3660, 3390, 255,
                           195);
@@ -146,8 +152,8 @@ void FrmEuro::setFocusOrder()
     const ParametersPanel::Controls &p = ui.fraParametres->ui();
     const PowerPanel::Controls &w = ui.fraPouvoir->ui();
     const std::array<KeyLabel *, 6> switches = lblFermer();
-    QList<QWidget *> order{k.optCalcul[0], k.ReadOut[0],   k.optCalcul[1],  k.ReadOut[1],
-                           k.Label2,       ui.lstListe,    switches[3],     switches[4],
+    QList<QWidget *> order{switches[4],    k.optCalcul[0], k.ReadOut[0],   k.optCalcul[1],
+                           k.ReadOut[1],   k.Label2,       ui.lstListe,    switches[3],
                            switches[2],    switches[0],    p.lstPays,       p.cmdTaux,
                            p.txtTaux,      p.optDecimal[0], p.optDecimal[1], switches[1],
                            ui.fraPapier->ui().txtOperations, switches[5], w.txtAnneeDe, w.txtAnneeEn,
@@ -196,7 +202,11 @@ void FrmEuro::createFixedConnections()
     const std::array<KeyLabel *, 6> switches = lblFermer();
     for (qint16 i = 0; i < qint16(switches.size()); ++i)
         connect(switches[size_t(i)], &KeyLabel::clicked, this, [this, i] { lblFermer_Click(i); });
-    connect(ui.cmdPlan, &QPushButton::clicked, this, &FrmEuro::cmdPlan_Click);
+    // A click, Space or a screen reader's toggle turns the button; the routine follows it.
+    connect(ui.cmdPlan, &QPushButton::toggled, this, [this](bool on) {
+        if (on != m_calculator.keepOnTop())
+            cmdPlan_Click();
+    });
     connect(keypad().Label2, &KeyLabel::clicked, this, &FrmEuro::Label2_Click);
 
     for (int i = 0; i < int(keypad().ReadOut.size()); ++i) {
@@ -272,8 +282,13 @@ void FrmEuro::fillLists()
     const QStringList texts = Euro::sortedListTexts();
     ui.fraParametres->fillList();
     if (ui.lstListe && ui.lstListe->count() == 0) {
-        for (const QString &text : texts)
-            ui.lstListe->addItem(text.left(3));
+        for (const QString &text : texts) {
+            // A screen reader says the currency a code stands for: "ATS, schilling autrichien".
+            const QString code = text.left(3);
+            auto *item = new QListWidgetItem(code, ui.lstListe);
+            if (const Euro::Currency *currency = Euro::currencyOf(code))
+                item->setData(Qt::AccessibleTextRole, code + QStringLiteral(", ") + currency->singular.toString());
+        }
     }
 }
 

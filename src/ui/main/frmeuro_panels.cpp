@@ -36,7 +36,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
     case 0: // close the parameters
         ui.fraParametres->hide();
         ui.Frame1->show();
-        keypad().lblInfo->setText(ui.fraParametres->closeChoices());
+        ui.Frame1->showRounding(ui.fraParametres->closeChoices());
         focusInputDisplay();
         break;
     case 1: // hide the tape
@@ -96,7 +96,8 @@ void FrmEuro::cmdPlan_Click()
 
 void FrmEuro::describeKeepOnTop()
 {
-    // The button looks the same either way: a screen reader hears which way it stands.
+    // Pressed in while on top; a screen reader hears its state and which way it stands.
+    ui.cmdPlan->setChecked(m_calculator.keepOnTop());
     ui.cmdPlan->setAccessibleDescription(m_calculator.keepOnTop()
                                              ? QStringLiteral("Actuellement au premier plan")
                                              : QStringLiteral("Actuellement en arrière plan"));

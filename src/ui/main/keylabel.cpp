@@ -52,28 +52,35 @@ void KeyLabel::setFramed(bool on)
     update();
 }
 
+QRect KeyLabel::textRect() const
+{
+    QRect text = rect();
+    if (!m_framed)
+        return text;
+    const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, m_alignment);
+    text.adjust(1, 1, -1, -1);
+    const int indent = fontMetrics().horizontalAdvance(u'x') / 2;
+    if (align & Qt::AlignLeft)
+        text.setLeft(text.left() + indent);
+    if (align & Qt::AlignRight)
+        text.setRight(text.right() - indent);
+    if (align & Qt::AlignTop)
+        text.setTop(text.top() + indent);
+    if (align & Qt::AlignBottom)
+        text.setBottom(text.bottom() - indent);
+    return text;
+}
+
 void KeyLabel::paintEvent(QPaintEvent *)
 {
     // Drawn as a plain-text label draws itself, pixel for pixel: its frame first, then the
-    // text inside it, indented by half an "x" from a framed edge it is aligned to.
+    // text inside it.
     QPainter painter(this);
-    QRect text = rect();
+    if (m_framed)
+        qDrawPlainRect(&painter, rect(), palette().color(foregroundRole()), 1);
     const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, m_alignment);
-    if (m_framed) {
-        qDrawPlainRect(&painter, text, palette().color(foregroundRole()), 1);
-        text.adjust(1, 1, -1, -1);
-        const int indent = fontMetrics().horizontalAdvance(u'x') / 2;
-        if (align & Qt::AlignLeft)
-            text.setLeft(text.left() + indent);
-        if (align & Qt::AlignRight)
-            text.setRight(text.right() - indent);
-        if (align & Qt::AlignTop)
-            text.setTop(text.top() + indent);
-        if (align & Qt::AlignBottom)
-            text.setBottom(text.bottom() - indent);
-    }
     const int flags = int(align) | Qt::TextExpandTabs | Qt::TextForceLeftToRight | (m_wordWrap ? Qt::TextWordWrap : 0);
-    style()->drawItemText(&painter, text, flags, palette(), isEnabled(), this->text(), foregroundRole());
+    style()->drawItemText(&painter, textRect(), flags, palette(), isEnabled(), text(), foregroundRole());
 }
 
 void KeyLabel::mousePressEvent(QMouseEvent *event)

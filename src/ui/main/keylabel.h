@@ -27,6 +27,9 @@ public:
     // A one-pixel line in the text colour round the caption.
     void setFramed(bool on);
     bool isFramed() const { return m_framed; }
+    // Where the caption is drawn: inside the frame, half an "x" in from a framed edge the
+    // caption is aligned to.
+    QRect textRect() const;
 
 Q_SIGNALS:
     // Button is the button that changed (press, release) or the buttons held (move);

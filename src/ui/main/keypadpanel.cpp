@@ -4,6 +4,7 @@
 #include "engine/currencies.h"
 #include "engine/keytable.h"
 #include "engine/spokenamount.h"
+#include "ui/main/accessibility.h"
 #include "ui/kit/windowkit.h"
 #include "ui/main/displaybox.h"
 #include "ui/main/displayfit.h"
@@ -38,9 +39,13 @@ KeypadPanel::KeypadPanel(const Calculator &calculator, std::span<const Euro::Key
     , m_calculator(calculator)
     , m_keyRows(keys)
 {
+    Accessibility::setContainerRole(this, QAccessible::Grouping);
+    setAccessibleName(QStringLiteral("Calculatrice"));
     place(this, QStringLiteral("Frame1"), 45, 0, 2760, 3345);
     Panels::etch(this);
-    m_ui.fraClavier = place(new QFrame(this), QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
+    m_ui.fraClavier = new QFrame(this);
+    Accessibility::setContainerRole(m_ui.fraClavier, QAccessible::Grouping);
+    place(m_ui.fraClavier, QStringLiteral("fraClavier"), 135, 1080, 1320, 1860);
     m_ui.fraClavier->setFrameStyle(QFrame::NoFrame);
     createDisplays();
     createKeys();
@@ -78,7 +83,7 @@ void KeypadPanel::createDisplays()
     m_ui.Label1 = makeLabel(panel, QStringLiteral("Label1"), QStringLiteral("€"), 2415, 285, 165, 375);
     m_ui.Label1->setFont(tahoma(15.75, false));
     setColours(m_ui.Label1, Yellow);
-    fitEuroSign();
+    Panels::fitInk(m_ui.Label1); // the sign's bar reaches past its box
     m_ui.Label1->setAccessibleName(QStringLiteral("euros"));
 
     const char16_t *calculHints[] = {u"Saisie en €uro", u"Saisie dans la devise sélectionnée"};
@@ -107,16 +112,20 @@ void KeypadPanel::createDisplays()
 
     m_ui.lblFermer3 = makeKeyLabel(panel, indexed("lblFermer", 3), QStringLiteral("O P E R A T I O N S"),
                                    QStringLiteral("Afficher/Cacher la liste des opérations effectuées"), 2475, 1215,
-                                   150, 1680);
+                                   165, 1680);
     m_ui.lblFermer3->setFont(tahoma(6.75, true));
     m_ui.lblFermer3->setWordWrap(true); // one letter a line: a vertical tab
-    m_ui.lblFermer3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Centred across the strip, with no indent from the frame on either side: the widest
+    // letters (O, N) fit whole at every zoom. The strip is a pixel wider than designed,
+    // to the right, so that they keep clear of its frame.
+    m_ui.lblFermer3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setFlatBorder(m_ui.lblFermer3);
 
     m_ui.Line2 = makeLine(panel, QStringLiteral("Line2"), 2610, 135, 2970, Qt::black);
+    Accessibility::setDrawingOnly(m_ui.Line2);
 
     m_ui.lblFermer2 = makeKeyLabel(panel, indexed("lblFermer", 2), QStringLiteral("paramètres"),
-                                   QStringLiteral("Afficher les paramêtres"), 1575, 3060, 1035, 195);
+                                   QStringLiteral("Afficher les paramètres"), 1575, 3060, 1035, 195);
     m_ui.lblFermer2->setFont(tahoma(6.75, true));
     m_ui.lblFermer2->setAlignment(Qt::AlignCenter);
     setFlatBorder(m_ui.lblFermer2);
@@ -131,21 +140,13 @@ void KeypadPanel::createDisplays()
     m_ui.lblInfo = Panels::makeHintLabel(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
                               QStringLiteral("Information"), 135, 3105, 1335, 165);
     m_ui.lblInfo->setFont(tahoma(6.75, false));
+    Panels::fitInk(m_ui.lblInfo);
 }
 
-void KeypadPanel::fitEuroSign()
+void KeypadPanel::showRounding(const QString &caption)
 {
-    // The sign's ink reaches a pixel or two past its designed box: the box grows by that
-    // much, with margins that keep the sign exactly where the design puts it. Zoomed, the
-    // box's rounding may leave the sign's advance a pixel wider than the box: its text room
-    // takes that pixel from the margin.
-    const QFontMetrics metrics(m_ui.Label1->font());
-    const QRect ink = metrics.tightBoundingRect(m_ui.Label1->text());
-    const int roomShort = std::max(0, metrics.horizontalAdvance(m_ui.Label1->text()) - m_ui.Label1->width());
-    const int reach = std::max(ink.right() + 1 - m_ui.Label1->width(), roomShort);
-    const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, reach), 0);
-    m_ui.Label1->setGeometry(m_ui.Label1->geometry().marginsAdded(overhang));
-    m_ui.Label1->setContentsMargins(overhang - QMargins(0, 0, roomShort, 0));
+    m_ui.lblInfo->setText(caption);
+    Panels::fitInk(m_ui.lblInfo);
 }
 
 void KeypadPanel::createKeys()
@@ -219,7 +220,8 @@ void KeypadPanel::describeDisplays()
 
 void KeypadPanel::rezoom(double from, double to)
 {
-    fitEuroSign();
+    for (QLabel *label : {m_ui.Label1, static_cast<QLabel *>(m_ui.lblInfo)})
+        Panels::fitInk(label);
     // The displays from their design size again, shrunk as their amounts need.
     for (size_t i = 0; i < m_ui.ReadOut.size(); ++i) {
         if (std::optional<QFont> &design = m_displayFonts[i]) {

@@ -58,9 +58,12 @@ public:
 
     // Writes a display's text as the calculator gives it, in the design's font or smaller.
     void showDisplay(int index, const QString &text);
+    // The rounding line, lblInfo: "Arrondi à 2 décimales" or "Arrondi à 5 décimales".
+    void showRounding(const QString &caption);
     // The displays' accessible descriptions: both amounts in words.
     void describeDisplays();
-    // After a zoom step: the euro sign's box, the displays' fonts from their design again.
+    // After a zoom step: the boxes of the euro sign and the rounding line, the displays'
+    // fonts from their design again.
     void rezoom(double from, double to);
 
     // A key's face shows it pressed while the mouse holds it (face: its index in shaBouton).
@@ -75,8 +78,6 @@ Q_SIGNALS:
 private:
     void createDisplays();
     void createKeys();
-    // The euro sign's box grows by the ink that reaches past it.
-    void fitEuroSign();
 
     const Calculator &m_calculator;
     std::span<const Euro::KeyRow> m_keyRows;

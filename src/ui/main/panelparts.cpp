@@ -6,9 +6,12 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace Panels {
 
@@ -67,5 +70,19 @@ void setUpList(QListWidget *list, const QString &hint)
 }
 
 void etch(QFrame *frame) { frame->setFrameStyle(QFrame::Box | QFrame::Sunken); }
+
+void fitInk(QLabel *label)
+{
+    // Zoomed, the box's rounding may leave the caption's advance a pixel wider than the
+    // box: its text room takes that pixel from the margin.
+    const QRect design = Euro::designedGeometry(label);
+    const QFontMetrics metrics(label->font());
+    const QRect ink = metrics.tightBoundingRect(label->text());
+    const int roomShort = std::max(0, metrics.horizontalAdvance(label->text()) - design.width());
+    const int reach = std::max(ink.right() + 1 - design.width(), roomShort);
+    const QMargins overhang(std::max(0, -ink.left()), 0, std::max(0, reach), 0);
+    label->setGeometry(design.marginsAdded(overhang));
+    label->setContentsMargins(overhang - QMargins(0, 0, roomShort, 0));
+}
 
 } // namespace Panels

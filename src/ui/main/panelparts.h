@@ -9,6 +9,7 @@ class KeyLabel;
 class QAbstractScrollArea;
 class QFont;
 class QFrame;
+class QLabel;
 class QListWidget;
 class QWidget;
 
@@ -35,5 +36,10 @@ void useDesignScrollBars(QAbstractScrollArea *area);
 void setUpList(QListWidget *list, const QString &hint);
 // An etched frame, like a frame without caption.
 void etch(QFrame *frame);
+// A left-aligned caption whose ink reaches a pixel or two past the box the design gives
+// it (the euro sign's bar, the foot of an "A" on the box's left edge, a last letter at a
+// zoom's rounding) would lose those pixels: the box grows by that much, with margins that
+// keep the caption exactly where the design puts it. Again after its text or zoom changes.
+void fitInk(QLabel *label);
 
 } // namespace Panels

@@ -4,6 +4,7 @@
 #include "engine/currencies.h"
 #include "engine/msgbox.h"
 #include "engine/ratecheck.h"
+#include "ui/main/accessibility.h"
 #include "ui/kit/messageboxes.h"
 #include "ui/kit/settings.h"
 #include "ui/kit/windowkit.h"
@@ -39,13 +40,15 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     : QFrame(window)
     , m_calculator(calculator)
 {
+    Accessibility::setContainerRole(this, QAccessible::Grouping);
+    setAccessibleName(QStringLiteral("Paramètres"));
     Euro::place(this, QStringLiteral("fraParametres"), 60, 3780, 2760, 3345);
     Panels::etch(this);
     hide();
 
-    m_ui.Label4 = Euro::makeLabel(this, indexed("Label4", 0), QStringLiteral("Paramêtres"), 165, 210, 1005, 195);
+    m_ui.Label4 = Euro::makeLabel(this, indexed("Label4", 0), QStringLiteral("Paramètres"), 165, 210, 1005, 195);
     m_ui.lblFermer = Panels::makeKeyLabel(this, indexed("lblFermer", 0), QStringLiteral("X"),
-                                          QStringLiteral("Fermer les paramêtres"), 2475, 180, 165, 225);
+                                          QStringLiteral("Fermer les paramètres"), 2475, 180, 165, 225);
     m_ui.lblFermer->setAlignment(Qt::AlignCenter);
     Panels::setFlatBorder(m_ui.lblFermer);
 
@@ -70,13 +73,17 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     });
 
     m_ui.Line1 = Euro::makeLine(this, QStringLiteral("Line1"), 135, 2610, 2880, Qt::black);
+    Accessibility::setDrawingOnly(m_ui.Line1);
     m_ui.Label5 = Euro::makeLabel(this, QStringLiteral("Label5"), QStringLiteral(" Arrondi "), 60, 2985, 615, 195);
     m_ui.Label5->setFont(tahoma(8.25, false));
 
     const char16_t *captions[] = {u"2 décimales", u"5 décimales"};
     const char16_t *hints[] = {u"Nombre de décimales: 2", u"Nombre de décimales: 5"};
-    const int lefts[] = {675, 1725};
-    const int widths[] = {1050, 1005};
+    // "5 décimales" ends where the panel's frame begins: its box starts a pixel further
+    // left than designed, so that its last letter stays clear of the frame at every zoom;
+    // "2 décimales" gives up the empty end of its box for that.
+    const int lefts[] = {675, 1710};
+    const int widths[] = {1035, 1020};
     for (qint16 i = 0; i < 2; ++i) {
         auto *option = Euro::place(new QRadioButton(QString::fromUtf16(captions[i]), this), indexed("optDecimal", i),
                                    lefts[i], 3000, widths[i], 195);
@@ -186,7 +193,7 @@ void ParametersPanel::cmdTaux_Click()
     if (!Euro::SaveSettings(Euro::AppName(), values)) {
         // Used all the same, and said: it would be gone at the next start.
         Euro::takeStoreNotice(Euro::AppName()); // this message names the file already
-        Euro::MsgBox(QStringLiteral("Le taux de %1 vaut pour cette session seulement : il n'a pas pu être enregistré "
+        Euro::MsgBox(QStringLiteral("Le taux %1 vaut pour cette session seulement : il n'a pas pu être enregistré "
                                     "dans le fichier :\r\n%2")
                          .arg(RateCode, QDir::toNativeSeparators(Euro::settingsFilePath(Euro::AppName()))),
                      Euro::vbExclamation, Euro::appTitle());

@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -26,6 +27,8 @@ QSpinBox *makeYearBox(QWidget *parent, const QString &name, const QString &hint,
     box->setValue(value);
     box->setToolTip(hint);
     box->setAccessibleName(hint);
+    if (auto *edit = box->findChild<QLineEdit *>())
+        edit->setAccessibleName(hint); // the box's own text field, where the year is typed
     box->setFont(tahoma(8.25, false));
     box->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     box->setKeyboardTracking(true); // each digit typed counts once the year is whole

@@ -3,6 +3,7 @@
 #include "tape/tape.h"
 #include "ui/kit/messageboxes.h"
 #include "ui/kit/windowkit.h"
+#include "ui/main/accessibility.h"
 #include "ui/main/keylabel.h"
 #include "ui/main/panelparts.h"
 
@@ -19,6 +20,8 @@ TapePanel::TapePanel(const Tape &tape, QWidget *window)
     : QFrame(window)
     , m_tape(tape)
 {
+    Accessibility::setContainerRole(this, QAccessible::Grouping);
+    setAccessibleName(QStringLiteral("Opérations"));
     Euro::place(this, QStringLiteral("fraPapier"), 2880, 0, 2130, 3345);
     Panels::etch(this);
     m_ui.Label4 = Euro::makeLabel(this, Panels::indexed("Label4", 1), QStringLiteral("Opérations"), 135, 180, 930, 195);
