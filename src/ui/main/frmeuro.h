@@ -192,8 +192,10 @@ private:
     // Enlarges (1), reduces (-1) or resets (0) the zoom, and keeps it for the next start.
     void zoomBy(int direction);
     void setZoom(int percent);
-    // Whether the window, tape opened, fits the screen at percent.
+    // Whether the window, tape opened, fits the screen at percent; the largest step up to
+    // percent at which it does (ui/kit/zoom.h, as the start-up card opens).
     bool zoomFits(int percent) const;
+    int largestZoomThatFits(int percent) const;
     // A zoom kept from a larger screen comes down to the largest step that fits this one.
     void fitZoomToScreen();
     void keepOnScreen();
