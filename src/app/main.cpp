@@ -11,6 +11,7 @@
 #include "engine/msgbox.h"
 #include "ui/kit/zoom.h"
 #include "ui/main/frmeuro.h"
+#include "platform/windowsystem.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     if (const auto status = Euro::answerCommandLine(argc, argv))
         return *status;
 
+    Euro::choosePlatform(argc, argv); // XWayland on a Wayland session, which keeps windows on top
     QApplication app(argc, argv);
     // The program ends only through the main window's confirmed close.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -147,6 +147,9 @@ private:
 
     // Keep-on-top's state, in the button's accessible description.
     void describeKeepOnTop();
+    // Where the desktop cannot keep the window on top (frmeuro_ontop.cpp): says so, and the
+    // keep-on-top button, which could do nothing, is disabled with that text as its hint.
+    void refuseKeepOnTop();
 
     // The keyboard focus (frmeuro_focus.cpp).
     void setUpKeyboardFocus();

@@ -65,6 +65,10 @@ void FrmEuro::lblFermer_Click(qint16 Index)
 
 void FrmEuro::cmdPlan_Click()
 {
+    if (!Euro::canKeepOnTop()) {
+        refuseKeepOnTop();
+        return;
+    }
     m_calculator.setKeepOnTop(m_calculator.state().KeepOnTop == 0);
     Euro::SetTopMost(this, m_calculator.state().KeepOnTop != 0);
     describeKeepOnTop();
