@@ -125,8 +125,6 @@ private Q_SLOTS:
     void otherWindowsFollow();
     void desktopFollows_data();
     void desktopFollows();
-    void largestStep_data();
-    void largestStep();
 };
 
 void TestZoom::steps_data()
@@ -277,29 +275,6 @@ void TestZoom::desktopFollows()
     QCOMPARE(back.saveIcons, design.saveIcons);
     QCOMPARE(back.scrollBar, design.scrollBar);
     QCOMPARE(back.arrow, design.arrow);
-}
-
-// The step a window opens at: the largest that fits, its frame included, 100 % at the least.
-void TestZoom::largestStep_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<QSize>("room");
-    QTest::addColumn<int>("step");
-    // The card, 4230 by 1665 twips: 705 by 278 pixels at 250 %, 846 by 333 at 300 %.
-    QTest::newRow("room to spare") << 300 << QSize(1920, 1080) << 300;
-    QTest::newRow("a pixel too narrow for 300 %") << 300 << QSize(845 + 4, 600) << 250;
-    QTest::newRow("exactly wide enough, frame included") << 300 << QSize(846 + 4, 600) << 300;
-    QTest::newRow("too low for anything above 100 %") << 300 << QSize(1920, 150) << 100;
-    QTest::newRow("no screen") << 200 << QSize() << 100;
-    QTest::newRow("a percentage that is no step: the step below") << 130 << QSize(1920, 1080) << 125;
-}
-
-void TestZoom::largestStep()
-{
-    QFETCH(int, percent);
-    QFETCH(QSize, room);
-    QFETCH(int, step);
-    QCOMPARE(Euro::largestZoomThatFits(percent, QSizeF(4230, 1665), QMargins(2, 20, 2, 2), room), step);
 }
 
 QTEST_MAIN(TestZoom)
