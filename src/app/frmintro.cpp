@@ -7,13 +7,16 @@
 #include "tape/clock.h"
 #include "platform/topmost.h"
 #include "ui/kit/windowkit.h"
+#include "ui/kit/zoom.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 
 namespace {
-// The card's outline: 2 pixels of black, inset on the white client area.
+// The card's client area, and its outline: 2 pixels of black, inset on the white client area.
+constexpr double CardWidth = 4230, CardHeight = 1665;
 constexpr double OutlineLeft = 120, OutlineTop = 120, OutlineWidth = 3975, OutlineHeight = 1455;
 constexpr int OutlinePen = 2;
 } // namespace
@@ -25,7 +28,12 @@ FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
     // read, as a bare window is; its load lays out the texts before the first paint.
     setObjectName(QStringLiteral("frmIntro"));
     setWindowTitle(QString());
-    setFixedSize(Euro::twipsSize(4230, 1665));
+    // Like the calculator, the card opens at the zoom kept from the last run, or at the
+    // largest step below it that fits this screen; the card has no frame.
+    const QScreen *onScreen = screen();
+    Euro::setZoomPercent(Euro::largestZoomThatFits(Euro::zoomPercent(), QSizeF(CardWidth, CardHeight), QMargins(),
+                                                   onScreen ? onScreen->availableGeometry().size() : QSize()));
+    setFixedSize(Euro::twipsSize(CardWidth, CardHeight));
     Euro::useDesignPalette(this);
     Euro::setColours(this, Qt::black, Qt::white);
 

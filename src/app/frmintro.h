@@ -3,7 +3,8 @@
 // It is made without a font, so that it can be shown as soon as a bare window could; its
 // load, which may follow the show, lays out the texts before the first paint, seeds the
 // settings store on the first run and marks the program as running. Its unloading, by the
-// timer or by any other close, opens the main window exactly once.
+// timer or by any other close, opens the main window exactly once. It opens at the zoom in
+// force, brought down to the largest step that fits the screen, as the calculator does.
 
 #include <QTimer>
 #include <QWidget>

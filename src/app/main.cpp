@@ -11,6 +11,7 @@
 #include "engine/msgbox.h"
 #include "ui/kit/zoom.h"
 #include "ui/main/frmeuro.h"
+#include "platform/windowsystem.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     if (const auto status = Euro::answerCommandLine(argc, argv))
         return *status;
 
+    Euro::choosePlatform(argc, argv); // XWayland on a Wayland session, which keeps windows on top
     // Without a display, a French line on the terminal and a status of its own.
     const std::unique_ptr<QApplication> application = Euro::openApplication(argc, argv);
     QApplication &app = *application;

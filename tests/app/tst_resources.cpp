@@ -25,6 +25,8 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::newRow("window icon, small") << ":/pecunio/icons/pecunio-32.png" << QSize(32, 32);
         QTest::newRow("window icon, large") << ":/pecunio/icons/pecunio-48.png" << QSize(48, 48);
+        QTest::newRow("About's icon at 200 %") << ":/pecunio/icons/pecunio-64.png" << QSize(64, 64);
+        QTest::newRow("About's icon at 300 %") << ":/pecunio/icons/pecunio-96.png" << QSize(96, 96);
         QTest::newRow("pointing hand") << ":/pecunio/cursors/hand.png" << QSize(32, 32);
     }
     void pictures()

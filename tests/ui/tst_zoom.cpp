@@ -1,17 +1,26 @@
 // The zoom: the keys and the wheel that take its steps, the client sizes at each step in
-// both widths, the screen's limit, the zoom kept for the next start, the other windows.
+// both widths, the screen's limit, the zoom kept for the next start, the other windows, and
+// what the desktop draws in them: messages, the save and print dialogs, scroll bars.
 
 #include "support/keysequence.h"
 #include "support/layoutchecks.h"
 #include "ui/about/frmabout.h"
 #include "app/frmintro.h"
 #include "ui/kit/fonts.h"
+#include "ui/kit/messageboxes.h"
 #include "ui/kit/zoom.h"
+#include "ui/kit/zoomstyle.h"
 #include "windowfixture.h"
 
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -50,6 +59,57 @@ void pressWithCtrl(QString token)
     QTest::keyClick(target, keys[token], held);
 }
 
+// What a person reads in the windows the desktop draws, as made at the zoom in force.
+struct DesktopSizes {
+    double messageFont = 0; // points
+    int messageIcon = 0;    // pixels, as drawn
+    int messageIconSize = 0; // as the style asks for it; the desktop may have it smaller only
+    double saveFont = 0;
+    int saveIcons = 0; // the save dialog's small icons
+    double printFont = 0;
+    int scrollBar = 0; // the tape's scroll bar: its width, its up arrow's
+    int arrow = 0;
+};
+
+// The width of the dark glyph in the top half of a vertical scroll bar, its up arrow; -1
+// when it is not wholly in the button the bar's width gives, where a press would work it.
+int upArrowWidth(QScrollBar *bar)
+{
+    const QImage image = bar->grab().toImage();
+    QRect glyph;
+    for (int y = 0; y < image.height() / 2; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 110)
+                glyph |= QRect(x, y, 1, 1);
+        }
+    }
+    return glyph.bottom() < bar->width() ? glyph.width() : -1;
+}
+
+DesktopSizes desktopSizes()
+{
+    DesktopSizes sizes;
+    const std::unique_ptr<QMessageBox> box =
+        Euro::makeMessageBox(QStringLiteral("Voulez-vous vraiment quitter ce programme ?"), QStringLiteral("Pecunio"),
+                             Euro::vbQuestion | Euro::vbYesNo, nullptr);
+    sizes.messageFont = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font().pointSizeF();
+    sizes.messageIcon = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"))->pixmap().width();
+    sizes.messageIconSize = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box.get());
+    QFileDialog save(nullptr, QStringLiteral("Enregistrer la bande"), QString(), QStringLiteral("Texte (*.txt)"));
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    sizes.saveFont = save.font().pointSizeF();
+    sizes.saveIcons = save.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &save);
+    QPrinter printer;
+    const QPrintDialog print(&printer);
+    sizes.printFont = print.font().pointSizeF();
+    LoadedWindow w;
+    w.window->lblFermer_Click(3); // the tape
+    auto *bar = w.control<QPlainTextEdit>(QStringLiteral("txtOperations"))->verticalScrollBar();
+    sizes.scrollBar = bar->width();
+    sizes.arrow = upArrowWidth(bar);
+    return sizes;
+}
+
 } // namespace
 
 class TestZoom : public QObject
@@ -63,6 +123,8 @@ private Q_SLOTS:
     void steps();
     void otherWindowsFollow_data();
     void otherWindowsFollow();
+    void desktopFollows_data();
+    void desktopFollows();
 };
 
 void TestZoom::steps_data()
@@ -136,20 +198,25 @@ void TestZoom::steps()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
-// The start-up card and About are built at the zoom in force, their bitmap font stood in for.
+// The start-up card and About are built at the zoom in force, their bitmap font stood in for;
+// the card, like the calculator, at the largest step that fits the screen.
 void TestZoom::otherWindowsFollow_data()
 {
     QTest::addColumn<int>("percent");
     QTest::addColumn<bool>("card");
+    QTest::addColumn<int>("opensAt");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("the card at 150 %") << 150 << true << QSize(423, 166);
-    QTest::newRow("About at 300 %") << 300 << false << QSize(1146, 639);
+    QTest::newRow("the card at 150 %") << 150 << true << 150 << QSize(423, 166);
+    // The offscreen screen is 800 pixels wide: 846 at 300 %.
+    QTest::newRow("the card at 300 %, too wide: 250 %") << 300 << true << 250 << QSize(705, 278);
+    QTest::newRow("About at 300 %") << 300 << false << 300 << QSize(1146, 639);
 }
 
 void TestZoom::otherWindowsFollow()
 {
     QFETCH(int, percent);
     QFETCH(bool, card);
+    QFETCH(int, opensAt);
     QFETCH(QSize, size);
     TestSupport::ThrowAwaySettings store;
     Euro::setZoomPercent(percent);
@@ -162,9 +229,52 @@ void TestZoom::otherWindowsFollow()
         window = std::make_unique<FrmAbout>();
     }
     QCOMPARE(window->size(), size);
+    QCOMPARE(Euro::zoomPercent(), opensAt);
+    if (!card) {
+        // The coin in its place's size, drawn from a rendering at least that large.
+        const QPixmap coin = static_cast<FrmAbout *>(window.get())->picIcon->pixmap();
+        QCOMPARE(coin.size(), QSize(96, 96));
+    }
     QStringList faults = TestSupport::captionsCutOff(window.get()) + TestSupport::outsideContainer(window.get())
                          + TestSupport::fontsFallenBack(window.get());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+// Message boxes, the save and print dialogs and the tape's scroll bar grow with the zoom,
+// their icons and arrows too; back at 100 % they are the desktop's again.
+void TestZoom::desktopFollows_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("150 %") << 150;
+    QTest::newRow("200 %, the largest with the tape on this screen") << 200;
+}
+
+void TestZoom::desktopFollows()
+{
+    QFETCH(int, percent);
+    // QtTest has the styles draw at 96 dots per inch whatever the screen says, as a program
+    // does not: the zoom reaches the arrows through the dots per inch the style is given.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+    const auto restore = qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true); });
+    const DesktopSizes design = desktopSizes();
+    Euro::setZoomPercent(percent);
+    const DesktopSizes zoomed = desktopSizes();
+    const double zoom = percent / 100.0;
+    QCOMPARE(zoomed.messageFont, design.messageFont * zoom);
+    QCOMPARE(zoomed.messageIcon, Euro::zoomedPixels(design.messageIconSize));
+    QCOMPARE(zoomed.saveFont, design.saveFont * zoom);
+    QCOMPARE(zoomed.saveIcons, Euro::zoomedPixels(design.saveIcons));
+    QCOMPARE(zoomed.printFont, design.printFont * zoom);
+    QCOMPARE(zoomed.scrollBar, Euro::zoomedPixels(design.scrollBar));
+    QVERIFY2(design.arrow > 0 && zoomed.arrow >= design.arrow * zoom * 0.75,
+             qPrintable(QStringLiteral("arrow %1 px, %2 px at 100 %").arg(zoomed.arrow).arg(design.arrow)));
+    Euro::setZoomPercent(100);
+    const DesktopSizes back = desktopSizes();
+    QCOMPARE(back.messageFont, design.messageFont);
+    QCOMPARE(back.messageIcon, design.messageIcon);
+    QCOMPARE(back.saveIcons, design.saveIcons);
+    QCOMPARE(back.scrollBar, design.scrollBar);
+    QCOMPARE(back.arrow, design.arrow);
 }
 
 QTEST_MAIN(TestZoom)

@@ -62,7 +62,8 @@ FrmAbout::~FrmAbout() = default;
 void FrmAbout::createControls()
 {
     picIcon = makeLabel(this, "picIcon", QString(), 240, 240, 480, 480);
-    picIcon->setPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
+    // The design's 32 pixels, at the zoom in force.
+    picIcon->setPixmap(Euro::coinIcon().pixmap(Euro::twipsSize(480, 480)));
 
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Titre de l'application"), 1020, 240, 2850, 360);
     lblTitle->setFont(sansSerif(13.5, true));

@@ -16,4 +16,12 @@ QPixmap pngPixmap(const QString &path)
     return QPixmap::fromImage(reader.read());
 }
 
+QIcon coinIcon()
+{
+    QIcon coins;
+    for (const int size : {32, 48, 64, 96})
+        coins.addPixmap(pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-%1.png").arg(size)));
+    return coins;
+}
+
 } // namespace Euro

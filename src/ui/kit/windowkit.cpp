@@ -4,14 +4,10 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -25,13 +21,6 @@ constexpr char PlaceProperty[] = "euroTwipsPlace";
 constexpr char LineProperty[] = "euroTwipsLine";
 constexpr char FontProperty[] = "euroZoomedFont";
 constexpr char FontZoomProperty[] = "euroFontZoom";
-constexpr char StyledProperty[] = "euroZoomedStyle";
-
-// A size the application's style gives in pixels, at the zoom in force.
-int zoomedMetric(QStyle::PixelMetric metric)
-{
-    return screenTwipsToPixels(pixelsToScreenTwips(QApplication::style()->pixelMetric(metric)) * zoomFactor());
-}
 
 QRect lineGeometry(double left, double length, double y)
 {
@@ -194,31 +183,6 @@ void rezoomControls(QWidget *root, double fromZoom)
         QFont font = w->property(FontProperty).value<QFont>();
         font.setPointSizeF(font.pointSizeF() * zoomFactor() / w->property(FontZoomProperty).toDouble());
         w->setFont(font);
-    }
-    zoomStyledParts(root);
-}
-
-void zoomStyledParts(QWidget *root)
-{
-    const bool zoomed = zoomFactor() != 1.0;
-    QList<QWidget *> widgets{root};
-    widgets += root->findChildren<QWidget *>();
-    for (QWidget *w : widgets) {
-        // Those the design leaves to the style keep no sheet of their own at 100 %.
-        if (!zoomed && !w->property(StyledProperty).toBool())
-            continue;
-        QString sheet;
-        if (qobject_cast<QRadioButton *>(w))
-            sheet = QStringLiteral("QRadioButton::indicator { width: %1px; height: %2px; }")
-                        .arg(zoomedMetric(QStyle::PM_ExclusiveIndicatorWidth))
-                        .arg(zoomedMetric(QStyle::PM_ExclusiveIndicatorHeight));
-        else if (qobject_cast<QScrollBar *>(w))
-            sheet = QStringLiteral("QScrollBar:vertical { width: %1px; } QScrollBar:horizontal { height: %1px; }")
-                        .arg(zoomedMetric(QStyle::PM_ScrollBarExtent));
-        else
-            continue;
-        w->setProperty(StyledProperty, zoomed);
-        w->setStyleSheet(zoomed ? sheet : QString());
     }
 }
 

@@ -64,12 +64,10 @@ QFont designFont(const QString &family, double points, bool bold = false, FontSt
 
 // After a change of zoom (from the factor fromZoom to the one in force): root and every
 // control under it take their places and fonts again at the new zoom, from the twips and
-// sizes they were given. Borders and lines stay one pixel wide: a hairline stays sharp.
+// sizes they were given. Borders and lines stay one pixel wide: a hairline stays sharp. The
+// parts the style draws at sizes of its own (a scroll bar, an option's round) follow the
+// zoom's style (zoomstyle.h).
 void rezoomControls(QWidget *root, double fromZoom);
-
-// The parts of root and its controls that the style draws at sizes of its own, in pixels
-// (an option's round, a scroll bar), sized at the zoom in force; left to the style at 100 %.
-void zoomStyledParts(QWidget *root);
 
 // Moves a window so that its outer size, the client area plus the frame allowance (twips),
 // is centred on the screen it opens on. The position is worked out in twips, the screen's

@@ -154,6 +154,9 @@ private:
 
     // Keep-on-top's state on its button: checked, and said in its accessible description.
     void describeKeepOnTop();
+    // Where the desktop cannot keep the window on top (frmeuro_ontop.cpp): says so, and the
+    // keep-on-top button, which could do nothing, is disabled with that text as its hint.
+    void refuseKeepOnTop();
 
     // The keyboard focus (frmeuro_focus.cpp).
     void setUpKeyboardFocus();
@@ -199,8 +202,10 @@ private:
     // Enlarges (1), reduces (-1) or resets (0) the zoom, and keeps it for the next start.
     void zoomBy(int direction);
     void setZoom(int percent);
-    // Whether the window, tape opened, fits the screen at percent.
+    // Whether the window, tape opened, fits the screen at percent; the largest step up to
+    // percent at which it does (ui/kit/zoom.h, as the start-up card opens).
     bool zoomFits(int percent) const;
+    int largestZoomThatFits(int percent) const;
     // A zoom kept from a larger screen comes down to the largest step that fits this one.
     void fitZoomToScreen();
     void keepOnScreen();

@@ -58,10 +58,7 @@ FrmEuro::FrmEuro(QWidget *parent, std::span<const Euro::KeyRow> keys)
     setObjectName(QStringLiteral("frmEuro"));
     Euro::useDesignPalette(this);
     setWindowTitle(QStringLiteral("Pecunio"));
-    QIcon coins;
-    coins.addPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-32.png")));
-    coins.addPixmap(Euro::pngPixmap(QStringLiteral(":/pecunio/icons/pecunio-48.png")));
-    setWindowIcon(coins);
+    setWindowIcon(Euro::coinIcon());
     setFont(tahoma(8.25, true));
     setAccessibleName(QStringLiteral("Pecunio"));
     setFixedSize(twipsRect(0, 0, 5550, 7575).size()); // the designed client area, until the load sizes it
@@ -294,7 +291,6 @@ void FrmEuro::fillLists()
 
 void FrmEuro::deferredControlBuilt()
 {
-    Euro::zoomStyledParts(this);
     if (m_pointerWatch)
         m_pointerWatch->watchControls();
     if (m_loaded)

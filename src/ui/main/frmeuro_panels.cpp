@@ -89,6 +89,10 @@ void FrmEuro::showPower(bool shown)
 
 void FrmEuro::cmdPlan_Click()
 {
+    if (!Euro::canKeepOnTop()) {
+        refuseKeepOnTop();
+        return;
+    }
     m_calculator.setKeepOnTop(!m_calculator.keepOnTop());
     Euro::SetTopMost(this, m_calculator.keepOnTop());
     describeKeepOnTop();

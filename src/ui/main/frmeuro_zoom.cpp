@@ -61,26 +61,18 @@ QMargins FrmEuro::frameAllowance() const
 
 bool FrmEuro::zoomFits(int percent) const
 {
-    if (percent == 100)
-        return true; // the design's size is always there
-    const QScreen *onScreen = screen();
-    if (!onScreen)
-        return false;
-    // The whole calculator, tape opened, must fit: every panel stays within reach.
-    const double zoom = percent / 100.0;
-    const QSize client(Euro::screenTwipsToPixels((WideWidthTwips - FrameWidthTwips) * zoom),
-                       Euro::screenTwipsToPixels((m_heightTwips - FrameHeightTwips) * zoom));
-    const QSize outer = client.grownBy(frameAllowance());
-    const QSize room = onScreen->availableGeometry().size();
-    return outer.width() <= room.width() && outer.height() <= room.height();
+    return largestZoomThatFits(percent) == percent;
 }
 
-void FrmEuro::fitZoomToScreen()
+int FrmEuro::largestZoomThatFits(int percent) const
 {
-    while (!zoomFits(Euro::zoomPercent()))
-        setZoom(Euro::zoomStep(Euro::zoomPercent(), -1));
-    Euro::zoomStyledParts(this); // the window was built at the stored zoom
+    // The whole calculator, tape opened, must fit: every panel stays within reach.
+    const QScreen *onScreen = screen();
+    return Euro::largestZoomThatFits(percent, QSizeF(WideWidthTwips - FrameWidthTwips, m_heightTwips - FrameHeightTwips),
+                                     frameAllowance(), onScreen ? onScreen->availableGeometry().size() : QSize());
 }
+
+void FrmEuro::fitZoomToScreen() { setZoom(largestZoomThatFits(Euro::zoomPercent())); }
 
 void FrmEuro::setZoom(int percent)
 {
