@@ -73,6 +73,7 @@ private Q_SLOTS:
                                         << QStringList{"<kbd>C</kbd>", "<kbd>V</kbd>", "virgule est le séparateur décimal",
                                                        "exactement trois chiffres", "ambigu", "<b>2.500</b>"};
         QTest::newRow("panels") << "panneaux" << QStringList{"paramètres", "Opérations", "premier plan"};
+        QTest::newRow("purchasing power") << "pouvoir" << QStringList{"<kbd>F3</kbd>", "Source&nbsp;: Insee", "1901"};
         QTest::newRow("about window") << "apropos" << QStringList{"Infos système...", "<kbd>Échap</kbd>"};
     }
     void sections()

@@ -82,7 +82,8 @@ void FrmAbout::createControls()
     lblAvertissement[1] = makeLabel(
         this, "lblAvertissement(1)",
         QStringLiteral("Pecunio est distribué gratuitement, tel quel et sans aucune garantie. Seuls les taux "
-                       "officiels de conversion font foi : vérifiez les montants importants."),
+                       "officiels de conversion font foi : vérifiez les montants importants. Pouvoir d'achat — "
+                       "Source : Insee, indice des prix à la consommation."),
         240, 2460, 3855, 675);
     QFont smallPrint = Euro::designFont(QStringLiteral("MS Serif"), 6.75, false, Euro::FontStandIn::ArialWhenUnfit);
     smallPrint.setStyleHint(QFont::Serif);
