@@ -2,6 +2,7 @@
 // allocations a key makes (counted through GMP's own memory hooks).
 
 #include "engine/calculator.h"
+#include "engine/calculatorstate.h"
 #include "tape/tape.h"
 
 #include <benchmark/benchmark.h>

@@ -8,7 +8,6 @@
 #include "ui/kit/resources.h"
 #include "ui/kit/settings.h"
 #include "app/startup.h"
-#include "engine/msgbox.h"
 #include "ui/kit/zoom.h"
 #include "ui/main/frmeuro.h"
 #include "platform/windowsystem.h"
@@ -37,7 +36,6 @@ int main(int argc, char *argv[])
     // menu, the print and save dialogs.
     Euro::installQtFrench();
     Euro::registerResources();
-    Euro::installWidgetMessageBoxes();
     // The zoom the user chose last time, from the start-up card on.
     Euro::useStoredZoom();
 

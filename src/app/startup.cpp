@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/instanceguard.h"
-#include "engine/msgbox.h"
+#include "ui/kit/messageboxes.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,17 +1,13 @@
 #include "platform/printdialog.h"
 
+#include "tape/seam.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace Euro {
 
 namespace {
-PrintDialogRunner &installedRunner()
-{
-    static PrintDialogRunner runner;
-    return runner;
-}
-
 bool showPrintDialog(QPrinter &printer, QWidget *owner)
 {
     QPrintDialog dialog(&printer, owner);
@@ -21,19 +17,16 @@ bool showPrintDialog(QPrinter &printer, QWidget *owner)
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     return dialog.exec() == QDialog::Accepted;
 }
+
+Seam<bool(QPrinter &, QWidget *)> &printDialog()
+{
+    static Seam<bool(QPrinter &, QWidget *)> seam(&showPrintDialog);
+    return seam;
+}
 } // namespace
 
-bool RunPrintDialog(QPrinter &printer, QWidget *owner)
-{
-    const PrintDialogRunner &runner = installedRunner();
-    return runner ? runner(printer, owner) : showPrintDialog(printer, owner);
-}
+bool RunPrintDialog(QPrinter &printer, QWidget *owner) { return printDialog()(printer, owner); }
 
-PrintDialogRunner installPrintDialogRunner(PrintDialogRunner runner)
-{
-    PrintDialogRunner previous = std::move(installedRunner());
-    installedRunner() = std::move(runner);
-    return previous;
-}
+PrintDialogRunner installPrintDialogRunner(PrintDialogRunner runner) { return printDialog().install(std::move(runner)); }
 
 } // namespace Euro

@@ -1,17 +1,13 @@
 #include "platform/savedialog.h"
 
+#include "tape/seam.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace Euro {
 
 namespace {
-SaveDialogRunner &installedRunner()
-{
-    static SaveDialogRunner runner;
-    return runner;
-}
-
 QString showSaveDialog(const SaveDialogRequest &request, QWidget *owner)
 {
     // Qt's own dialog: a desktop's native one would speak the desktop's language.
@@ -23,19 +19,16 @@ QString showSaveDialog(const SaveDialogRequest &request, QWidget *owner)
     dialog.selectFile(proposed.fileName());
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
+
+Seam<QString(const SaveDialogRequest &, QWidget *)> &saveDialog()
+{
+    static Seam<QString(const SaveDialogRequest &, QWidget *)> seam(&showSaveDialog);
+    return seam;
+}
 } // namespace
 
-QString RunSaveDialog(const SaveDialogRequest &request, QWidget *owner)
-{
-    const SaveDialogRunner &runner = installedRunner();
-    return runner ? runner(request, owner) : showSaveDialog(request, owner);
-}
+QString RunSaveDialog(const SaveDialogRequest &request, QWidget *owner) { return saveDialog()(request, owner); }
 
-SaveDialogRunner installSaveDialogRunner(SaveDialogRunner runner)
-{
-    SaveDialogRunner previous = std::move(installedRunner());
-    installedRunner() = std::move(runner);
-    return previous;
-}
+SaveDialogRunner installSaveDialogRunner(SaveDialogRunner runner) { return saveDialog().install(std::move(runner)); }
 
 } // namespace Euro

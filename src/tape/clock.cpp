@@ -1,25 +1,20 @@
 #include "tape/clock.h"
 
-#include <utility>
+#include "tape/seam.h"
 
 namespace Euro {
 namespace {
-ClockSource &currentSource()
+QDateTime systemClock() { return QDateTime::currentDateTime(); }
+
+Seam<QDateTime()> &clock()
 {
-    static ClockSource source;
-    return source;
+    static Seam<QDateTime()> seam(&systemClock);
+    return seam;
 }
 } // namespace
 
-QDateTime Now()
-{
-    const ClockSource &source = currentSource();
-    return source ? source() : QDateTime::currentDateTime();
-}
+QDateTime Now() { return clock()(); }
 
-ClockSource installClock(ClockSource source)
-{
-    return std::exchange(currentSource(), std::move(source));
-}
+ClockSource installClock(ClockSource source) { return clock().install(std::move(source)); }
 
 } // namespace Euro

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "ui/kit/twips.h"
 #include "platform/topmost.h"
+#include "support/messagecapture.h"
 #include "support/testsupport.h"
 
 #include <QDesktopServices>

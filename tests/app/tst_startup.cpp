@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "support/layoutchecks.h"
 #include "support/processes.h"
+#include "support/messagecapture.h"
 #include "support/testsupport.h"
 
 #include <QLabel>

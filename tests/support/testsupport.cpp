@@ -5,18 +5,6 @@
 
 namespace TestSupport {
 
-MessageCapture::MessageCapture()
-{
-    m_previous = Euro::installMessageBoxHandler([this](const QString &text, const QString &title, int style) {
-        m_shown.append({text, title, style});
-        if (!m_answers.isEmpty())
-            return m_answers.takeFirst();
-        return (style & Euro::vbYesNo) ? int(Euro::vbYes) : int(Euro::vbOK);
-    });
-}
-
-MessageCapture::~MessageCapture() { Euro::installMessageBoxHandler(std::move(m_previous)); }
-
 FixedClock::FixedClock(const QDateTime &when) : m_when(std::make_shared<QDateTime>(when))
 {
     m_previous = Euro::installClock([w = m_when] { return *w; });

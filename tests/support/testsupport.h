@@ -1,7 +1,7 @@
 #pragma once
-// Shared test fixtures: capture message boxes, fix the clock, use a throw-away settings folder.
+// Shared test fixtures: fix the clock, use a throw-away settings folder (message boxes:
+// support/messagecapture.h, for the tests of the windows).
 
-#include "engine/msgbox.h"
 #include "tape/clock.h"
 
 #include <QDateTime>
@@ -11,32 +11,6 @@
 #include <memory>
 
 namespace TestSupport {
-
-struct ShownMessage {
-    QString text;
-    QString title;
-    int style = 0;
-};
-
-// While alive, every Euro::MsgBox is recorded instead of shown, and answered with the
-// next queued answer (vbOK or, for a question, vbYes when the queue is empty).
-class MessageCapture
-{
-public:
-    MessageCapture();
-    ~MessageCapture();
-    MessageCapture(const MessageCapture &) = delete;
-    MessageCapture &operator=(const MessageCapture &) = delete;
-
-    void answerNext(int answer) { m_answers.append(answer); }
-    const QList<ShownMessage> &shown() const { return m_shown; }
-    void clear() { m_shown.clear(); }
-
-private:
-    QList<ShownMessage> m_shown;
-    QList<int> m_answers;
-    Euro::MessageBoxHandler m_previous;
-};
 
 // While alive, Euro::Now() returns the given time.
 class FixedClock

@@ -5,6 +5,7 @@
 #include "ui/kit/resources.h"
 #include "ui/kit/twips.h"
 #include "support/layoutchecks.h"
+#include "support/messagecapture.h"
 #include "support/testsupport.h"
 #include "ui/about/frmabout.h"
 #include "ui/kit/windowplacement.h"

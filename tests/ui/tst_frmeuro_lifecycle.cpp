@@ -4,7 +4,7 @@
 #include "windowfixture.h"
 
 #include "ui/kit/twips.h"
-#include "engine/msgbox.h"
+#include "ui/kit/messageboxes.h"
 #include "ui/about/frmabout.h"
 #include "ui/kit/windowplacement.h"
 

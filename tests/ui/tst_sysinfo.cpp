@@ -1,6 +1,7 @@
 // Finding and starting the system-information tool: stand-in tools on a PATH of the test's
 // own leave a mark saying how they were started; without one that starts, the message.
 
+#include "support/messagecapture.h"
 #include "support/testsupport.h"
 #include "ui/about/frmabout.h"
 

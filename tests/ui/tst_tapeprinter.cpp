@@ -4,6 +4,7 @@
 
 #include "platform/printdialog.h"
 #include "support/processes.h"
+#include "support/messagecapture.h"
 #include "support/testsupport.h"
 #include "ui/main/tapeprinter.h"
 #include "ui/main/tapefile.h"

@@ -7,6 +7,7 @@
 #include "engine/calculatorstate.h"
 #include "engine/currencies.h"
 #include "ui/main/frmeuro.h"
+#include "support/messagecapture.h"
 #include "support/testsupport.h"
 
 #include <QDateTime>

@@ -4,7 +4,7 @@
 #include "ui/kit/resources.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/version.h"
-#include "engine/msgbox.h"
+#include "ui/kit/messageboxes.h"
 #include "platform/systeminfo.h"
 #include "platform/topmost.h"
 #include "ui/kit/windowplacement.h"

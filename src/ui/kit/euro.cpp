@@ -1,6 +1,6 @@
 #include "ui/kit/euro.h"
 
-#include "engine/msgbox.h"
+#include "ui/kit/messageboxes.h"
 #include "platform/shellopen.h"
 
 #include <QCoreApplication>

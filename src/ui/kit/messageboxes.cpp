@@ -1,6 +1,6 @@
 #include "ui/kit/messageboxes.h"
 
-#include "engine/msgbox.h"
+#include "tape/seam.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,7 +32,20 @@ int showMessageBox(const QString &text, const QString &title, int style)
     return vbOK;
 }
 
+Seam<int(const QString &, const QString &, int)> &messageBoxes()
+{
+    static Seam<int(const QString &, const QString &, int)> seam(&showMessageBox);
+    return seam;
+}
+
 } // namespace
+
+int MsgBox(const QString &text, int style, const QString &title) { return messageBoxes()(text, title, style); }
+
+MessageBoxHandler installMessageBoxHandler(MessageBoxHandler handler)
+{
+    return messageBoxes().install(std::move(handler));
+}
 
 std::unique_ptr<QMessageBox> makeMessageBox(const QString &text, const QString &title, int style, QWidget *parent)
 {
@@ -47,8 +60,6 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString &text, const QString &
     }
     return box;
 }
-
-void installWidgetMessageBoxes() { installMessageBoxHandler(showMessageBox); }
 
 bool installQtFrench()
 {

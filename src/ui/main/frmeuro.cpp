@@ -7,7 +7,6 @@
 #include "ui/kit/settings.h"
 #include "ui/kit/twips.h"
 #include "engine/currencies.h"
-#include "engine/msgbox.h"
 #include "engine/ratecheck.h"
 #include "engine/spokenamount.h"
 #include "platform/topmost.h"

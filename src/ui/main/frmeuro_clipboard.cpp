@@ -8,7 +8,6 @@
 #include "ui/main/parameterspanel.h"
 #include "ui/main/powerpanel.h"
 
-#include "engine/msgbox.h"
 #include "ui/kit/messageboxes.h"
 #include "ui/main/displaybox.h"
 #include "ui/main/tapepanel.h"

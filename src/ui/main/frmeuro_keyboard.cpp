@@ -11,7 +11,7 @@
 #include "ui/main/frmeuro.h"
 
 #include "engine/keymap.h"
-#include "engine/msgbox.h"
+#include "ui/kit/messageboxes.h"
 #include "ui/about/frmabout.h"
 #include "ui/kit/euro.h"
 #include "ui/main/codelist.h"

@@ -5,7 +5,7 @@
 
 #include "ui/main/frmeuro.h"
 
-#include "engine/msgbox.h"
+#include "ui/kit/messageboxes.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,6 @@
 
 #include "engine/calculator.h"
 #include "engine/currencies.h"
-#include "engine/msgbox.h"
 #include "engine/ratecheck.h"
 #include "ui/main/accessibility.h"
 #include "ui/kit/messageboxes.h"

@@ -1,6 +1,5 @@
 #include "ui/main/tapefile.h"
 
-#include "engine/msgbox.h"
 #include "tape/clock.h"
 #include "platform/savedialog.h"
 #include "ui/kit/messageboxes.h"

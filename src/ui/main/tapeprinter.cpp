@@ -1,6 +1,5 @@
 #include "ui/main/tapeprinter.h"
 
-#include "engine/msgbox.h"
 #include "tape/clock.h"
 #include "platform/printdialog.h"
 #include "tape/tape.h"
