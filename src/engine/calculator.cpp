@@ -257,12 +257,12 @@ void Calculator::setKeepOnTop(bool onTop) { d->state.KeepOnTop = onTop ? -1 : 0;
 
 QString Calculator::inputUnitCode() const
 {
-    return d->state.InputDisplay == 0 ? QStringLiteral("EUR") : d->state.CurrencyCode;
+    return d->state.InputDisplay == 0 ? Euro::EuroCode.toString() : d->state.CurrencyCode;
 }
 
 QString Calculator::convertedUnitCode() const
 {
-    return d->state.InputDisplay == 0 ? d->state.CurrencyCode : QStringLiteral("EUR");
+    return d->state.InputDisplay == 0 ? d->state.CurrencyCode : Euro::EuroCode.toString();
 }
 
 bool Calculator::conversionOverflows() const
@@ -548,7 +548,5 @@ const std::optional<Amount> &Calculator::Private::currentRateValue()
 
 QString Calculator::modeLine() const
 {
-    if (d->state.InputDisplay == 0)
-        return QStringLiteral("Calcul en Euros");
-    return QStringLiteral("Calcul en ") + d->state.CurrencyCode;
+    return Tape::modeLine(d->state.InputDisplay == 0, d->state.CurrencyCode);
 }

@@ -1,5 +1,7 @@
 #include "engine/pastedamount.h"
 
+#include "tape/tape.h"
+
 #include "engine/currencies.h"
 #include "engine/numbertext.h"
 
@@ -45,15 +47,15 @@ bool same(QStringView a, QStringView b)
 // for any other word.
 QString unitOfMark(QStringView mark)
 {
-    if (mark == u"€" || same(mark, u"EUR"))
-        return QStringLiteral("EUR");
-    if (same(mark, u"F") || same(mark, u"FF"))
-        return QStringLiteral("FRF");
-    if (same(mark, u"DM"))
-        return QStringLiteral("DEM");
+    if (mark == u"€" || same(mark, EuroCode))
+        return EuroCode.toString();
     for (const Currency &c : CurrencyTable) {
         if (same(mark, c.code))
             return c.code.toString();
+        for (QStringView other : c.marks.split(u' ', Qt::SkipEmptyParts)) {
+            if (same(mark, other))
+                return c.code.toString();
+        }
     }
     return QString();
 }
@@ -168,12 +170,7 @@ QString keyedForm(bool negative, QString whole, QString fraction, const QString 
 }
 
 // A keyed form in the number text form: no final comma.
-QString shown(QString keyed)
-{
-    if (keyed.endsWith(u','))
-        keyed.chop(1);
-    return keyed;
-}
+QString shown(const QString &keyed) { return Tape::displayAmount(keyed); }
 
 } // namespace
 

@@ -103,7 +103,7 @@ Outcome convert(const Amount &amount, QStringView unitCode, int fromYear, int to
     Outcome out;
     out.fromYear = fromYear;
     out.toYear = toYear;
-    const bool euros = unitCode == u"EUR";
+    const bool euros = unitCode == EuroCode;
     if (!euros && unitCode != u"FRF") {
         out.refusal = Refusal::OtherUnit;
         return out;

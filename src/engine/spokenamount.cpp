@@ -2,6 +2,7 @@
 
 #include "engine/currencies.h"
 #include "engine/numbertext.h"
+#include "tape/tape.h"
 
 namespace Euro {
 
@@ -15,7 +16,7 @@ QString spokenAmount(QStringView displayText, QStringView code)
         return {};
     const bool plural = !noDigits && (read.status == NumberText::ReadStatus::OutOfRange || abs(read.value) >= 2);
     QStringView unit = plural ? u"euros" : u"euro";
-    if (code != u"EUR") {
+    if (code != EuroCode) {
         const Currency *currency = currencyOf(code);
         if (!currency)
             return {};
@@ -25,10 +26,7 @@ QString spokenAmount(QStringView displayText, QStringView code)
         const QString zero = QStringLiteral("0 ") + unit.toString();
         return displayText.startsWith(u'-') ? zero + QStringLiteral(" (signe moins en attente)") : zero;
     }
-    QStringView amount = displayText;
-    if (amount.endsWith(u','))
-        amount.chop(1);
-    return amount.toString() + u' ' + unit.toString();
+    return Tape::displayAmount(displayText) + u' ' + unit.toString();
 }
 
 QString spokenPair(QStringView ownText, QStringView ownCode, QStringView otherText, QStringView otherCode)
@@ -47,7 +45,7 @@ QString spokenPair(QStringView ownText, QStringView ownCode, QStringView otherTe
 
 QString conversionOverflowNote(QStringView code)
 {
-    const Currency *currency = code == u"EUR" ? nullptr : currencyOf(code);
+    const Currency *currency = code == EuroCode ? nullptr : currencyOf(code);
     const QStringView unit = currency ? currency->plural : QStringView(u"euros");
     return QStringLiteral("conversion en ") + unit.toString() + QStringLiteral(" impossible : dépassement de capacité");
 }

@@ -2,6 +2,8 @@
 
 #include "tape/seam.h"
 
+#include <QLocale>
+
 namespace Euro {
 namespace {
 QDateTime systemClock() { return QDateTime::currentDateTime(); }
@@ -14,6 +16,8 @@ Seam<QDateTime()> &clock()
 } // namespace
 
 QDateTime Now() { return clock()(); }
+
+QString dateText(const QDate &date) { return QLocale::c().toString(date, QStringLiteral("dd/MM/yyyy")); }
 
 ClockSource installClock(ClockSource source) { return clock().install(std::move(source)); }
 

@@ -14,6 +14,7 @@ const QString ClearRule = QStringLiteral("-+-+-+-+-+-");
 const QString OperandIndent = QStringLiteral("          ");        // 10 spaces
 const QString TotalRule = QStringLiteral("        ----------");     // 8 spaces, 10 hyphens
 const QString TotalLead = QStringLiteral("=        ");              // "=" and 8 spaces
+const QString ModePrefix = QStringLiteral("Calcul en ");
 
 } // namespace
 
@@ -63,14 +64,13 @@ void Tape::appendRefusedTotal(const QString &reason)
 QString Tape::dateTimeLine()
 {
     // Fixed digits and pattern, whatever the user's locale.
-    return QLocale::c().toString(Euro::Now(), QStringLiteral("dd/MM/yyyy - HH:mm"));
+    const QDateTime now = Euro::Now();
+    return Euro::dateText(now.date()) + QLocale::c().toString(now.time(), QStringLiteral(" - HH:mm"));
 }
 
-QString Tape::displayAmount(const QString &displayText)
+QString Tape::displayAmount(QStringView displayText)
 {
-    if (displayText.endsWith(u','))
-        return displayText.first(displayText.size() - 1);
-    return displayText;
+    return (displayText.endsWith(u',') ? displayText.chopped(1) : displayText).toString();
 }
 
 bool Tape::isHeadingLine(QStringView line)
@@ -79,7 +79,12 @@ bool Tape::isHeadingLine(QStringView line)
     return isModeLine(line) || line == DateRule || line == ClearRule || dateTime.match(line.toString()).hasMatch();
 }
 
-bool Tape::isModeLine(QStringView line) { return line.startsWith(u"Calcul en "); }
+QString Tape::modeLine(bool inEuros, QStringView code)
+{
+    return ModePrefix + (inEuros ? QStringLiteral("Euros") : code.toString());
+}
+
+bool Tape::isModeLine(QStringView line) { return line.startsWith(ModePrefix); }
 
 void Tape::empty()
 {

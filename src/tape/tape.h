@@ -33,11 +33,12 @@ public:
     // "dd/mm/yyyy - hh:mm" of the program's clock (Euro::Now()).
     static QString dateTimeLine();
     // The display text without a final ",": "12," gives "12", "," gives "".
-    static QString displayAmount(const QString &displayText);
+    static QString displayAmount(QStringView displayText);
     // A line of a heading block: the date and time, the rule under it, the rule between
     // two calculations, or a mode line.
     static bool isHeadingLine(QStringView line);
-    // A mode line: "Calcul en " and the unit.
+    // A mode line: "Calcul en Euros", or "Calcul en " and a currency's code.
+    static QString modeLine(bool inEuros, QStringView code);
     static bool isModeLine(QStringView line);
 
 Q_SIGNALS:

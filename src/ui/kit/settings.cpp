@@ -1,5 +1,7 @@
 #include "ui/kit/settings.h"
 
+#include "tape/clock.h"
+
 #include "engine/currencies.h"
 #include "ui/kit/userfolders.h"
 
@@ -187,7 +189,7 @@ QString takeStoreNotice(const QString &application)
 QList<SettingValue> firstRunValues(const QDate &today, const QString &appFolder)
 {
     QList<SettingValue> values{
-        {SectionParametres, KeyFirstRunDate, today.toString(QStringLiteral("dd/MM/yyyy"))},
+        {SectionParametres, KeyFirstRunDate, dateText(today)},
         {SectionParametres, KeyAppFolder, appFolder},
         {SectionParametres, KeyRunState, RunStateActive},
         {SectionTaux, KeyStartRate, StartRate.toString()},

@@ -11,6 +11,8 @@
 #include "ui/kit/messageboxes.h"
 #include "ui/main/displaybox.h"
 #include "ui/main/tapepanel.h"
+#include "tape/tape.h"
+#include "engine/currencies.h"
 #include "engine/displaylength.h"
 #include "ui/main/tapefile.h"
 
@@ -30,16 +32,11 @@ constexpr qsizetype QuotedLength = 40;
 // A unit as a message names it: "euros", or the currency's code.
 QString unitName(const QString &code)
 {
-    return code == u"EUR" ? QStringLiteral("euros") : code;
+    return code == Euro::EuroCode ? QStringLiteral("euros") : code;
 }
 
 // An amount as copied: "12," gives "12", "-5," gives "-5".
-QString copiedAmount(QString text)
-{
-    if (text.endsWith(u','))
-        text.chop(1);
-    return text;
-}
+QString copiedAmount(const QString &text) { return Tape::displayAmount(text); }
 
 } // namespace
 

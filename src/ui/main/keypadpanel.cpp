@@ -212,7 +212,7 @@ void KeypadPanel::showDisplay(int index, const QString &text)
 void KeypadPanel::describeDisplays()
 {
     // Each display tells both amounts, its own first: what the pair on screen says.
-    const std::array<QString, 2> codes{QStringLiteral("EUR"), m_calculator.currencyCode()};
+    const std::array<QString, 2> codes{Euro::EuroCode.toString(), m_calculator.currencyCode()};
     for (size_t i = 0; i < m_ui.ReadOut.size(); ++i)
         m_ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
                                                                  m_calculator.ReadOut(int(1 - i)), codes[1 - i]));

@@ -1,6 +1,7 @@
 #include "ui/main/tapefile.h"
 
 #include "tape/clock.h"
+#include "tape/tape.h"
 #include "platform/savedialog.h"
 #include "ui/kit/messageboxes.h"
 
@@ -14,13 +15,11 @@ namespace Euro {
 
 namespace {
 
-const QString ModePrefix = QStringLiteral("Calcul en ");
-
 // The mode the tape starts in, as the first printed page names it.
 QString firstModeLine(const QStringList &lines, const QString &fallback)
 {
     for (const QString &line : lines) {
-        if (line.startsWith(ModePrefix))
+        if (Tape::isModeLine(line))
             return line;
     }
     return fallback;
@@ -51,7 +50,7 @@ QString proposedTapeFile()
 bool saveTape(QWidget *owner, const QString &tapeText, const QString &modeLine)
 {
     installQtFrench(); // the dialog's texts
-    const PageHeading heading{QLocale::c().toString(Now().date(), QStringLiteral("dd/MM/yyyy")),
+    const PageHeading heading{dateText(Now().date()),
                               firstModeLine(printedTapeLines(tapeText), modeLine)};
     const QByteArray contents = tapeFileText(tapeText, heading).toUtf8();
     SaveDialogRequest request{QStringLiteral("Enregistrer la bande"), proposedTapeFile(), QStringLiteral("Texte (*.txt)"),

@@ -322,7 +322,7 @@ void printTape(QWidget *owner, const QString &tapeText, const QString &modeLine)
             printer.setOutputFileName(newFile);
         }
     }
-    const PageHeading heading{QLocale::c().toString(Now().date(), QStringLiteral("dd/MM/yyyy")), modeLine};
+    const PageHeading heading{dateText(Now().date()), modeLine};
     const bool printed = printLines(printer, printedTapeLines(tapeText), heading);
     if (newFile.isEmpty())
         return;
