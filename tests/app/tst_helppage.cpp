@@ -2,6 +2,8 @@
 // program as it is (its sections, keys, currencies and rates, messages).
 
 #include "ui/kit/euro.h"
+#include "ui/main/frmeuro.h"
+#include "ui/main/windowactions.h"
 #include "engine/currencies.h"
 #include "support/processes.h"
 #include "support/testsupport.h"
@@ -23,6 +25,66 @@ QString section(const QString &page, const QString &anchor)
         return {};
     const qsizetype end = page.indexOf(QStringLiteral("<h2"), start);
     return page.mid(start, end < 0 ? -1 : end - start);
+}
+
+// A key as the pages write it, by its parts: "Ctrl", "Maj", "Inser", "F1", "+".
+QStringList keyParts(const QKeySequence &sequence)
+{
+    const QKeyCombination key = sequence[0];
+    QStringList parts;
+    if (key.keyboardModifiers() & Qt::ControlModifier)
+        parts << QStringLiteral("Ctrl");
+    if (key.keyboardModifiers() & Qt::ShiftModifier)
+        parts << QStringLiteral("Maj");
+    if (key.keyboardModifiers() & Qt::AltModifier)
+        parts << QStringLiteral("Alt");
+    const QString name = QKeySequence(key.key()).toString(QKeySequence::PortableText);
+    parts << (name == u"Ins" ? QStringLiteral("Inser") : name);
+    return parts;
+}
+
+// The help page: "<kbd>Ctrl</kbd>+<kbd>C</kbd>".
+QString helpKey(const QStringList &parts)
+{
+    QStringList kbd;
+    for (const QString &part : parts)
+        kbd << QStringLiteral("<kbd>%1</kbd>").arg(part);
+    return kbd.join(u'+');
+}
+
+// The manual page, in roff: "Ctrl+C", "Ctrl+\-".
+QString manKey(QStringList parts)
+{
+    parts.last().replace(u'-', QStringLiteral("\\-"));
+    return parts.join(u'+');
+}
+
+// The shortcuts a page lists: in the help page, the keys of its tables' first cells; in
+// the manual page, the words of its bold tags.
+QStringList listedKeys(const QString &page, bool manual)
+{
+    static const QRegularExpression cell(QStringLiteral("<tr><td>(.*?)</td>"));
+    static const QRegularExpression helpShortcut(
+        QStringLiteral("(?:<kbd>(?:Ctrl|Maj|Alt)</kbd>\\+)+<kbd>[^<]+</kbd>|<kbd>F\\d+</kbd>"));
+    static const QRegularExpression manShortcut(QStringLiteral("^(?:(?:Ctrl|Maj|Alt)\\+.+|F\\d+)$"));
+    QStringList keys;
+    if (manual) {
+        for (const QString &line : page.split(u'\n')) {
+            if (line.startsWith(QLatin1String(".B ")) || line.startsWith(QLatin1String(".BR "))) {
+                for (const QString &word : line.split(u' ', Qt::SkipEmptyParts)) {
+                    if (manShortcut.match(word).hasMatch())
+                        keys << word;
+                }
+            }
+        }
+    } else {
+        for (auto row = cell.globalMatch(page); row.hasNext();) {
+            const QString first = row.next().captured(1);
+            for (auto key = helpShortcut.globalMatch(first); key.hasNext();)
+                keys << key.next().captured(0);
+        }
+    }
+    return keys;
 }
 
 } // namespace
@@ -114,6 +176,40 @@ private Q_SLOTS:
             QVERIFY2(page.contains(QStringLiteral("id=\"%1\"").arg(anchor)), qPrintable(anchor));
         }
         QVERIFY(links >= 8);
+    }
+
+    // Both pages list the window's shortcuts as its actions have them, no more, no fewer.
+    void shortcutsAsTheActionsHaveThem_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::newRow("help page") << false;
+        QTest::newRow("manual page") << true;
+    }
+    void shortcutsAsTheActionsHaveThem()
+    {
+        QFETCH(bool, manual);
+        QString text = page;
+        if (manual) {
+            const QByteArray bytes = readAll(QStringLiteral(PECUNIO_SOURCE_DIR "/data/pecunio.1.in"));
+            QVERIFY(!bytes.isEmpty());
+            text = QString::fromUtf8(bytes);
+        }
+        QStringList listed = listedKeys(text, manual);
+        const FrmEuro window;
+        int keys = 0;
+        for (const WindowActions::Entry &entry : window.windowActions().entries()) {
+            if (!(entry.places & WindowActions::Window))
+                continue;
+            for (const QKeySequence &sequence : entry.keys) {
+                const QStringList parts = keyParts(sequence);
+                const QString key = manual ? manKey(parts) : helpKey(parts);
+                QVERIFY2(listed.removeAll(key) > 0, qPrintable(entry.text + QStringLiteral(": ") + key));
+                ++keys;
+            }
+        }
+        QCOMPARE(keys, 12);
+        // Left: the keys a control has of its own, selecting a display's whole amount.
+        QCOMPARE(listed, manual ? QStringList{"Ctrl+A"} : QStringList());
     }
 
     void tagsBalanced_data()

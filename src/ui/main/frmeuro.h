@@ -25,6 +25,7 @@ class ParametersPanel;
 class PowerPanel;
 class PointerWatch;
 class TapePanel;
+class WindowActions;
 class KeyLabel;
 class QFocusFrame;
 class QKeyEvent;
@@ -44,6 +45,8 @@ public:
 
     Calculator &calculator() { return m_calculator; }
     Tape &tape() { return m_tape; }
+    // Its actions, each from one entry: text, keys, menus.
+    const WindowActions &windowActions() const { return *m_actions; }
 
     // Geometry in twips, as the window's routines think of it. Width and height are the
     // outer size: the client area plus the frame of a fixed-single window, 3 pixels on each
@@ -177,9 +180,8 @@ private:
     // Runs what a key does.
     void runKeyAction(const Euro::KeyAction &action);
 
-    // The window's shortcuts: help, About, copy, paste, the zoom, saving the tape.
-    void createShortcuts();
-    void addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run);
+    // The window's actions (windowactions.cpp): its shortcuts and its menus' entries.
+    friend class WindowActions;
 
     // Amounts in and out (frmeuro_clipboard.cpp).
     enum class AmountSource { Clipboard, Drop };
@@ -211,7 +213,6 @@ private:
     void keepOnScreen();
     // The desktop's frame around the client area, or the design's before one is drawn.
     QMargins frameAllowance() const;
-    void addZoomActions(QMenu &menu);
     // The focus back on the display keyed into, where it can be.
     void focusInputDisplay();
     // The drop list closes without a pick, as a drop-down list does: on a key that is not
@@ -228,6 +229,7 @@ private:
     Calculator m_calculator;
     PointerWatch *m_pointerWatch = nullptr;
     ControlKeys *m_controlKeys = nullptr;
+    WindowActions *m_actions = nullptr;
     QFocusFrame *m_focusRing = nullptr;
     bool m_focusShown = false; // the keyboard moved the focus since the last mouse press
     bool m_loaded = false;

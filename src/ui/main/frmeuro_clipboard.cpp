@@ -15,8 +15,8 @@
 #include "engine/currencies.h"
 #include "engine/displaylength.h"
 #include "ui/main/tapefile.h"
+#include "ui/main/windowactions.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -148,15 +148,7 @@ void FrmEuro::pasteFromClipboard()
 void FrmEuro::showDisplayMenu(int display, const QPoint &at)
 {
     QMenu menu(this);
-    QAction *copy = menu.addAction(QStringLiteral("Copier"), this, [this, display] { copyAmount(display); });
-    copy->setEnabled(!amountToCopy(display).isEmpty());
-    QAction *paste = menu.addAction(QStringLiteral("Coller"), this, &FrmEuro::pasteFromClipboard);
-    paste->setEnabled(ui.fraParametres->isHidden());
-    QAction *both = menu.addAction(QStringLiteral("Copier les deux montants"), this,
-                                   [this] { QGuiApplication::clipboard()->setText(bothAmounts()); });
-    both->setEnabled(!m_calculator.ReadOut(0).isEmpty() && !m_calculator.ReadOut(1).isEmpty());
-    menu.addSeparator();
-    addZoomActions(menu);
+    m_actions->fill(menu, WindowActions::Displays, display);
     menu.exec(keypad().ReadOut[size_t(display)]->mapToGlobal(at));
 }
 

@@ -23,6 +23,7 @@
 #include "ui/main/parameterspanel.h"
 #include "ui/main/powerpanel.h"
 #include "ui/kit/windowkit.h"
+#include "ui/main/windowactions.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -30,6 +31,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -81,9 +83,9 @@ void FrmEuro::createFrames()
     connect(ui.fraParametres, &ParametersPanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
     ui.fraPapier = new TapePanel(m_tape, this);
     connect(ui.fraPapier, &TapePanel::controlBuilt, this, &FrmEuro::deferredControlBuilt);
-    connect(ui.fraPapier, &TapePanel::saveRequested, this, &FrmEuro::saveTapeToFile);
+    connect(ui.fraPapier, &TapePanel::menuShown, this,
+            [this](QMenu *menu) { m_actions->fill(*menu, WindowActions::Tape, -1); });
     ui.fraPouvoir = new PowerPanel(m_calculator, this);
-    addAction(ui.fraPapier->saveAction()); // Ctrl+S anywhere in the window
 }
 
 const KeypadPanel::Controls &FrmEuro::keypad() const
@@ -233,7 +235,7 @@ void FrmEuro::createFixedConnections()
         m_controlKeys->watch(panelSwitch);
     m_controlKeys->watchGroup({keypad().optCalcul[0], keypad().optCalcul[1]});
     m_controlKeys->watchGroup({p.optDecimal[0], p.optDecimal[1]});
-    createShortcuts();
+    m_actions = new WindowActions(*this);
     m_pointerWatch = new PointerWatch(this);
     connect(m_pointerWatch, &PointerWatch::pressed, this, &FrmEuro::pressedOn);
     connect(m_pointerWatch, &PointerWatch::zoomWheel, this, &FrmEuro::zoomWheel);

@@ -5,14 +5,13 @@
 // calculator by its codes, the typing block by its digits and symbols. A key reaches the
 // window as Qt passes it on: the focused control has had it first and left it (the locked
 // displays leave every key that would type). Tab, Shift+Tab and the focused control's own
-// keys never come here (frmeuro_focus.cpp); the function keys, copy, paste and the zoom are
-// the window's shortcuts, whatever has the focus.
+// keys never come here (frmeuro_focus.cpp); the function keys, copy, paste, the zoom and
+// saving the tape are the window's shortcuts (windowactions.cpp), whatever has the focus.
 
 #include "ui/main/frmeuro.h"
 
 #include "engine/keymap.h"
 #include "ui/kit/messageboxes.h"
-#include "ui/about/frmabout.h"
 #include "ui/kit/euro.h"
 #include "ui/main/codelist.h"
 #include "ui/main/displaybox.h"
@@ -20,18 +19,9 @@
 #include "ui/main/virtualkey.h"
 
 #include <QKeyEvent>
-#include <QShortcut>
-#include <functional>
 #include <new>
 
 namespace {
-
-// A fresh About window each time, modal: the calculator waits until it closes.
-void showAbout(QWidget *owner)
-{
-    FrmAbout about(owner);
-    about.exec();
-}
 
 bool changesNothing(int key)
 {
@@ -64,59 +54,6 @@ void FrmEuro::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         closeDropList();
     QWidget::changeEvent(event);
-}
-
-void FrmEuro::addShortcut(const QList<QKeySequence> &keys, const std::function<void()> &run)
-{
-    // The window's own: it works wherever the focus is in the window, before the focused
-    // control sees the key, and never reaches the calculator as a key.
-    // Like any key that is not the drop list's own, a shortcut closes the list first.
-    const auto closeThenRun = [this, run] {
-        closeDropList();
-        run();
-    };
-    for (const QKeySequence &key : keys) {
-        auto *shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, closeThenRun);
-        // One key stroke may match two of the sequences (Ctrl and "+" is also Ctrl, Shift
-        // and "=" on many layouts): it still runs once.
-        connect(shortcut, &QShortcut::activatedAmbiguously, this, closeThenRun);
-    }
-}
-
-void FrmEuro::createShortcuts()
-{
-    const auto keys = [](std::initializer_list<QKeyCombination> combinations) {
-        QList<QKeySequence> sequences;
-        for (const QKeyCombination &combination : combinations)
-            sequences.append(QKeySequence(combination));
-        return sequences;
-    };
-    // Help and About, whatever has the focus, the parameters panel's controls included.
-    // Like any key, they bring the focus back to the display keyed into.
-    addShortcut(keys({Qt::Key_F1}), [this] {
-        focusInputDisplay();
-        Euro::ShowHelpFile(this, QStringLiteral("aide.htm"));
-    });
-    addShortcut(keys({Qt::Key_F2}), [this] {
-        focusInputDisplay();
-        showAbout(this);
-    });
-    // The purchasing power, shown or hidden.
-    addShortcut(keys({Qt::Key_F3}), [this] { lblFermer_Click(4); });
-    // Amounts in and out; the rate box and the tape copy their own text, and take these
-    // keys before the window does.
-    addShortcut(keys({Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}), [this] { copyFocusedAmount(); });
-    addShortcut(keys({Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}), [this] { pasteFromClipboard(); });
-    // The zoom: where "+" needs Shift, Ctrl and "=" enlarge too; a French layout's "0" key
-    // types "à" without Shift. A keypad key matches as its typing block twin.
-    const auto shifted = Qt::CTRL | Qt::SHIFT;
-    addShortcut(keys({Qt::CTRL | Qt::Key_Plus, shifted | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal,
-                      shifted | Qt::Key_Equal}),
-                [this] { zoomBy(1); });
-    addShortcut(keys({Qt::CTRL | Qt::Key_Minus, shifted | Qt::Key_Minus}), [this] { zoomBy(-1); });
-    addShortcut(keys({Qt::CTRL | Qt::Key_0, shifted | Qt::Key_0, Qt::CTRL | Qt::Key_Agrave, shifted | Qt::Key_Agrave}),
-                [this] { zoomBy(0); });
 }
 
 void FrmEuro::Form_KeyDown(int KeyCode, int Shift, QStringView typed)

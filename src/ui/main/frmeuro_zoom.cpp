@@ -3,7 +3,7 @@
 // the steps of ui/kit/zoom.h. The controls are placed and lettered again from their design
 // at the new zoom; the window grows from its top-left corner and stays on the screen, and
 // a step too large for the screen is not taken. The keys are the window's shortcuts
-// (frmeuro_keyboard.cpp), never the calculator's: Ctrl and "+" is no "+" key.
+// (windowactions.cpp), never the calculator's: Ctrl and "+" is no "+" key.
 
 #include "ui/main/frmeuro.h"
 #include "ui/main/keypadpanel.h"
@@ -19,7 +19,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
@@ -106,21 +105,4 @@ void FrmEuro::keepOnScreen()
                     std::max(area.top(), std::min(y(), area.bottom() + 1 - outer.height())));
     if (at != pos())
         move(at);
-}
-
-void FrmEuro::addZoomActions(QMenu &menu)
-{
-    const int percent = Euro::zoomPercent();
-    const int larger = Euro::zoomStep(percent, 1);
-    QAction *in = menu.addAction(QStringLiteral("Agrandir"), this, [this] { zoomBy(1); });
-    in->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus));
-    in->setEnabled(larger != percent && zoomFits(larger));
-    QAction *out = menu.addAction(QStringLiteral("Réduire"), this, [this] { zoomBy(-1); });
-    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    out->setEnabled(percent != 100);
-    QAction *reset = menu.addAction(QStringLiteral("Taille normale"), this, [this] { zoomBy(0); });
-    reset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    reset->setEnabled(percent != 100);
-    for (QAction *action : {in, out, reset})
-        action->setShortcutVisibleInContextMenu(true);
 }

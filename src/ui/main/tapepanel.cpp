@@ -7,9 +7,6 @@
 #include "ui/main/keylabel.h"
 #include "ui/main/panelparts.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -29,11 +26,6 @@ TapePanel::TapePanel(const Tape &tape, QWidget *window)
                                           QStringLiteral("Cacher les opérations"), 1845, 180, 165, 225);
     m_ui.lblFermer->setAlignment(Qt::AlignCenter);
     Panels::setFlatBorder(m_ui.lblFermer);
-
-    m_saveTape = new QAction(QStringLiteral("Enregistrer la bande…"), this);
-    m_saveTape->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_saveTape->setShortcutContext(Qt::WindowShortcut);
-    connect(m_saveTape, &QAction::triggered, this, &TapePanel::saveRequested);
 
     connect(&tape, &Tape::cleared, this, &TapePanel::clearBox);
     connect(&tape, &Tape::appended, this, &TapePanel::appendToBox);
@@ -92,9 +84,6 @@ void TapePanel::showMenu(const QPoint &at)
 {
     Euro::installQtFrench(); // the box's own entries speak French too
     const std::unique_ptr<QMenu> menu(m_ui.txtOperations->createStandardContextMenu(at));
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Copier toute la bande"), this,
-                    [this] { QGuiApplication::clipboard()->setText(m_ui.txtOperations->toPlainText()); });
-    menu->addAction(m_saveTape);
+    Q_EMIT menuShown(menu.get());
     menu->exec(m_ui.txtOperations->viewport()->mapToGlobal(at)); // the tape's menu points come from its viewport
 }

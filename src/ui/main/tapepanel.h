@@ -1,13 +1,13 @@
 #pragma once
 // The operations-tape panel, fraPapier, right of the calculator: its title, its "X" and
 // the tape box, which follows the tape piece by piece. The box is read, selected, copied
-// and saved, never typed into. The narrow window cuts the panel off; the window widens
+// and saved (the window's entries in its menu), never typed into. The narrow window cuts the panel off; the window widens
 // onto it.
 
 #include <QFrame>
 
 class KeyLabel;
-class QAction;
+class QMenu;
 class QLabel;
 class QPlainTextEdit;
 class Tape;
@@ -26,13 +26,12 @@ public:
     };
     const Controls &ui() const { return m_ui; }
     QPlainTextEdit *tapeBox();
-    // "Enregistrer la bande…", Ctrl+S: the window adds it, so that it works wherever the
-    // focus is in the window.
-    QAction *saveAction() const { return m_saveTape; }
 
 Q_SIGNALS:
     void controlBuilt();
-    void saveRequested();
+    // The box's right-click menu, with the box's own entries, before it opens: the window
+    // adds its own (copying the whole tape, saving it).
+    void menuShown(QMenu *menu);
 
 private:
     void appendToBox(const QString &piece);
@@ -41,5 +40,4 @@ private:
 
     const Tape &m_tape;
     Controls m_ui;
-    QAction *m_saveTape = nullptr;
 };
