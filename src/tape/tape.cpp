@@ -86,6 +86,8 @@ QString Tape::modeLine(bool inEuros, QStringView code)
 
 bool Tape::isModeLine(QStringView line) { return line.startsWith(ModePrefix); }
 
+bool Tape::isTotalRule(QStringView line) { return line == TotalRule; }
+
 void Tape::empty()
 {
     m_text.clear();

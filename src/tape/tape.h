@@ -40,6 +40,8 @@ public:
     // A mode line: "Calcul en Euros", or "Calcul en " and a currency's code.
     static QString modeLine(bool inEuros, QStringView code);
     static bool isModeLine(QStringView line);
+    // The rule above a total: 8 spaces and 10 hyphens.
+    static bool isTotalRule(QStringView line);
 
 Q_SIGNALS:
     void cleared();                       // the text was emptied

@@ -12,6 +12,7 @@
 #include "engine/currencies.h"
 #include "platform/topmost.h"
 #include "ui/main/codelist.h"
+#include "ui/main/panelparts.h"
 #include "ui/main/displaybox.h"
 #include "ui/main/hintlabel.h"
 #include "ui/main/keylabel.h"
@@ -144,17 +145,7 @@ void FrmEuro::lblInfo_MouseMove(qint16 Button, qint16 Shift, float X, float Y)
 
 // ---- The currency in use and the input display
 
-namespace {
-
-// The picked item: the current one, when it is also selected. A list that merely takes
-// the focus makes its first item current without selecting it; that is no pick.
-QString selectedText(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentRow() >= 0 ? list->currentItem() : nullptr;
-    return item && item->isSelected() ? item->text() : QString();
-}
-
-} // namespace
+using Panels::selectedText;
 
 void FrmEuro::lstListe_Click()
 {

@@ -85,4 +85,10 @@ void fitInk(QLabel *label)
     label->setContentsMargins(overhang - QMargins(0, 0, roomShort, 0));
 }
 
+QString selectedText(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentRow() >= 0 ? list->currentItem() : nullptr;
+    return item && item->isSelected() ? item->text() : QString();
+}
+
 } // namespace Panels

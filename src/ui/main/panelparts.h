@@ -34,6 +34,9 @@ void useDesignScrollBars(QAbstractScrollArea *area);
 // list box: its sorting compares through a locale collator, which costs more start-up
 // memory than the twelve fixed texts are worth.
 void setUpList(QListWidget *list, const QString &hint);
+// The picked item of a list: the current one, when it is also selected. A list that merely
+// takes the focus makes its first item current without selecting it; that is no pick.
+QString selectedText(const QListWidget *list);
 // An etched frame, like a frame without caption.
 void etch(QFrame *frame);
 // A left-aligned caption whose ink reaches a pixel or two past the box the design gives

@@ -23,17 +23,7 @@
 using Panels::indexed;
 using Panels::tahoma;
 
-namespace {
-
-// The picked item: the current one, when it is also selected. A list that merely takes
-// the focus makes its first item current without selecting it; that is no pick.
-QString selectedText(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentRow() >= 0 ? list->currentItem() : nullptr;
-    return item && item->isSelected() ? item->text() : QString();
-}
-
-} // namespace
+using Panels::selectedText;
 
 ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     : QFrame(window)

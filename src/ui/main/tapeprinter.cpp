@@ -31,15 +31,13 @@ QStringList printedTapeLines(const QString &tapeText)
 
 namespace {
 
-// The rule above a total: 8 spaces and 10 hyphens.
-const QString TotalRule = QStringLiteral("        ----------");
 
 // A line that never ends a page: it goes with the line after it. An empty line, a heading
 // (the date, its rule, the rule between two calculations, a mode line) or the rule above a
 // total.
 bool leadsOn(const QString &line)
 {
-    return line.isEmpty() || Tape::isHeadingLine(line) || line == TotalRule;
+    return line.isEmpty() || Tape::isHeadingLine(line) || Tape::isTotalRule(line);
 }
 
 } // namespace
