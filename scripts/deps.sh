@@ -4,7 +4,7 @@
 # Building and running the program (scripts/run.sh).
 PECUNIO_PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev qt6-translations-l10n   # Qt Widgets, PrintSupport, Test; Qt's own French texts
+  qt6-base-dev qt6-translations-l10n   # Qt Widgets, PrintSupport, Network, Test; Qt's own French texts
   libgmp-dev                            # exact arithmetic (GMP's gmpxx)
   libxcb1-dev                           # asks the X window manager whether it keeps windows on top
   fonts-wine fonts-liberation2          # Tahoma, MS Sans Serif; Arial metrics

@@ -3,9 +3,11 @@
 #include "ui/kit/userfolders.h"
 
 #include <QDir>
-#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QSysInfo>
 
 #include <cerrno>
@@ -131,13 +133,17 @@ bool InstanceGuard::tryAcquire()
 
 void InstanceGuard::requestRaise() const
 {
+    // The running copy listens on a local socket beside each of its locks; one that answers
+    // is enough. A file that is not that copy's socket (a link, a leftover) takes no request.
     for (const QString &path : m_paths) {
-        const int fd = openOwnFile(raisePath(path), O_WRONLY | O_TRUNC);
-        if (fd < 0)
+        QLocalSocket socket;
+        socket.connectToServer(raisePath(path));
+        if (!socket.waitForConnected(1000))
             continue;
-        const QByteArray stamp = QByteArray::number(QDateTime::currentMSecsSinceEpoch()); // a change to watch
-        [[maybe_unused]] const ssize_t written = ::write(fd, stamp.constData(), size_t(stamp.size()));
-        ::close(fd);
+        socket.write("raise\n");
+        socket.waitForBytesWritten(1000);
+        socket.disconnectFromServer();
+        return;
     }
 }
 
@@ -145,22 +151,41 @@ void InstanceGuard::onRaiseRequest(QObject *context, std::function<void()> onReq
 {
     if (!m_held)
         return;
-    QStringList watched;
+    QList<QLocalServer *> servers;
     for (const QString &lock : m_paths) {
-        const QString path = raisePath(lock);
-        const int fd = openOwnFile(path, O_WRONLY | O_TRUNC);
-        if (fd < 0)
-            continue; // no request can come this way
-        ::close(fd);
-        watched.append(path);
+        auto *server = new QLocalServer(context);
+        server->setObjectName(raisePath(lock));
+        // A crashed copy's socket: only the holder of the guard listens, in a folder of the user's alone.
+        QLocalServer::removeServer(server->objectName());
+        if (!server->listen(server->objectName())) {
+            delete server; // no request can come this way
+            continue;
+        }
+        QObject::connect(server, &QLocalServer::newConnection, context, [server, onRequest] {
+            while (QLocalSocket *client = server->nextPendingConnection()) {
+                QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+                client->disconnectFromServer();
+            }
+            onRequest();
+        });
+        servers.append(server);
     }
-    if (watched.isEmpty())
+    if (servers.isEmpty())
         return;
-    auto *watcher = new QFileSystemWatcher(watched, context);
-    QObject::connect(watcher, &QFileSystemWatcher::fileChanged, context, [watcher, onRequest](const QString &path) {
-        if (!watcher->files().contains(path))
-            watcher->addPath(path); // a file written anew may drop the watch
-        onRequest();
+    // A socket file deleted under a running copy would end raising for the run: the copy
+    // listens again as soon as its folder changes without it.
+    QStringList folders;
+    for (const QLocalServer *server : std::as_const(servers))
+        folders.append(QFileInfo(server->objectName()).path());
+    auto *watcher = new QFileSystemWatcher(folders, context);
+    QObject::connect(watcher, &QFileSystemWatcher::directoryChanged, context, [servers] {
+        for (QLocalServer *server : servers) {
+            if (QFileInfo::exists(server->objectName()))
+                continue;
+            server->close();
+            QLocalServer::removeServer(server->objectName());
+            server->listen(server->objectName());
+        }
     });
 }
 

@@ -37,8 +37,8 @@ public:
     // The lock files, in the order they are taken.
     QStringList lockFilePaths() const { return m_paths; }
 
-    // A refused copy asks the running one to come to the front: it writes a file beside its
-    // locks, which the holder of the guard watches.
+    // A refused copy asks the running one to come to the front: it connects to the local
+    // socket the holder of the guard listens on beside its locks.
     void requestRaise() const;
     // While context lives, runs onRequest each time a refused copy asks (holder only).
     void onRaiseRequest(QObject *context, std::function<void()> onRequest) const;

@@ -42,15 +42,23 @@ int main(int argc, char *argv[])
     Euro::InstanceGuard guard(Euro::AppName());
     if (!Euro::ensureSingleInstance(guard))
         return 0;
-    // A refused second start brings the running window to the front, restored if minimised.
+    // A refused second start brings the running window to the front, restored if minimised,
+    // and over it the message box it waits on, if any.
     guard.onRaiseRequest(&app, [] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (!window->isVisible())
-                continue;
+        const auto bringForward = [](QWidget *window) {
             window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
             window->raise();
             window->activateWindow();
+        };
+        QWidget *main = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && (qobject_cast<FrmEuro *>(window) || (!main && qobject_cast<FrmIntro *>(window))))
+                main = window; // the calculator, or the start-up card before it
         }
+        if (main)
+            bringForward(main);
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != main)
+            bringForward(modal);
     });
 
     auto *intro = new FrmIntro([] {

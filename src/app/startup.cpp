@@ -101,8 +101,8 @@ bool ensureSingleInstance(InstanceGuard &guard)
 {
     if (guard.tryAcquire())
         return true;
+    guard.requestRaise(); // the running window comes to the front, under the message that follows
     MsgBox(QStringLiteral("Programme déjà en cours d'utilisation..."), vbInformation, appTitle());
-    guard.requestRaise(); // the running window comes to the front
     return false;
 }
 

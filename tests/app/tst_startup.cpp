@@ -175,6 +175,27 @@ private Q_SLOTS:
         QCOMPARE(messages.shown().size(), 1);
     }
 
+    // The running copy still comes to the front when the files its requests come through
+    // were deleted under it (a cleaner of the runtime folder, the user).
+    void raiseOutlivesDeletedFiles()
+    {
+        const QString name = QStringLiteral("PecunioTestRaise");
+        Euro::InstanceGuard first(name);
+        QVERIFY(first.tryAcquire());
+        QObject running;
+        int raised = 0;
+        first.onRaiseRequest(&running, [&raised] { ++raised; });
+        Euro::InstanceGuard second(name);
+        QVERIFY(!second.tryAcquire());
+        second.requestRaise();
+        QTRY_COMPARE(raised, 1);
+        for (const QString &lock : first.lockFilePaths())
+            QVERIFY(QFile::remove(lock + QStringLiteral(".raise")));
+        QTRY_VERIFY(QFile::exists(first.lockFilePaths().first() + QStringLiteral(".raise")));
+        second.requestRaise();
+        QTRY_COMPARE(raised, 2);
+    }
+
     // A second copy is refused whatever environment either copy starts in. Each copy is a
     // process of its own, as two starts are.
     void guardHoldsInEveryEnvironment_data()

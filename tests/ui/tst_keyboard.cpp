@@ -61,7 +61,8 @@ KeyStroke stroke(QString token)
         {QStringLiteral("Enter"), Qt::Key_Enter},      {QStringLiteral("Return"), Qt::Key_Return},
         {QStringLiteral("Backspace"), Qt::Key_Backspace}, {QStringLiteral("Delete"), Qt::Key_Delete},
         {QStringLiteral("A"), Qt::Key_A},              {QStringLiteral("Space"), Qt::Key_Space},
-        {QStringLiteral("F"), Qt::Key_F},
+        {QStringLiteral("F"), Qt::Key_F},              {QStringLiteral("D"), Qt::Key_D},
+        {QStringLiteral("E"), Qt::Key_E},
         {QStringLiteral("F1"), Qt::Key_F1},
         {QStringLiteral("F2"), Qt::Key_F2},            {QStringLiteral("Tab"), Qt::Key_Tab},
         {QStringLiteral("Backtab"), Qt::Key_Backtab},  {QStringLiteral("Up"), Qt::Key_Up},
@@ -548,6 +549,11 @@ void TestKeyboard::focusedControlKeys_data()
                                                                  << "ReadOut(1)" << "currency" << "ATS";
     // It opens on FRF; a letter typed again goes on to the next code it starts, as list boxes do.
     QTest::newRow("f f goes on to FRF") << "narrow+list" << "lstListe" << "F F" << "lstListe" << "highlight" << "FRF";
+    QTest::newRow("f f f comes round to FIM") << "narrow+list" << "lstListe" << "F F F" << "lstListe" << "highlight"
+                                              << "FIM";
+    QTest::newRow("d e spells DEM") << "narrow+list" << "lstListe" << "D E" << "lstListe" << "highlight" << "DEM";
+    QTest::newRow("d e then Enter picks DEM") << "narrow+list" << "lstListe" << "D E Return" << "ReadOut(1)"
+                                              << "currency" << "DEM";
     QTest::newRow("a keypad digit closes the list, keys the digit") << "narrow+list" << "lstListe" << "KP_5"
                                                                     << "ReadOut(1)" << "list" << "0";
     QTest::newRow("a shortcut closes the list") << "narrow+list" << "lstListe" << "Ctrl+C" << "ReadOut(1)" << "list"

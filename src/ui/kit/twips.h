@@ -27,11 +27,9 @@ inline double zoomFactor() { return zoomFactorInForce(); }
 // to the even neighbour.
 inline int screenTwipsToPixels(double twips)
 {
-    const double q = twips / TwipsPerPixel;
-    const double lower = std::floor(q);
-    const double frac = q - lower;
-    const bool up = frac > 0.5 || (frac == 0.5 && std::fmod(lower, 2.0) != 0.0);
-    return static_cast<int>(up ? lower + 1.0 : lower);
+    // nearbyint rounds in the mode in force, which is to nearest, halves to even, unless
+    // someone changes it with fesetround (nothing in the program does).
+    return static_cast<int>(std::nearbyint(twips / TwipsPerPixel));
 }
 
 constexpr double pixelsToScreenTwips(int pixels) { return double(pixels) * TwipsPerPixel; }

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QSignalBlocker>
-#include <algorithm>
 
 namespace {
 
@@ -69,23 +68,25 @@ void CodeList::focusOutEvent(QFocusEvent *event)
 
 void CodeList::search(const QString &letter)
 {
-    // Letters typed in quick succession spell the start of a code ("d", "e": DEM); the
-    // same letter again goes on to the next code it starts ("f", "f": FIM, then FRF).
+    // Letters typed in quick succession spell the start of a code ("d", "e": DEM); Qt's own
+    // search finds those. The same letter again goes on to the next code it starts ("f", "f":
+    // FIM, then FRF), as list boxes do, but Qt 6.4 looks it up as "ff" and stays: that case
+    // looks the letter up alone from the row after the highlighted one.
     const bool goesOn = m_lastKey.isValid() && !m_lastKey.hasExpired(QApplication::keyboardInputInterval());
     m_lastKey.start();
     m_typed = goesOn ? m_typed + letter : letter;
-    const bool sameLetter = m_typed.count(m_typed.front()) == m_typed.size();
-    const QString prefix = sameLetter ? letter : m_typed;
-    // A letter alone looks past the highlighted code; a longer prefix may still be it.
-    const int n = count();
-    const int first = std::max(0, currentRow() + (sameLetter ? 1 : 0));
-    for (int i = 0; i < n; ++i) {
-        QListWidgetItem *candidate = item((first + i) % n);
-        if (candidate->text().startsWith(prefix, Qt::CaseInsensitive)) {
-            const QSignalBlocker quiet(this); // a highlight, no pick
-            setCurrentItem(candidate);
-            scrollToItem(candidate);
-            return;
-        }
+    if (count() == 0)
+        return;
+    const QSignalBlocker quiet(this); // a highlight, no pick
+    if (m_typed.size() < 2 || m_typed.count(m_typed.front()) != m_typed.size()) {
+        keyboardSearch(letter);
+        return;
+    }
+    const int next = (currentRow() + 1) % count();
+    const QModelIndexList found = model()->match(model()->index(next, 0), Qt::DisplayRole, letter, 1,
+                                                 Qt::MatchStartsWith | Qt::MatchWrap);
+    if (!found.isEmpty()) {
+        setCurrentIndex(found.front());
+        scrollTo(found.front());
     }
 }

@@ -49,6 +49,9 @@ QPlainTextEdit *TapePanel::tapeBox()
         // The tape is the record of what was calculated: it can be read, selected and copied,
         // not typed into.
         box->setReadOnly(true);
+        // Nothing is typed into it, so nothing is undone: the box keeps no undo history, which
+        // would otherwise grow with every line of a long tape.
+        box->setUndoRedoEnabled(false);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this, &TapePanel::showMenu);
