@@ -1,5 +1,7 @@
 #include "ui/main/codelist.h"
 
+#include "ui/main/virtualkey.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -13,11 +15,7 @@ bool movesInList(int key)
 }
 
 // Keys that only change what other keys type, or start a Shift+Tab: the list stays open.
-bool changesNothing(int key)
-{
-    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr
-           || key == Qt::Key_Meta || key == Qt::Key_NumLock || key == Qt::Key_CapsLock || key == Qt::Key_ScrollLock;
-}
+bool changesNothing(int key) { return Euro::isModifierKey(key) || Euro::isLockKey(key); }
 
 } // namespace
 
@@ -29,7 +27,7 @@ CodeList::CodeList(QWidget *parent)
 void CodeList::keyPressEvent(QKeyEvent *event)
 {
     const int k = event->key();
-    const bool letter = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && event->text().size() == 1
+    const bool letter = !Euro::makesShortcut(Euro::shiftState(event->modifiers())) && event->text().size() == 1
                         && event->text()[0].isLetter();
     if (letter) {
         search(event->text());

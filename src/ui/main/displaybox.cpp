@@ -27,8 +27,7 @@ bool DisplayBox::event(QEvent *event)
 
 void DisplayBox::keyPressEvent(QKeyEvent *event)
 {
-    // Ctrl or Alt make a key a shortcut, whatever it types.
-    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    const bool shortcut = Euro::makesShortcut(Euro::shiftState(event->modifiers()));
     const Euro::KeyAction action =
         Euro::keyAction(Euro::virtualKeyCode(*event), shortcut ? QString() : event->text());
     if (action.command != Euro::KeyCommand::None || (!shortcut && m_keyedInto && !m_keyedInto())) {

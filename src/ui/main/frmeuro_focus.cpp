@@ -12,6 +12,7 @@
 // the next mouse press: keying amounts on the keypad leaves the window as it looks.
 
 #include "ui/main/frmeuro.h"
+#include "ui/main/virtualkey.h"
 
 #include "engine/keymap.h"
 #include "ui/main/codelist.h"
@@ -38,7 +39,7 @@ bool isTabStop(const QWidget *w)
 
 Euro::KeyAction FrmEuro::keyActionOf(int KeyCode, int Shift, QStringView typed) const
 {
-    const bool shortcut = (Shift & 6) != 0; // Ctrl 2, Alt 4
+    const bool shortcut = Euro::makesShortcut(Shift);
     return Euro::keyAction(m_keys, KeyCode, shortcut ? QStringView() : typed);
 }
 

@@ -21,22 +21,10 @@
 #include <QKeyEvent>
 #include <new>
 
-namespace {
-
-bool changesNothing(int key)
-{
-    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr
-           || key == Qt::Key_Meta;
-}
-
-bool isLock(int key) { return key == Qt::Key_NumLock || key == Qt::Key_CapsLock || key == Qt::Key_ScrollLock; }
-
-} // namespace
-
 void FrmEuro::keyPressEvent(QKeyEvent *event)
 {
     // Shift, Ctrl or Alt pressed alone is not a key stroke yet: Shift+Tab starts with Shift.
-    if (changesNothing(event->key())) {
+    if (Euro::isModifierKey(event->key())) {
         event->ignore();
         return;
     }
@@ -44,7 +32,7 @@ void FrmEuro::keyPressEvent(QKeyEvent *event)
     const int shift = Euro::shiftState(event->modifiers());
     // A key that is not the calculator's shows where the focus is: the user is finding
     // their way with the keyboard. The lock keys only change what the others type.
-    if (!isLock(event->key()) && keyActionOf(code, shift, event->text()).command == Euro::KeyCommand::None)
+    if (!Euro::isLockKey(event->key()) && keyActionOf(code, shift, event->text()).command == Euro::KeyCommand::None)
         showFocusRing(true);
     Form_KeyDown(code, shift, event->text());
 }

@@ -74,4 +74,15 @@ int shiftState(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
+bool isModifierKey(int qtKey)
+{
+    return qtKey == Qt::Key_Shift || qtKey == Qt::Key_Control || qtKey == Qt::Key_Alt || qtKey == Qt::Key_AltGr
+           || qtKey == Qt::Key_Meta;
+}
+
+bool isLockKey(int qtKey)
+{
+    return qtKey == Qt::Key_NumLock || qtKey == Qt::Key_CapsLock || qtKey == Qt::Key_ScrollLock;
+}
+
 } // namespace Euro

@@ -17,5 +17,12 @@ int virtualKeyCode(const QKeyEvent &event);
 
 // 1 Shift, 2 Ctrl, 4 Alt, added together.
 int shiftState(Qt::KeyboardModifiers modifiers);
+// Ctrl or Alt (in a shift state) make a key a shortcut, whatever it types.
+inline bool makesShortcut(int shift) { return (shift & 6) != 0; }
+
+// Shift, Ctrl, Alt, AltGr or Meta pressed alone: not a key stroke yet (Shift+Tab starts with Shift).
+bool isModifierKey(int qtKey);
+// Num Lock, Caps Lock, Scroll Lock: they only change what the other keys type.
+bool isLockKey(int qtKey);
 
 } // namespace Euro
