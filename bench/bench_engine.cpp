@@ -192,8 +192,12 @@ void BM_MixedKeys(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_MixedKeys)->Args({100000, 0})->Args({1000000, 0})->Args({1000000, 1})
-    ->ArgNames({"keys", "clearTape"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MixedKeys)
+    ->Args({100000, 0})
+    ->Args({1000000, 0})
+    ->Args({1000000, 1})
+    ->ArgNames({"keys", "clearTape"})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

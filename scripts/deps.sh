@@ -31,6 +31,7 @@ PECUNIO_TEST_PACKAGES=(
   appstream desktop-file-utils          # validate the installed metainfo and .desktop file
   lintian                               # checks the Debian package
   man-db                                # man -l renders the manual page
+  clang-format                          # the sources keep the layout of .clang-format
 )
 
 # Both take package names, "name:arch" for another architecture's; with none, those of

@@ -14,10 +14,15 @@ namespace {
 // QApplication's and the X11 platform's own options. The command line is read before
 // QApplication exists, so they must be known here to be let through untouched.
 const char *const QtFlagOptions[] = {"reverse", "widgetcount", "testability", "dograb", "nograb"};
-const char *const QtValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowtitle", "title", "qwindowicon", "icon", "session", "style", "stylesheet",
-    "qmljsdebugger", "display", "name", "visual"};
+const char *const QtValueOptions[] = {"platform",        "platformpluginpath",
+                                      "platformtheme",   "plugin",
+                                      "qwindowgeometry", "geometry",
+                                      "qwindowtitle",    "title",
+                                      "qwindowicon",     "icon",
+                                      "session",         "style",
+                                      "stylesheet",      "qmljsdebugger",
+                                      "display",         "name",
+                                      "visual"};
 
 QString quoted(const QString &text) { return QStringLiteral("« %1 »").arg(text); }
 
@@ -99,8 +104,9 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
                                        "Sans option, la calculatrice s'ouvre.\n\nOptions :\n")
                             .arg(program);
         for (const QCommandLineOption &option : own)
-            answer.output += QStringLiteral("  -%1, --%2  %3\n")
-                                 .arg(option.names().at(0), option.names().at(1).leftJustified(8), option.description());
+            answer.output +=
+                QStringLiteral("  -%1, --%2  %3\n")
+                    .arg(option.names().at(0), option.names().at(1).leftJustified(8), option.description());
         answer.output += QStringLiteral("\nLes options de Qt sont acceptées (-platform, -display, -style...).\n"
                                         "Pour en savoir plus : man pecunio\n");
     } else if (parser.isSet(own.at(1))) {

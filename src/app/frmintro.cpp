@@ -22,7 +22,8 @@ constexpr int OutlinePen = 2;
 } // namespace
 
 FrmIntro::FrmIntro(std::function<void()> openMainWindow, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint), m_openMainWindow(std::move(openMainWindow))
+    : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
+    , m_openMainWindow(std::move(openMainWindow))
 {
     // Nothing here asks for a font: the card can be on screen before the font database is
     // read, as a bare window is; its load lays out the texts before the first paint.

@@ -24,7 +24,8 @@ namespace {
 // rights for the owner alone. Files in it cannot be swapped for links by another account.
 bool isPrivateFolder(const QString &folder)
 {
-    struct stat info {};
+    struct stat info {
+    };
     if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &info) != 0)
         return false;
     return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 0777) == 0700;
@@ -39,7 +40,8 @@ QString ownFolder(const QString &folder)
     ::mkdir(name.constData(), 0700);
     const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd >= 0) {
-        struct stat info {};
+        struct stat info {
+        };
         if (::fstat(fd, &info) == 0 && info.st_uid == ::geteuid() && (info.st_mode & 0777) != 0700)
             ::fchmod(fd, 0700);
         ::close(fd);
@@ -92,10 +94,7 @@ InstanceGuard::InstanceGuard(const QString &applicationName)
         m_paths.append(place.folder + QLatin1Char('/') + applicationName + place.suffix + QStringLiteral(".lock"));
 }
 
-InstanceGuard::~InstanceGuard()
-{
-    release();
-}
+InstanceGuard::~InstanceGuard() { release(); }
 
 void InstanceGuard::release()
 {

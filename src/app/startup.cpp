@@ -68,8 +68,8 @@ QString noDisplayMessage(int argc, char **argv)
         named.append(QStringLiteral("DISPLAY vaut « %1 »").arg(display));
     if (!wayland.isEmpty())
         named.append(QStringLiteral("WAYLAND_DISPLAY vaut « %1 »").arg(wayland));
-    const QString why = named.isEmpty() ? QStringLiteral("la variable DISPLAY n'est pas définie")
-                                        : named.join(QStringLiteral(", "));
+    const QString why =
+        named.isEmpty() ? QStringLiteral("la variable DISPLAY n'est pas définie") : named.join(QStringLiteral(", "));
     return QStringLiteral("%1 : impossible d'ouvrir l'affichage graphique (%2).\n").arg(program, why);
 }
 

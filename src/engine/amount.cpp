@@ -104,10 +104,7 @@ const mpz_class &pow10(unsigned long n)
     return p;
 }
 
-void mulPow10(mpz_class &x, unsigned long n)
-{
-    x *= pow10(n);
-}
+void mulPow10(mpz_class &x, unsigned long n) { x *= pow10(n); }
 
 void setUnsigned(mpz_ptr z, std::uint64_t n)
 {

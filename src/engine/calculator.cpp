@@ -109,7 +109,11 @@ struct Calculator::Private {
     const std::optional<Amount> &currentRateValue();
 };
 
-Calculator::Calculator(Tape &tape, QObject *parent) : QObject(parent), m_tape(tape), d(std::make_unique<Private>()) {}
+Calculator::Calculator(Tape &tape, QObject *parent)
+    : QObject(parent)
+    , m_tape(tape)
+    , d(std::make_unique<Private>())
+{}
 
 Calculator::~Calculator() = default;
 
@@ -546,7 +550,4 @@ const std::optional<Amount> &Calculator::Private::currentRateValue()
     return r.value;
 }
 
-QString Calculator::modeLine() const
-{
-    return Tape::modeLine(d->state.InputDisplay == 0, d->state.CurrencyCode);
-}
+QString Calculator::modeLine() const { return Tape::modeLine(d->state.InputDisplay == 0, d->state.CurrencyCode); }

@@ -48,9 +48,9 @@ public:
     void start(const QString &startRate);
 
     // Key routines, as the keypad labels run them.
-    void lblBouton_Click(qint16 Index);   // digit Index, 0 to 9
+    void lblBouton_Click(qint16 Index); // digit Index, 0 to 9
     void Decimal_Click();
-    void Cancel_Click();                  // clear all; appends the clear block
+    void Cancel_Click(); // clear all; appends the clear block
     void CancelEntry_Click();
     // Backspace: the last digit or comma of the amount being keyed goes ("1234," gives
     // "123,", the last digit "0,"); on anything else, what CE does.
@@ -66,7 +66,7 @@ public:
     void clearTape();
     // An Operator: 0 "/", 1 "+", 2 "X", 3 "-", 4 "="; says whether the operation was refused.
     OperatorOutcome Operator_Click(qint16 Index);
-    void ReadOut_Change(qint16 Index);    // conversion of the non-input display
+    void ReadOut_Change(qint16 Index); // conversion of the non-input display
     // An amount from elsewhere (pasted, dropped), read as NumberText::readPasted reads it for
     // the input display's unit: it replaces the entry being keyed, or starts one, and counts
     // as a keyed operand; a sign keyed just before it applies to it. Refused, with the
@@ -81,8 +81,8 @@ public:
     // A rate validated for a currency goes into the table, and is taken at once when it is
     // the calculator's own. False, nothing changed, for a code not in the table.
     bool setRate(const QString &code, const QString &rateText);
-    void setInputDisplay(qint16 index);      // 0 euros, 1 the currency; others ignored
-    void setDecimalPlaces(qint16 places);    // 2 or 5; others ignored
+    void setInputDisplay(qint16 index);   // 0 euros, 1 the currency; others ignored
+    void setDecimalPlaces(qint16 places); // 2 or 5; others ignored
     void setKeepOnTop(bool onTop);
 
     // The rates of the twelve currencies, read with readRate (Euro::RateTable).

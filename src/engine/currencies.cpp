@@ -17,8 +17,8 @@ QStringList sortedListTexts()
 
 const Currency *currencyOf(QStringView code)
 {
-    const auto at = std::find_if(CurrencyTable.begin(), CurrencyTable.end(),
-                                 [code](const Currency &c) { return c.code == code; });
+    const auto at =
+        std::find_if(CurrencyTable.begin(), CurrencyTable.end(), [code](const Currency &c) { return c.code == code; });
     return at == CurrencyTable.end() ? nullptr : &*at;
 }
 

@@ -34,8 +34,8 @@ enum VirtualKey : int {
     VkSnapshot = 44, // Print Screen
     VkInsert = 45,
     VkDelete = 46,
-    Vk0 = 48, // digits of the typing block, 48 to 57
-    VkA = 65, // letters, 65 to 90
+    Vk0 = 48,       // digits of the typing block, 48 to 57
+    VkA = 65,       // letters, 65 to 90
     VkNumpad0 = 96, // keypad digits, 96 to 105
     VkNumpad9 = 105,
     VkMultiply = 106,

@@ -26,8 +26,8 @@ struct KeyRow {
     bool onKeypad = false;         // in the digit block (fraClavier), else beside it
     TwipsBox label;
     TwipsBox face;
-    std::array<int, 2> codes{};    // virtual-key codes that run it (0: none)
-    const char16_t *typed = u"";   // characters of the typing block that run it
+    std::array<int, 2> codes{};  // virtual-key codes that run it (0: none)
+    const char16_t *typed = u""; // characters of the typing block that run it
 
     bool hasLabel() const { return caption[0] != u'\0'; }
     QString spokenName() const { return QString::fromUtf16(spoken[0] ? spoken : hint); }

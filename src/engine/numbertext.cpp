@@ -17,10 +17,7 @@ constexpr int TextDigits = 15;
 constexpr long LargestExponent = 308; // of the largest magnitude's leading digit
 constexpr long SmallestExponent = -308;
 
-bool isAsciiDigit(QChar c)
-{
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
-}
+bool isAsciiDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
 // GMP asks for mpz_sizeinbase + 2 bytes, and sizeinbase may count one digit too many:
 // a significand of exactly TextDigits digits needs TextDigits + 3.

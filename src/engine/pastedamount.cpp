@@ -18,30 +18,15 @@ bool isBlank(QChar c)
 }
 
 // A space that groups digits, as French writes "1 234 567".
-bool isGroupSpace(QChar c)
-{
-    return c == u' ' || c == u'\u00A0' || c == u'\u202F';
-}
+bool isGroupSpace(QChar c) { return c == u' ' || c == u'\u00A0' || c == u'\u202F'; }
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-bool isSign(QChar c)
-{
-    return c == u'-' || c == u'\u2212';
-}
+bool isSign(QChar c) { return c == u'-' || c == u'\u2212'; }
 
-bool isLetter(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
+bool isLetter(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
 
-bool same(QStringView a, QStringView b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool same(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // The unit a mark names: a code of the table or "EUR", and the usual short marks; empty
 // for any other word.

@@ -18,12 +18,9 @@ const Amount &eurosPer(Money money)
     static const Amount ancienFranc = franc / 100;
     static const Amount euro = 1;
     switch (money) {
-    case Money::AncienFranc:
-        return ancienFranc;
-    case Money::Franc:
-        return franc;
-    case Money::Euro:
-        break;
+    case Money::AncienFranc: return ancienFranc;
+    case Money::Franc: return franc;
+    case Money::Euro: break;
     }
     return euro;
 }
@@ -74,20 +71,14 @@ QString toText(const Outcome &o)
 
 } // namespace
 
-Money moneyOf(int year)
-{
-    return year < FrancYear ? Money::AncienFranc : year < EuroYear ? Money::Franc : Money::Euro;
-}
+Money moneyOf(int year) { return year < FrancYear ? Money::AncienFranc : year < EuroYear ? Money::Franc : Money::Euro; }
 
 QString unitWord(Money money, const Amount &amount)
 {
     switch (money) {
-    case Money::AncienFranc:
-        return abs(amount) < 2 ? QStringLiteral("ancien franc") : QStringLiteral("anciens francs");
-    case Money::Franc:
-        return QStringLiteral("F");
-    case Money::Euro:
-        break;
+    case Money::AncienFranc: return abs(amount) < 2 ? QStringLiteral("ancien franc") : QStringLiteral("anciens francs");
+    case Money::Franc: return QStringLiteral("F");
+    case Money::Euro: break;
     }
     return QStringLiteral("€");
 }
@@ -185,7 +176,8 @@ QString precisionNote(const Outcome &o)
     const int index = a <= b ? a : b;
     const Amount percent = roundSignificant(o.uncertainty * 100, 2);
     // The index as published, with its two decimals ("1,00").
-    const QString published = QString::number(index / 100) + u',' + QString::number(index % 100).rightJustified(2, u'0');
+    const QString published =
+        QString::number(index / 100) + u',' + QString::number(index % 100).rightJustified(2, u'0');
     return QStringLiteral("Résultat à ±%1 % près : l'indice de %2, %3, n'est publié qu'au centième.")
         .arg(NumberText::format(percent), QString::number(year), published);
 }

@@ -37,15 +37,15 @@ struct Outcome {
     Refusal refusal = Refusal::NotAnAmount;
     int fromYear = 0;
     int toYear = 0;
-    Amount keyed;                     // the amount as keyed
-    Money keyedMoney = Money::Euro;   // its money
-    Amount inYearMoney;               // the same amount in its year's money, exact
-    Money fromMoney = Money::Euro;    // that money
-    Amount result;                    // its worth in money of toYear, rounded to the hundredth
-    Money resultMoney = Money::Euro;  // that money
-    Amount resultInEuros;             // the worth at the fixed rate in euros, rounded (result itself in euros)
-    Amount uncertainty;               // relative: half the spread the indices' half-hundredths allow, over the result
-    bool imprecise = false;           // uncertainty above the threshold
+    Amount keyed;                    // the amount as keyed
+    Money keyedMoney = Money::Euro;  // its money
+    Amount inYearMoney;              // the same amount in its year's money, exact
+    Money fromMoney = Money::Euro;   // that money
+    Amount result;                   // its worth in money of toYear, rounded to the hundredth
+    Money resultMoney = Money::Euro; // that money
+    Amount resultInEuros;            // the worth at the fixed rate in euros, rounded (result itself in euros)
+    Amount uncertainty;              // relative: half the spread the indices' half-hundredths allow, over the result
+    bool imprecise = false;          // uncertainty above the threshold
     bool ok() const { return refusal == Refusal::None; }
 };
 

@@ -4,8 +4,7 @@ namespace Euro {
 
 RateTable::RateTable()
     : RateTable([](const QString &) { return QString(); })
-{
-}
+{}
 
 RateTable::RateTable(const Reader &readRate)
 {

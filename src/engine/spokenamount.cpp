@@ -11,8 +11,7 @@ QString spokenAmount(QStringView displayText, QStringView code)
     const NumberText::ReadResult read = NumberText::parse(displayText);
     // An entry keyed without digits yet ("-", ",", "-,") counts as zero.
     const bool noDigits = read.status == NumberText::ReadStatus::NoDigits && !displayText.isEmpty();
-    if (read.status != NumberText::ReadStatus::Number && read.status != NumberText::ReadStatus::OutOfRange
-        && !noDigits)
+    if (read.status != NumberText::ReadStatus::Number && read.status != NumberText::ReadStatus::OutOfRange && !noDigits)
         return {};
     const bool plural = !noDigits && (read.status == NumberText::ReadStatus::OutOfRange || abs(read.value) >= 2);
     QStringView unit = plural ? u"euros" : u"euro";

@@ -27,6 +27,9 @@ Seam<bool(QPrinter &, QWidget *)> &printDialog()
 
 bool RunPrintDialog(QPrinter &printer, QWidget *owner) { return printDialog()(printer, owner); }
 
-PrintDialogRunner installPrintDialogRunner(PrintDialogRunner runner) { return printDialog().install(std::move(runner)); }
+PrintDialogRunner installPrintDialogRunner(PrintDialogRunner runner)
+{
+    return printDialog().install(std::move(runner));
+}
 
 } // namespace Euro

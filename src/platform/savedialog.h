@@ -13,9 +13,9 @@ class QWidget;
 namespace Euro {
 
 struct SaveDialogRequest {
-    QString title;        // "Enregistrer la bande"
-    QString proposedPath; // the folder and file name proposed
-    QString filter;       // "Texte (*.txt)"
+    QString title;         // "Enregistrer la bande"
+    QString proposedPath;  // the folder and file name proposed
+    QString filter;        // "Texte (*.txt)"
     QString defaultSuffix; // "txt": added to a name typed without an extension
 };
 

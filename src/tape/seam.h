@@ -17,7 +17,9 @@ class Seam<R(Args...)>
 public:
     using Function = std::function<R(Args...)>;
 
-    explicit Seam(R (*own)(Args...)) : m_own(own) {}
+    explicit Seam(R (*own)(Args...))
+        : m_own(own)
+    {}
 
     R operator()(Args... args) const
     {

@@ -11,14 +11,16 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 const QString DateRule = QStringLiteral("-------------------------");
 const QString ClearRule = QStringLiteral("-+-+-+-+-+-");
-const QString OperandIndent = QStringLiteral("          ");        // 10 spaces
-const QString TotalRule = QStringLiteral("        ----------");     // 8 spaces, 10 hyphens
-const QString TotalLead = QStringLiteral("=        ");              // "=" and 8 spaces
+const QString OperandIndent = QStringLiteral("          ");     // 10 spaces
+const QString TotalRule = QStringLiteral("        ----------"); // 8 spaces, 10 hyphens
+const QString TotalLead = QStringLiteral("=        ");          // "=" and 8 spaces
 const QString ModePrefix = QStringLiteral("Calcul en ");
 
 } // namespace
 
-Tape::Tape(QObject *parent) : QObject(parent) {}
+Tape::Tape(QObject *parent)
+    : QObject(parent)
+{}
 
 QString Tape::text() const { return m_text; }
 
@@ -36,15 +38,9 @@ void Tape::clearTape(const QString &modeLine)
     append(dateTimeLine() % CrLf % DateRule % CrLf % CrLf % modeLine % CrLf);
 }
 
-void Tape::appendClearBlock(const QString &modeLine)
-{
-    append(CrLf % ClearRule % CrLf % CrLf % modeLine % CrLf);
-}
+void Tape::appendClearBlock(const QString &modeLine) { append(CrLf % ClearRule % CrLf % CrLf % modeLine % CrLf); }
 
-void Tape::appendOperandLine(const QString &displayText)
-{
-    append(CrLf % OperandIndent % displayAmount(displayText));
-}
+void Tape::appendOperandLine(const QString &displayText) { append(CrLf % OperandIndent % displayAmount(displayText)); }
 
 void Tape::appendOperatorLine(const QString &caption) { append(CrLf % caption); }
 
@@ -56,10 +52,7 @@ void Tape::appendTotalBlock(const QString &displayText, const QString &remark)
 
 void Tape::appendRemark(const QString &line) { append(CrLf % line % CrLf); }
 
-void Tape::appendRefusedTotal(const QString &reason)
-{
-    append(CrLf % TotalRule % CrLf % TotalLead % reason % CrLf);
-}
+void Tape::appendRefusedTotal(const QString &reason) { append(CrLf % TotalRule % CrLf % TotalLead % reason % CrLf); }
 
 QString Tape::dateTimeLine()
 {

@@ -17,9 +17,9 @@ public:
     qsizetype length() const;
 
     // The blocks (modeLine is "Calcul en Euros" or "Calcul en " and a code).
-    void startHeader(const QString &modeLine);         // window start, on an emptied tape
-    void clearTape(const QString &modeLine);           // cmdEffacer_Click: the cleared tape
-    void appendClearBlock(const QString &modeLine);    // clear all
+    void startHeader(const QString &modeLine);      // window start, on an emptied tape
+    void clearTape(const QString &modeLine);        // cmdEffacer_Click: the cleared tape
+    void appendClearBlock(const QString &modeLine); // clear all
     void appendOperandLine(const QString &displayText);
     void appendOperatorLine(const QString &caption);
     // A remark, when given, follows the result in brackets on the same line.
@@ -44,8 +44,8 @@ public:
     static bool isTotalRule(QStringView line);
 
 Q_SIGNALS:
-    void cleared();                       // the text was emptied
-    void appended(const QString &piece);  // piece was appended at the end
+    void cleared();                      // the text was emptied
+    void appended(const QString &piece); // piece was appended at the end
 
 private:
     void empty();

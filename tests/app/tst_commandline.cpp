@@ -50,16 +50,16 @@ private Q_SLOTS:
         const QString usage = QStringLiteral("Utilisation : Pecunio [OPTION]");
         QTest::newRow("--version") << QStringList{"--version"} << 0 << version << QString();
         QTest::newRow("-v") << QStringList{"-v"} << 0 << version << QString();
-        QTest::newRow("--version after a Qt option") << QStringList{"-platform", "offscreen", "--version"} << 0 << version
-                                                     << QString();
+        QTest::newRow("--version after a Qt option")
+            << QStringList{"-platform", "offscreen", "--version"} << 0 << version << QString();
         QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QString();
         QTest::newRow("-h wins over -v") << QStringList{"-v", "-h"} << 0 << usage << QString();
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << QString()
                                         << "Pecunio : option inconnue « --frobnicate »\n" + Hint;
-        QTest::newRow("unknown single-dash option, with --version") << QStringList{"--version", "-x"} << 2 << QString()
-                                                                    << "Pecunio : option inconnue « -x »\n" + Hint;
-        QTest::newRow("two unknown options") << QStringList{"-x", "--yz=1"} << 2 << QString()
-                                             << "Pecunio : options inconnues « -x », « --yz »\n" + Hint;
+        QTest::newRow("unknown single-dash option, with --version")
+            << QStringList{"--version", "-x"} << 2 << QString() << "Pecunio : option inconnue « -x »\n" + Hint;
+        QTest::newRow("two unknown options")
+            << QStringList{"-x", "--yz=1"} << 2 << QString() << "Pecunio : options inconnues « -x », « --yz »\n" + Hint;
         QTest::newRow("a file name") << QStringList{"calcul.txt"} << 2 << QString()
                                      << "Pecunio : argument inattendu « calcul.txt »\n" + Hint;
         QTest::newRow("Qt option without its value") << QStringList{"-platform"} << 2 << QString()

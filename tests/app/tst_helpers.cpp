@@ -68,10 +68,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("program in a folder") << "/usr/lib/pecunio/Pecunio" << "/usr/lib/pecunio/";
-        QTest::newRow("program in the root") << "/Pecunio" << "/";
+        QTest::newRow("program in a folder") << "/usr/lib/pecunio/Pecunio"
+                                             << "/usr/lib/pecunio/";
+        QTest::newRow("program in the root") << "/Pecunio"
+                                             << "/";
         QTest::newRow("folder with spaces and accents") << "/opt/mes programmes/é/Pecunio"
-                                                       << "/opt/mes programmes/é/";
+                                                        << "/opt/mes programmes/é/";
     }
     void appFolderOf()
     {
@@ -146,7 +148,7 @@ private Q_SLOTS:
         folder.chop(1);
         const QString missing = QStringLiteral("Fichier d'aide [aide-test.htm] introuvable. Assurez-vous que celui-ci "
                                                "se trouve dans le dossier :\r\n")
-            + folder;
+                                + folder;
         const QString noProgram = QStringLiteral("Aucune application associée avec le type de fichier HTML.");
         QTest::newRow("missing page") << "aide-test.htm" << false << QByteArray("echo firefox.desktop") << true
                                       << missing << "fichier d'aide absent" << 16 << false;
@@ -154,11 +156,11 @@ private Q_SLOTS:
             << ".aide-test.htm" << true << QByteArray("echo firefox.desktop") << true
             << QStringLiteral("Fichier d'aide [.aide-test.htm] introuvable. Assurez-vous que celui-ci se trouve "
                               "dans le dossier :\r\n")
-                + folder
+                   + folder
             << "fichier d'aide absent" << 16 << false;
         // The desktop's answers: a handler, none, or no answer at all.
-        QTest::newRow("no program for HTML") << "aide-test.htm" << true << QByteArray("echo") << true << noProgram
-                                             << "Information" << 64 << false;
+        QTest::newRow("no program for HTML")
+            << "aide-test.htm" << true << QByteArray("echo") << true << noProgram << "Information" << 64 << false;
         QTest::newRow("page opened") << "aide-test.htm" << true << QByteArray("echo firefox.desktop") << true
                                      << QString() << QString() << 0 << true;
         QTest::newRow("query fails: opened all the same, nothing said")
@@ -244,8 +246,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("buttons");
         const QStringList ok{QStringLiteral("OK")};
         QTest::newRow("16 stop") << 16 << int(QMessageBox::Critical) << ok;
-        QTest::newRow("36 question yes no") << 36 << int(QMessageBox::Question)
-                                            << QStringList{QStringLiteral("Yes"), QStringLiteral("No")};
+        QTest::newRow("36 question yes no")
+            << 36 << int(QMessageBox::Question) << QStringList{QStringLiteral("Yes"), QStringLiteral("No")};
         QTest::newRow("48 exclamation") << 48 << int(QMessageBox::Warning) << ok;
         QTest::newRow("64 information") << 64 << int(QMessageBox::Information) << ok;
         QTest::newRow("0 no icon") << 0 << int(QMessageBox::NoIcon) << ok;

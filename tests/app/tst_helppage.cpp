@@ -126,14 +126,21 @@ private Q_SLOTS:
         QTest::newRow("operators") << "operations"
                                    << QStringList{"<b>+</b>", "<b>X</b>", "<b>/</b>", "<b>=</b>", "Division par zéro."};
         QTest::newRow("the tape") << "bande" << QStringList{"Effacer", "Imprimer", "PDF", "O&nbsp;P&nbsp;E"};
-        QTest::newRow("rates and rounding") << "taux" << QStringList{"Taux", "2 décimales", "5 décimales", "8 caractères"};
-        QTest::newRow("keyboard map") << "clavier"
-                                      << QStringList{"<kbd>F1</kbd>", "<kbd>F2</kbd>", "<kbd>Entrée</kbd>",
-                                                     "<kbd>Suppr</kbd>", "<kbd>Retour arrière</kbd>", "<kbd>*</kbd>"};
+        QTest::newRow("rates and rounding")
+            << "taux" << QStringList{"Taux", "2 décimales", "5 décimales", "8 caractères"};
+        QTest::newRow("keyboard map") << "clavier" << QStringList{"<kbd>F1</kbd>",
+                                                                  "<kbd>F2</kbd>",
+                                                                  "<kbd>Entrée</kbd>",
+                                                                  "<kbd>Suppr</kbd>",
+                                                                  "<kbd>Retour arrière</kbd>",
+                                                                  "<kbd>*</kbd>"};
         // The paste rule as the reading applies it: a dot before exactly three digits is refused.
-        QTest::newRow("copy and paste") << "copier"
-                                        << QStringList{"<kbd>C</kbd>", "<kbd>V</kbd>", "virgule est le séparateur décimal",
-                                                       "exactement trois chiffres", "ambigu", "<b>2.500</b>"};
+        QTest::newRow("copy and paste") << "copier" << QStringList{"<kbd>C</kbd>",
+                                                                   "<kbd>V</kbd>",
+                                                                   "virgule est le séparateur décimal",
+                                                                   "exactement trois chiffres",
+                                                                   "ambigu",
+                                                                   "<b>2.500</b>"};
         QTest::newRow("panels") << "panneaux" << QStringList{"paramètres", "Opérations", "premier plan"};
         QTest::newRow("purchasing power") << "pouvoir" << QStringList{"<kbd>F3</kbd>", "Source&nbsp;: Insee", "1901"};
         QTest::newRow("about window") << "apropos" << QStringList{"Infos système...", "<kbd>Échap</kbd>"};
@@ -215,8 +222,8 @@ private Q_SLOTS:
     void tagsBalanced_data()
     {
         QTest::addColumn<QString>("tag");
-        for (const char *tag : {"html", "head", "body", "h1", "h2", "p", "ul", "li", "table", "tr", "th", "td", "div",
-                                "nav", "b", "em", "kbd", "a", "style", "title"})
+        for (const char *tag : {"html", "head", "body", "h1",  "h2", "p",  "ul",  "li", "table", "tr",
+                                "th",   "td",   "div",  "nav", "b",  "em", "kbd", "a",  "style", "title"})
             QTest::newRow(tag) << QString::fromLatin1(tag);
     }
     void tagsBalanced()

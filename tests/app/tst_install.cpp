@@ -58,14 +58,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("program") << "lib/pecunio/Pecunio" << "executable";
-        QTest::newRow("help page next to it") << "lib/pecunio/aide.htm" << "file";
-        QTest::newRow("command link") << "bin/pecunio" << "link";
-        QTest::newRow("desktop entry") << "share/applications/" + AppId + ".desktop" << "file";
-        QTest::newRow("metainfo") << "share/metainfo/" + AppId + ".metainfo.xml" << "file";
-        QTest::newRow("icon 32") << "share/icons/hicolor/32x32/apps/" + AppId + ".png" << "png 32";
-        QTest::newRow("icon 48") << "share/icons/hicolor/48x48/apps/" + AppId + ".png" << "png 48";
-        QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + AppId + ".svg" << "svg";
+        QTest::newRow("program") << "lib/pecunio/Pecunio"
+                                 << "executable";
+        QTest::newRow("help page next to it") << "lib/pecunio/aide.htm"
+                                              << "file";
+        QTest::newRow("command link") << "bin/pecunio"
+                                      << "link";
+        QTest::newRow("desktop entry") << "share/applications/" + AppId + ".desktop"
+                                       << "file";
+        QTest::newRow("metainfo") << "share/metainfo/" + AppId + ".metainfo.xml"
+                                  << "file";
+        QTest::newRow("icon 32") << "share/icons/hicolor/32x32/apps/" + AppId + ".png"
+                                 << "png 32";
+        QTest::newRow("icon 48") << "share/icons/hicolor/48x48/apps/" + AppId + ".png"
+                                 << "png 48";
+        QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + AppId + ".svg"
+                                       << "svg";
     }
     void files()
     {
@@ -93,7 +101,8 @@ private Q_SLOTS:
     {
         // Removing the listed files removes all that was installed, the command link included.
         QStringList listed;
-        const QString text = QString::fromUtf8(readAll(qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR") + QStringLiteral("/install_manifest.txt")));
+        const QString text = QString::fromUtf8(
+            readAll(qEnvironmentVariable("PECUNIO_TEST_BINARY_DIR") + QStringLiteral("/install_manifest.txt")));
         for (const QString &path : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             listed.append(QDir(prefix.path()).relativeFilePath(path));
         listed.sort();
@@ -102,7 +111,8 @@ private Q_SLOTS:
 
     void nothingElseInTheProgramFolder()
     {
-        QStringList entries = QDir(installed(QStringLiteral("lib/pecunio"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        QStringList entries =
+            QDir(installed(QStringLiteral("lib/pecunio"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
         entries.sort();
         QCOMPARE(entries, (QStringList{"Pecunio", "aide.htm"}));
     }
@@ -137,13 +147,15 @@ private Q_SLOTS:
         QCOMPARE(entry.value(QStringLiteral("Exec")).toString(), QStringLiteral("pecunio"));
         QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), AppId);
         // Started through the link, the window's class is the link's name: docks match it.
-        QCOMPARE(entry.value(QStringLiteral("StartupWMClass")).toString(), entry.value(QStringLiteral("Exec")).toString());
+        QCOMPARE(entry.value(QStringLiteral("StartupWMClass")).toString(),
+                 entry.value(QStringLiteral("Exec")).toString());
     }
 
     void metainfo()
     {
         const QString path = installed(QStringLiteral("share/metainfo/") + AppId + QStringLiteral(".metainfo.xml"));
-        const Run check = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), path});
+        const Run check =
+            run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), path});
         QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
         const QByteArray xml = readAll(path);
         QVERIFY(xml.contains("<id>" + AppId.toUtf8() + "</id>"));
@@ -168,7 +180,8 @@ private Q_SLOTS:
         const QStringList lines = probe.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QVERIFY2(lines.size() >= 2, qPrintable(probe.out));
         QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("Pecunio"));
-        QCOMPARE(lines.last(), QFileInfo(tree.filePath(QStringLiteral("lib/pecunio"))).canonicalFilePath() + QLatin1Char('/'));
+        QCOMPARE(lines.last(),
+                 QFileInfo(tree.filePath(QStringLiteral("lib/pecunio"))).canonicalFilePath() + QLatin1Char('/'));
     }
 };
 

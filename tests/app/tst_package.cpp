@@ -20,7 +20,10 @@ using TestSupport::run;
 
 namespace {
 
-QString collapsed(QString text) { return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed(); }
+QString collapsed(QString text)
+{
+    return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
+}
 
 } // namespace
 
@@ -30,9 +33,9 @@ class TestPackage : public QObject
 
     QTemporaryDir work;
     QString deb;
-    QString changes; // lists the source package and both binary ones
-    QString unpacked; // the package's files, unpacked by dpkg-deb
-    QString debugFile; // the program's, from pecunio-dbgsym
+    QString changes;         // lists the source package and both binary ones
+    QString unpacked;        // the package's files, unpacked by dpkg-deb
+    QString debugFile;       // the program's, from pecunio-dbgsym
     QString compilerCommand; // as the debug information records it
 
     QString field(const QString &name) const
@@ -57,7 +60,8 @@ private Q_SLOTS:
         changes = packages.filePath(QStringLiteral("pecunio") + suffix + QStringLiteral(".changes"));
         const QString dbgsym = packages.filePath(QStringLiteral("pecunio-dbgsym") + suffix + QStringLiteral(".deb"));
         const QString listing = packages.entryList(QDir::Files).join(QLatin1Char(' '));
-        for (const QString &file : {deb, changes, dbgsym, packages.filePath(QStringLiteral("pecunio_" PECUNIO_VERSION_STRING ".dsc"))})
+        for (const QString &file :
+             {deb, changes, dbgsym, packages.filePath(QStringLiteral("pecunio_" PECUNIO_VERSION_STRING ".dsc"))})
             QVERIFY2(QFileInfo::exists(file), qPrintable(file + QStringLiteral(" missing: ") + listing));
 
         unpacked = work.filePath(QStringLiteral("root"));
@@ -67,13 +71,16 @@ private Q_SLOTS:
             QVERIFY2(extract.exitCode == 0, qPrintable(extract.err));
         }
         // The debug file is named after the program's build id.
-        const Run notes = run(QStringLiteral("readelf"), {QStringLiteral("--notes"), unpacked + QStringLiteral("/usr/lib/pecunio/Pecunio")});
+        const Run notes = run(QStringLiteral("readelf"),
+                              {QStringLiteral("--notes"), unpacked + QStringLiteral("/usr/lib/pecunio/Pecunio")});
         const QString id = QRegularExpression(QStringLiteral("Build ID: ([0-9a-f]+)")).match(notes.out).captured(1);
         QVERIFY2(id.size() > 2, qPrintable(notes.out + notes.err));
-        debugFile = debugRoot + QStringLiteral("/usr/lib/debug/.build-id/") + id.left(2) + QLatin1Char('/') + id.mid(2) + QStringLiteral(".debug");
+        debugFile = debugRoot + QStringLiteral("/usr/lib/debug/.build-id/") + id.left(2) + QLatin1Char('/') + id.mid(2)
+                    + QStringLiteral(".debug");
         QVERIFY2(QFileInfo::exists(debugFile), qPrintable(debugFile));
         // The compiler and its flags, as recorded for each unit (DW_AT_producer).
-        const Run strings = run(QStringLiteral("readelf"), {QStringLiteral("--decompress"), QStringLiteral("--string-dump=.debug_str"), debugFile});
+        const Run strings = run(QStringLiteral("readelf"), {QStringLiteral("--decompress"),
+                                                            QStringLiteral("--string-dump=.debug_str"), debugFile});
         compilerCommand = QRegularExpression(QStringLiteral("GNU C\\+\\+[^\n]*")).match(strings.out).captured();
         QVERIFY2(!compilerCommand.isEmpty(), qPrintable(strings.err));
     }
@@ -89,8 +96,8 @@ private Q_SLOTS:
         QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
         QVERIFY(!filesBelow(prefix.path()).isEmpty());
         QCOMPARE(QDir(unpacked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"usr"});
-        QStringList expected = filesBelow(prefix.path())
-            << QStringLiteral("share/doc/pecunio/changelog.gz") << QStringLiteral("share/lintian/overrides/pecunio");
+        QStringList expected = filesBelow(prefix.path()) << QStringLiteral("share/doc/pecunio/changelog.gz")
+                                                         << QStringLiteral("share/lintian/overrides/pecunio");
         expected.sort();
         QCOMPARE(filesBelow(unpacked + QStringLiteral("/usr")), expected);
 
@@ -108,7 +115,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("linkTarget");
-        QTest::newRow("command") << "usr/bin/pecunio" << "../lib/pecunio/Pecunio";
+        QTest::newRow("command") << "usr/bin/pecunio"
+                                 << "../lib/pecunio/Pecunio";
         QTest::newRow("manual page, section 1") << "usr/share/man/man1/pecunio.1.gz" << QString();
         QTest::newRow("changelog") << "usr/share/doc/pecunio/changelog.gz" << QString();
         QTest::newRow("copyright") << "usr/share/doc/pecunio/copyright" << QString();
@@ -136,13 +144,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("package") << "Package" << "pecunio";
+        QTest::newRow("package") << "Package"
+                                 << "pecunio";
         QTest::newRow("version") << "Version" << PECUNIO_VERSION_STRING;
         QTest::newRow("architecture")
             << "Architecture" << run(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")}).out.trimmed();
-        QTest::newRow("section") << "Section" << "utils";
-        QTest::newRow("priority") << "Priority" << "optional";
-        QTest::newRow("Wayland plug-in") << "Recommends" << "qt6-wayland";
+        QTest::newRow("section") << "Section"
+                                 << "utils";
+        QTest::newRow("priority") << "Priority"
+                                  << "optional";
+        QTest::newRow("Wayland plug-in") << "Recommends"
+                                         << "qt6-wayland";
     }
     void controlFields()
     {
@@ -153,7 +165,9 @@ private Q_SLOTS:
 
     void maintainerNamesTheProject()
     {
-        QVERIFY(QRegularExpression(QStringLiteral("^The Pecunio developers <[^ @<>]+@[^ @<>]+>$")).match(field(QStringLiteral("Maintainer"))).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^The Pecunio developers <[^ @<>]+@[^ @<>]+>$"))
+                    .match(field(QStringLiteral("Maintainer")))
+                    .hasMatch());
     }
 
     void depends()
@@ -164,13 +178,17 @@ private Q_SLOTS:
         // Needed at run time without being linked.
         QStringList expected{"fonts-wine", "fonts-liberation2", "qt6-translations-l10n", "xdg-utils"};
         // Found by dpkg-shlibdeps in the program itself.
-        expected << "libc6" << "libqt6widgets6" << "libqt6printsupport6";
-        const Run needed = run(QStringLiteral("readelf"), {QStringLiteral("--dynamic"), unpacked + QStringLiteral("/usr/lib/pecunio/Pecunio")});
+        expected << "libc6"
+                 << "libqt6widgets6"
+                 << "libqt6printsupport6";
+        const Run needed = run(QStringLiteral("readelf"),
+                               {QStringLiteral("--dynamic"), unpacked + QStringLiteral("/usr/lib/pecunio/Pecunio")});
         QVERIFY2(needed.exitCode == 0, qPrintable(needed.err));
         if (needed.out.contains(QLatin1String("[libgmp.so.10]")))
             expected << "libgmp10";
         for (const QString &name : expected)
-            QVERIFY2(names.contains(name), qPrintable(name + QStringLiteral(" missing from Depends: ") + names.join(QLatin1Char(' '))));
+            QVERIFY2(names.contains(name),
+                     qPrintable(name + QStringLiteral(" missing from Depends: ") + names.join(QLatin1Char(' '))));
     }
 
     // Debian's flags, as the compiler recorded them in the debug information.
@@ -228,8 +246,8 @@ private Q_SLOTS:
         env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
         env.insert(QStringLiteral("MANROFFSEQ"), QString());
         const Run page = run(QStringLiteral("man"),
-                             {QStringLiteral("--warnings"), QStringLiteral("-E"), QStringLiteral("UTF-8"), QStringLiteral("-l"),
-                              QStringLiteral("-Tutf8"), QStringLiteral("-Z"),
+                             {QStringLiteral("--warnings"), QStringLiteral("-E"), QStringLiteral("UTF-8"),
+                              QStringLiteral("-l"), QStringLiteral("-Tutf8"), QStringLiteral("-Z"),
                               unpacked + QStringLiteral("/usr/share/man/man1/pecunio.1.gz")},
                              env);
         QCOMPARE(page.err, QString());
@@ -242,8 +260,9 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
             QSKIP("lintian is not installed: the package is not checked (scripts/deps.sh installs it)");
         // Every tag, down to the pedantic ones, is mended or overridden with its reason.
-        const Run check = run(QStringLiteral("lintian"), {QStringLiteral("--pedantic"), QStringLiteral("--info"),
-                                                          QStringLiteral("--tag-display-limit"), QStringLiteral("0"), changes});
+        const Run check =
+            run(QStringLiteral("lintian"), {QStringLiteral("--pedantic"), QStringLiteral("--info"),
+                                            QStringLiteral("--tag-display-limit"), QStringLiteral("0"), changes});
         QStringList tags;
         for (const QString &line : check.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             if (QRegularExpression(QStringLiteral("^[A-Z]: ")).match(line).hasMatch())

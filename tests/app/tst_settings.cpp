@@ -50,14 +50,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("rate with a comma") << "taux" << "FRF" << "6,55957";
-        QTest::newRow("trailing zero kept") << "taux" << "GRD" << "340,750";
-        QTest::newRow("key with spaces") << "parametres" << "date de debut" << "09/12/2026";
-        QTest::newRow("folder with accents and spaces") << "parametres" << "dossier application"
+        QTest::newRow("rate with a comma") << "taux"
+                                           << "FRF"
+                                           << "6,55957";
+        QTest::newRow("trailing zero kept") << "taux"
+                                            << "GRD"
+                                            << "340,750";
+        QTest::newRow("key with spaces") << "parametres"
+                                         << "date de debut"
+                                         << "09/12/2026";
+        QTest::newRow("folder with accents and spaces") << "parametres"
+                                                        << "dossier application"
                                                         << "/home/zoé/mes programmes/";
-        QTest::newRow("empty value") << "taux" << "BEF" << "";
-        QTest::newRow("leading and trailing spaces") << "taux" << "DEM" << " 1,95583 ";
-        QTest::newRow("quote and semicolon") << "parametres" << "etat" << "a\"b;c=d";
+        QTest::newRow("empty value") << "taux"
+                                     << "BEF"
+                                     << "";
+        QTest::newRow("leading and trailing spaces") << "taux"
+                                                     << "DEM"
+                                                     << " 1,95583 ";
+        QTest::newRow("quote and semicolon") << "parametres"
+                                             << "etat"
+                                             << "a\"b;c=d";
     }
     void roundTrip()
     {
@@ -84,13 +97,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("rate without quotes") << QByteArray("[taux]\nFRF=6,55957\n") << "taux" << "FRF" << "6,55957";
-        QTest::newRow("rate in quotes") << QByteArray("[taux]\nFRF=\"6,6\"\n") << "taux" << "FRF" << "6,6";
-        QTest::newRow("integer rate") << QByteArray("[taux]\nITL=1936\n") << "taux" << "ITL" << "1936";
-        QTest::newRow("key typed with spaces") << QByteArray("[parametres]\ndate de debut=01/02/2003\n")
-                                               << "parametres" << "date de debut" << "01/02/2003";
-        QTest::newRow("utf-8 accents") << QByteArray("[parametres]\netat=activé\n") << "parametres" << "etat"
-                                       << QStringLiteral("activé");
+        QTest::newRow("rate without quotes") << QByteArray("[taux]\nFRF=6,55957\n") << "taux"
+                                             << "FRF"
+                                             << "6,55957";
+        QTest::newRow("rate in quotes") << QByteArray("[taux]\nFRF=\"6,6\"\n") << "taux"
+                                        << "FRF"
+                                        << "6,6";
+        QTest::newRow("integer rate") << QByteArray("[taux]\nITL=1936\n") << "taux"
+                                      << "ITL"
+                                      << "1936";
+        QTest::newRow("key typed with spaces") << QByteArray("[parametres]\ndate de debut=01/02/2003\n") << "parametres"
+                                               << "date de debut"
+                                               << "01/02/2003";
+        QTest::newRow("utf-8 accents") << QByteArray("[parametres]\netat=activé\n") << "parametres"
+                                       << "etat" << QStringLiteral("activé");
     }
     void handEditedFile()
     {
@@ -110,14 +130,22 @@ private Q_SLOTS:
         for (const auto &v : values)
             got << v.section + QLatin1Char('/') + v.key + QLatin1Char('=') + v.value;
         const QStringList expected{
-            "parametres/date de debut=09/12/2026", "parametres/dossier application=/opt/pecunio/",
-            "parametres/etat=actif",               "taux/taux=6,55957",
-            "taux/FRF=6,55957",                    "taux/BEF=40,3399",
-            "taux/LUF=40,3399",                    "taux/ATS=13,7603",
-            "taux/NLG=2,20371",                    "taux/PTE=200,482",
-            "taux/ESP=166,386",                    "taux/IEP=0,787564",
-            "taux/DEM=1,95583",                    "taux/GRD=340,750",
-            "taux/ITL=1936,27",                    "taux/FIM=5,94573",
+            "parametres/date de debut=09/12/2026",
+            "parametres/dossier application=/opt/pecunio/",
+            "parametres/etat=actif",
+            "taux/taux=6,55957",
+            "taux/FRF=6,55957",
+            "taux/BEF=40,3399",
+            "taux/LUF=40,3399",
+            "taux/ATS=13,7603",
+            "taux/NLG=2,20371",
+            "taux/PTE=200,482",
+            "taux/ESP=166,386",
+            "taux/IEP=0,787564",
+            "taux/DEM=1,95583",
+            "taux/GRD=340,750",
+            "taux/ITL=1936,27",
+            "taux/FIM=5,94573",
         };
         QCOMPARE(got, expected);
     }
@@ -154,7 +182,8 @@ private Q_SLOTS:
         }();
 
         QVERIFY(Euro::initialiseSettings(QStringLiteral("Calculette"), QDate(2026, 12, 10), QStringLiteral("/x/")));
-        QCOMPARE(Euro::GetSetting(QStringLiteral("Calculette"), taux, QStringLiteral("DEM")), QStringLiteral("1,95583"));
+        QCOMPARE(Euro::GetSetting(QStringLiteral("Calculette"), taux, QStringLiteral("DEM")),
+                 QStringLiteral("1,95583"));
         QFile f(Euro::settingsFilePath(app));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
@@ -168,12 +197,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("notice"); // what the message says, "" for no message
         const QString unwritable = ::geteuid() == 0 ? QString() : QStringLiteral("ne peuvent pas être enregistrés");
-        QTest::newRow("garbled file") << "garbled" << "";
-        QTest::newRow("folder in place of the file") << "folder" << "ne peut pas être lu";
+        QTest::newRow("garbled file") << "garbled"
+                                      << "";
+        QTest::newRow("folder in place of the file") << "folder"
+                                                     << "ne peut pas être lu";
         QTest::newRow("read-only file") << "readonly" << unwritable;
         QTest::newRow("read-only configuration folder") << "readonlyfolder" << unwritable;
-        QTest::newRow("configuration folder under a plain file") << "underfile" << "ne peuvent pas être enregistrés";
-        QTest::newRow("larger than any store the program writes") << "oversized" << "trop volumineux pour être lu";
+        QTest::newRow("configuration folder under a plain file") << "underfile"
+                                                                 << "ne peuvent pas être enregistrés";
+        QTest::newRow("larger than any store the program writes") << "oversized"
+                                                                  << "trop volumineux pour être lu";
     }
     void brokenStore()
     {
@@ -209,7 +242,8 @@ private Q_SLOTS:
         Euro::initialiseSettings(app, QDate(2026, 12, 9), QStringLiteral("/opt/pecunio/"));
         const bool seeded = kind != QLatin1String("folder") && kind != QLatin1String("oversized");
         QCOMPARE(Euro::GetSetting(app, taux, QStringLiteral("FRF")), seeded ? QStringLiteral("6,55957") : QString());
-        QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("etat")), seeded ? QStringLiteral("actif") : QString());
+        QCOMPARE(Euro::GetSetting(app, parametres, QStringLiteral("etat")),
+                 seeded ? QStringLiteral("actif") : QString());
         if (kind == QLatin1String("folder"))
             QVERIFY(QFileInfo(path).isDir());
         // No temporary file is left behind by a failed write.
@@ -244,17 +278,22 @@ private Q_SLOTS:
             return QDir::cleanPath(QFile::decodeName(account->pw_dir) + QStringLiteral("/.config/store_probe.ini"));
         };
         const QString own = configOf(::getpwuid(::getuid()));
-        QTest::newRow("HOME unset") << "-" << "-" << self << own << true;
-        QTest::newRow("HOME empty") << "" << "" << self << own << true;
-        QTest::newRow("HOME set") << "/ailleurs" << "-" << self << "/ailleurs/.config/store_probe.ini" << true;
-        QTest::newRow("HOME unset, XDG_CONFIG_HOME set") << "-" << "/conf" << self << "/conf/store_probe.ini" << true;
+        QTest::newRow("HOME unset") << "-"
+                                    << "-" << self << own << true;
+        QTest::newRow("HOME empty") << ""
+                                    << "" << self << own << true;
+        QTest::newRow("HOME set") << "/ailleurs"
+                                  << "-" << self << "/ailleurs/.config/store_probe.ini" << true;
+        QTest::newRow("HOME unset, XDG_CONFIG_HOME set") << "-"
+                                                         << "/conf" << self << "/conf/store_probe.ini" << true;
         // Accounts of the system: "nobody", whose home is not there, and a number no account has.
         if (const passwd *nobody = ::getpwuid(65534); nobody && !QFileInfo::exists(QFile::decodeName(nobody->pw_dir)))
-            QTest::newRow("HOME unset, an account whose home is missing") << "-" << "-" << 65534 << configOf(nobody)
-                                                                          << false;
+            QTest::newRow("HOME unset, an account whose home is missing") << "-"
+                                                                          << "-" << 65534 << configOf(nobody) << false;
         if (!::getpwuid(54321))
             QTest::newRow("HOME unset, an account unknown to the system")
-                << "-" << "-" << 54321 << "~/.config/store_probe.ini" << false;
+                << "-"
+                << "-" << 54321 << "~/.config/store_probe.ini" << false;
     }
     void storeFoundFromTheEnvironment()
     {

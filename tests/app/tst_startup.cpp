@@ -24,9 +24,9 @@
 #include <unistd.h>
 
 using TestSupport::binaryDir;
-using TestSupport::startIsolated;
 using TestSupport::FixedClock;
 using TestSupport::MessageCapture;
+using TestSupport::startIsolated;
 using TestSupport::ThrowAwaySettings;
 
 class TestStartup : public QObject
@@ -95,10 +95,9 @@ private Q_SLOTS:
         FrmIntro intro({});
         const QImage card = intro.grab().toImage();
         const int w = card.width(), h = card.height();
-        for (const auto &[edge, inside] : {std::pair{QPoint(w / 2, 0), QPoint(w / 2, 1)},
-                                           std::pair{QPoint(w / 2, h - 1), QPoint(w / 2, h - 2)},
-                                           std::pair{QPoint(0, h / 2), QPoint(1, h / 2)},
-                                           std::pair{QPoint(w - 1, h / 2), QPoint(w - 2, h / 2)}}) {
+        for (const auto &[edge, inside] :
+             {std::pair{QPoint(w / 2, 0), QPoint(w / 2, 1)}, std::pair{QPoint(w / 2, h - 1), QPoint(w / 2, h - 2)},
+              std::pair{QPoint(0, h / 2), QPoint(1, h / 2)}, std::pair{QPoint(w - 1, h / 2), QPoint(w - 2, h / 2)}}) {
             QCOMPARE(card.pixelColor(edge), QColor(Qt::black));
             QCOMPARE(card.pixelColor(inside), QColor(Qt::white));
         }
@@ -204,13 +203,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("second"); // of the copy started next
         QTest::addColumn<bool>("ownTemp");   // each copy with a temporary folder of its own
         QTest::addColumn<bool>("planted");   // the guard's folder in the home is another account's
-        QTest::newRow("no runtime folder for either") << "-" << "-" << false << false;
-        QTest::newRow("a runtime folder for the first only") << "run" << "-" << false << false;
-        QTest::newRow("a runtime folder for the second only") << "-" << "run" << false << false;
-        QTest::newRow("two runtime folders") << "run" << "run2" << false << false;
-        QTest::newRow("runtime folder open to others") << "open" << "open" << false << false;
-        QTest::newRow("no runtime folder, two temporary folders") << "-" << "-" << true << false;
-        QTest::newRow("the home's folder planted by another account") << "-" << "-" << false << true;
+        QTest::newRow("no runtime folder for either") << "-"
+                                                      << "-" << false << false;
+        QTest::newRow("a runtime folder for the first only") << "run"
+                                                             << "-" << false << false;
+        QTest::newRow("a runtime folder for the second only") << "-"
+                                                              << "run" << false << false;
+        QTest::newRow("two runtime folders") << "run"
+                                             << "run2" << false << false;
+        QTest::newRow("runtime folder open to others") << "open"
+                                                       << "open" << false << false;
+        QTest::newRow("no runtime folder, two temporary folders") << "-"
+                                                                  << "-" << true << false;
+        QTest::newRow("the home's folder planted by another account") << "-"
+                                                                      << "-" << false << true;
     }
     void guardHoldsInEveryEnvironment()
     {

@@ -4,6 +4,7 @@
 // integers (GMP's where the target has none), with no help from the engine's reading,
 // rounding or text form.
 
+#include "engine/amount.h"
 #include "engine/calculator.h"
 #include "engine/currencies.h"
 #include "tape/tape.h"
@@ -60,10 +61,7 @@ Rate rateOf(const QString &text)
 }
 
 // n / d rounded half up, n >= 0, d > 0.
-Int halfUp(Int n, Int d)
-{
-    return (2 * n + d) / (2 * d);
-}
+Int halfUp(Int n, Int d) { return (2 * n + d) / (2 * d); }
 
 // The display text of m / 10^scale (m >= 0): at most 15 significant digits, the 15th
 // rounded half up, decimal comma, trailing zeros dropped, "1E-05" below 0,0001.
@@ -180,8 +178,7 @@ void TestConversion::againstExactIntegers()
         const QString shown = calc.ReadOut(1 - input);
         if (shown != expected) {
             QFAIL(qPrintable(QStringLiteral("%1 %2 at %3, %4 decimals: shows %5, exact %6")
-                                 .arg(keyed, fromEuros ? QStringLiteral("EUR") : QStringLiteral("in euros"),
-                                      rate.text)
+                                 .arg(keyed, fromEuros ? QStringLiteral("EUR") : QStringLiteral("in euros"), rate.text)
                                  .arg(decimals)
                                  .arg(shown, expected)));
         }

@@ -44,12 +44,18 @@ void TestCurrencies::rateTable_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("rate");
-    QTest::newRow("first") << 0 << "ATS13,7603" << "13,7603";
-    QTest::newRow("second") << 1 << "BEF40,3399" << "40,3399";
-    QTest::newRow("franc") << 5 << "FRF6,55957" << "6,55957";
-    QTest::newRow("trailing zero kept") << 6 << "GRD340,750" << "340,750";
-    QTest::newRow("eight-character rate") << 7 << "IEP0,787564" << "0,787564";
-    QTest::newRow("last") << 11 << "PTE200,482" << "200,482";
+    QTest::newRow("first") << 0 << "ATS13,7603"
+                           << "13,7603";
+    QTest::newRow("second") << 1 << "BEF40,3399"
+                            << "40,3399";
+    QTest::newRow("franc") << 5 << "FRF6,55957"
+                           << "6,55957";
+    QTest::newRow("trailing zero kept") << 6 << "GRD340,750"
+                                        << "340,750";
+    QTest::newRow("eight-character rate") << 7 << "IEP0,787564"
+                                          << "0,787564";
+    QTest::newRow("last") << 11 << "PTE200,482"
+                          << "200,482";
 }
 
 void TestCurrencies::rateTable()
@@ -124,7 +130,8 @@ void TestCurrencies::spokenPair_data()
                         const char *otherCode, const QString &spoken) {
         QTest::newRow(name) << own << ownCode << other << otherCode << spoken;
     };
-    row("plural from 2 on, keyed comma dropped", "100,", "FRF", "15,24", "EUR", "100 francs français, soit 15,24 euros");
+    row("plural from 2 on, keyed comma dropped", "100,", "FRF", "15,24", "EUR",
+        "100 francs français, soit 15,24 euros");
     row("singular below 2", "1,99", "EUR", "13,05", "FRF", "1,99 euro, soit 13,05 francs français");
     row("zero is singular", "0,", "DEM", "0", "EUR", "0 mark allemand, soit 0 euro");
     row("2 is plural, feminine names", "2", "ESP", "0,01", "EUR", "2 pesetas espagnoles, soit 0,01 euro");
@@ -134,7 +141,8 @@ void TestCurrencies::spokenPair_data()
         "1E+300 euros, conversion en francs luxembourgeois impossible : dépassement de capacité");
     row("an emptied display says why", "", "EUR", "1E+300", "LUF",
         "conversion en euros impossible : dépassement de capacité");
-    row("a sign alone counts as zero", "-", "FRF", "0", "EUR", "0 franc français (signe moins en attente), soit 0 euro");
+    row("a sign alone counts as zero", "-", "FRF", "0", "EUR",
+        "0 franc français (signe moins en attente), soit 0 euro");
     row("beside a sign alone", "0", "EUR", "-,", "FRF", "0 euro, soit 0 franc français (signe moins en attente)");
     row("a comma alone counts as zero", ",", "DEM", "0", "EUR", "0 mark allemand, soit 0 euro");
     row("text that is no amount says nothing", "abc", "FRF", "0", "EUR", "");

@@ -9,7 +9,6 @@
 
 #include <QTest>
 
-
 namespace {
 
 QString screenAndTape(const Calculator &calc, const Tape &tape)
@@ -36,31 +35,54 @@ void TestKeyMap::keyDoesWhatItsClickDoes_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("clicks");
 
-    QTest::newRow("keypad 0") << 96 << "" << "0";
-    QTest::newRow("keypad 7") << 103 << "" << "7";
-    QTest::newRow("keypad + adds") << 107 << "" << "+";
-    QTest::newRow("keypad / divides") << 111 << "" << "/";
-    QTest::newRow("keypad * multiplies") << 106 << "" << "X";
-    QTest::newRow("keypad - subtracts") << 109 << "" << "-";
-    QTest::newRow("Enter is the equals key") << 13 << "" << "=";
-    QTest::newRow("keypad decimal separator") << 110 << "" << ",";
-    QTest::newRow("Backspace erases a digit") << 8 << "" << "BS";
-    QTest::newRow("Delete clears all") << 46 << "" << "C";
-    QTest::newRow("F1 is the window's help") << 112 << "" << "";
-    QTest::newRow("F2 is the window's About") << 113 << "" << "";
-    QTest::newRow("typing block 5 by its code alone") << 53 << "" << "";
-    QTest::newRow("typing block 5 types 5") << 53 << "5" << "5";
-    QTest::newRow("French layout: the 1 key types &") << 49 << "&" << "";
+    QTest::newRow("keypad 0") << 96 << ""
+                              << "0";
+    QTest::newRow("keypad 7") << 103 << ""
+                              << "7";
+    QTest::newRow("keypad + adds") << 107 << ""
+                                   << "+";
+    QTest::newRow("keypad / divides") << 111 << ""
+                                      << "/";
+    QTest::newRow("keypad * multiplies") << 106 << ""
+                                         << "X";
+    QTest::newRow("keypad - subtracts") << 109 << ""
+                                        << "-";
+    QTest::newRow("Enter is the equals key") << 13 << ""
+                                             << "=";
+    QTest::newRow("keypad decimal separator") << 110 << ""
+                                              << ",";
+    QTest::newRow("Backspace erases a digit") << 8 << ""
+                                              << "BS";
+    QTest::newRow("Delete clears all") << 46 << ""
+                                       << "C";
+    QTest::newRow("F1 is the window's help") << 112 << ""
+                                             << "";
+    QTest::newRow("F2 is the window's About") << 113 << ""
+                                              << "";
+    QTest::newRow("typing block 5 by its code alone") << 53 << ""
+                                                      << "";
+    QTest::newRow("typing block 5 types 5") << 53 << "5"
+                                            << "5";
+    QTest::newRow("French layout: the 1 key types &") << 49 << "&"
+                                                      << "";
     // Typed characters and the key they run: "x" and "*" both multiply.
-    for (const auto &[typed, caption] : {std::pair{"+", "+"}, {"-", "-"}, {"*", "X"}, {"x", "X"}, {"/", "/"}, {"=", "="}})
+    for (const auto &[typed, caption] :
+         {std::pair{"+", "+"}, {"-", "-"}, {"*", "X"}, {"x", "X"}, {"/", "/"}, {"=", "="}})
         QTest::addRow("typed %s", typed) << 0 << typed << caption;
-    QTest::newRow("typed comma") << 0 << "," << ",";
-    QTest::newRow("typed dot") << 0 << "." << ",";
-    QTest::newRow("other letters do nothing") << 69 << "e" << "";
-    QTest::newRow("the code wins over the text") << 46 << "." << "C";
-    QTest::newRow("keypad separator key does nothing") << 108 << "" << "";
-    QTest::newRow("Tab does nothing") << 9 << "" << "";
-    QTest::newRow("Space does nothing") << 32 << "" << "";
+    QTest::newRow("typed comma") << 0 << ","
+                                 << ",";
+    QTest::newRow("typed dot") << 0 << "."
+                               << ",";
+    QTest::newRow("other letters do nothing") << 69 << "e"
+                                              << "";
+    QTest::newRow("the code wins over the text") << 46 << "."
+                                                 << "C";
+    QTest::newRow("keypad separator key does nothing") << 108 << ""
+                                                       << "";
+    QTest::newRow("Tab does nothing") << 9 << ""
+                                      << "";
+    QTest::newRow("Space does nothing") << 32 << ""
+                                        << "";
 }
 
 void TestKeyMap::keyDoesWhatItsClickDoes()

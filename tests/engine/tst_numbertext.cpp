@@ -97,7 +97,8 @@ void TestNumberText::read_data()
     QTest::newRow("smallest magnitude") << "1E-308" << ReadStatus::Number << q("1", -308);
     QTest::newRow("below the smallest magnitude") << "9,9E-309" << ReadStatus::Number << q("0");
     QTest::newRow("largest magnitude") << "-1,79769313486232E+308" << ReadStatus::Number << q("-179769313486232", 294);
-    QTest::newRow("long exact fraction") << QStringLiteral("0,") + QString(40, u'3') << ReadStatus::Number
+    QTest::newRow("long exact fraction")
+        << QStringLiteral("0,") + QString(40, u'3') << ReadStatus::Number
         << q("3333333333333333333333333333333333333333/10000000000000000000000000000000000000000");
 
     QTest::newRow("empty") << "" << ReadStatus::NoDigits << q("0");

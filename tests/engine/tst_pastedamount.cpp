@@ -97,12 +97,13 @@ void TestPastedAmount::read()
     QFETCH(QString, keyed);
     using Euro::NumberText::PasteRefusal;
     const Euro::NumberText::PastedAmount a = Euro::NumberText::readPasted(text, unit);
-    const QMap<PasteRefusal, QString> reasons{{PasteRefusal::None, a.keyed},
-                                              {PasteRefusal::NotAnAmount, "!no amount"},
-                                              {PasteRefusal::OtherUnit, "!unit " + a.markedUnit},
-                                              {PasteRefusal::Ambiguous, "!ambiguous " + a.asThousands + " or " + a.asDecimals},
-                                              {PasteRefusal::TooLong, "!too long"},
-                                              {PasteRefusal::OutOfRange, "!out of range"}};
+    const QMap<PasteRefusal, QString> reasons{
+        {PasteRefusal::None, a.keyed},
+        {PasteRefusal::NotAnAmount, "!no amount"},
+        {PasteRefusal::OtherUnit, "!unit " + a.markedUnit},
+        {PasteRefusal::Ambiguous, "!ambiguous " + a.asThousands + " or " + a.asDecimals},
+        {PasteRefusal::TooLong, "!too long"},
+        {PasteRefusal::OutOfRange, "!out of range"}};
     QCOMPARE(reasons.value(a.refusal), keyed);
 }
 

@@ -118,10 +118,10 @@ void TestRandomKeys::millionKeys()
                 .arg(k)
                 .arg(key, calc.ReadOut(s.InputDisplay).left(40), calc.ReadOut(1 - s.InputDisplay).left(40));
         };
-#define CHECK_KEY(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition))                                                                      \
-            QFAIL(qPrintable(QStringLiteral(#condition " failed at ") + where()));            \
+#define CHECK_KEY(condition)                                                                                           \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            QFAIL(qPrintable(QStringLiteral(#condition " failed at ") + where()));                                     \
     } while (false)
         CHECK_KEY(s.InputDisplay == 0 || s.InputDisplay == 1);
         CHECK_KEY(s.DecimalPlaces == 2 || s.DecimalPlaces == 5);
@@ -145,8 +145,8 @@ void TestRandomKeys::millionKeys()
         const QString input = calc.ReadOut(s.InputDisplay);
         const Euro::NumberText::ReadResult in = Euro::NumberText::parse(input);
         CHECK_KEY(in.status == Euro::NumberText::ReadStatus::Number
-                     || (in.status == Euro::NumberText::ReadStatus::NoDigits && !input.isEmpty())
-                     || in.status == Euro::NumberText::ReadStatus::OutOfRange);
+                  || (in.status == Euro::NumberText::ReadStatus::NoDigits && !input.isEmpty())
+                  || in.status == Euro::NumberText::ReadStatus::OutOfRange);
 
         // When the input display and the rate are numbers, the converted display shows the
         // input converted and rounded (within half a unit of the last decimal, or of the
@@ -163,7 +163,6 @@ void TestRandomKeys::millionKeys()
         // Keys only ever append to the tape.
         CHECK_KEY(tape.length() >= tapeLength);
         tapeLength = tape.length();
-
     }
     // The run went through the interesting places, not just through digits.
     QVERIFY(operators > keys / 4);

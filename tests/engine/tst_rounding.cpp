@@ -41,7 +41,8 @@ void TestRounding::round_data()
     QTest::newRow("1 EUR in FRF at 2") << Frf << 2 << "6,56";
     QTest::newRow("1 EUR in FRF at 5") << Frf << 5 << "6,55957";
     QTest::newRow("1000 FRF at 2") << Amount(q("1000") / Frf) << 2 << "152,45";
-    QTest::newRow("79 292 716,98 EUR in ITL") << Amount(q("7929271698/100") * q("193627/100")) << 2 << "153532109106,86";
+    QTest::newRow("79 292 716,98 EUR in ITL")
+        << Amount(q("7929271698/100") * q("193627/100")) << 2 << "153532109106,86";
     QTest::newRow("1 ITL at 5") << Amount(q("1") / q("193627/100")) << 5 << "0,00052";
 
     // Exactly halfway.

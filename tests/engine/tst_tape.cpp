@@ -36,20 +36,36 @@ void TestTape::blocks_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("start header") << "start" << ""
-        << "08/12/2026 - 07:24\n-------------------------\nCalcul en FRF\n";
-    QTest::newRow("cleared tape") << "cleared" << "Calcul en Euros"
-        << "08/12/2026 - 07:24\n-------------------------\n\nCalcul en Euros\n";
-    QTest::newRow("clear block") << "clear" << "Calcul en BEF"
-        << "\n-+-+-+-+-+-\n\nCalcul en BEF\n";
-    QTest::newRow("operand line") << "operand" << "12,5" << "\n          12,5";
-    QTest::newRow("operand line drops final comma") << "operand" << "100," << "\n          100";
-    QTest::newRow("operand line of a decimal alone") << "operand" << "," << "\n          ";
-    QTest::newRow("operator line") << "operator" << "X" << "\nX";
-    QTest::newRow("total block") << "total" << "150" << "\n        ----------\n=        150\n";
-    QTest::newRow("total block of keyed text") << "total" << "8," << "\n        ----------\n=        8\n";
-    QTest::newRow("total block of a refused operation") << "refused" << "Division par zéro"
-        << "\n        ----------\n=        Division par zéro\n";
+    QTest::newRow("start header") << "start"
+                                  << ""
+                                  << "08/12/2026 - 07:24\n-------------------------\nCalcul en FRF\n";
+    QTest::newRow("cleared tape") << "cleared"
+                                  << "Calcul en Euros"
+                                  << "08/12/2026 - 07:24\n-------------------------\n\nCalcul en Euros\n";
+    QTest::newRow("clear block") << "clear"
+                                 << "Calcul en BEF"
+                                 << "\n-+-+-+-+-+-\n\nCalcul en BEF\n";
+    QTest::newRow("operand line") << "operand"
+                                  << "12,5"
+                                  << "\n          12,5";
+    QTest::newRow("operand line drops final comma") << "operand"
+                                                    << "100,"
+                                                    << "\n          100";
+    QTest::newRow("operand line of a decimal alone") << "operand"
+                                                     << ","
+                                                     << "\n          ";
+    QTest::newRow("operator line") << "operator"
+                                   << "X"
+                                   << "\nX";
+    QTest::newRow("total block") << "total"
+                                 << "150"
+                                 << "\n        ----------\n=        150\n";
+    QTest::newRow("total block of keyed text") << "total"
+                                               << "8,"
+                                               << "\n        ----------\n=        8\n";
+    QTest::newRow("total block of a refused operation") << "refused"
+                                                        << "Division par zéro"
+                                                        << "\n        ----------\n=        Division par zéro\n";
 }
 
 void TestTape::blocks()
@@ -83,13 +99,20 @@ void TestTape::displayAmount_data()
 {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("amount");
-    QTest::newRow("entry form") << "12," << "12";
-    QTest::newRow("decimals stay") << "12,5" << "12,5";
-    QTest::newRow("zero") << "0," << "0";
-    QTest::newRow("comma alone") << "," << "";
-    QTest::newRow("sign and comma") << "-," << "-";
-    QTest::newRow("result") << "9,9999998E+15" << "9,9999998E+15";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("entry form") << "12,"
+                                << "12";
+    QTest::newRow("decimals stay") << "12,5"
+                                   << "12,5";
+    QTest::newRow("zero") << "0,"
+                          << "0";
+    QTest::newRow("comma alone") << ","
+                                 << "";
+    QTest::newRow("sign and comma") << "-,"
+                                    << "-";
+    QTest::newRow("result") << "9,9999998E+15"
+                            << "9,9999998E+15";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestTape::displayAmount()
@@ -130,18 +153,8 @@ void TestTape::recordOfACalculation()
     QStringList lines = tape.text().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.takeLast(), QString()); // the text ends with CR LF
     const QStringList expected{
-        "08/12/2026 - 07:24",
-        "-------------------------",
-        "Calcul en FRF",
-        "",
-        "          100",
-        "+",
-        "          50",
-        "        ----------",
-        "=        150",
-        "",
-        "-+-+-+-+-+-",
-        "",
+        "08/12/2026 - 07:24", "-------------------------", "Calcul en FRF", "", "          100", "+",
+        "          50",       "        ----------",        "=        150",  "", "-+-+-+-+-+-",   "",
         "Calcul en FRF",
     };
     QCOMPARE(lines, expected);
@@ -157,7 +170,10 @@ void TestTape::signalsMirrorTheText()
     calc.start(QStringLiteral("6,55957"));
     QString mirror;
     int clears = 0;
-    connect(&tape, &Tape::cleared, this, [&] { mirror.clear(); ++clears; });
+    connect(&tape, &Tape::cleared, this, [&] {
+        mirror.clear();
+        ++clears;
+    });
     connect(&tape, &Tape::appended, this, [&](const QString &piece) { mirror += piece; });
 
     tape.startHeader(QStringLiteral("Calcul en FRF"));

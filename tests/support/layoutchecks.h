@@ -126,9 +126,8 @@ inline QStringList captionsCutOff(const QWidget *root)
             const QRect room = label->contentsRect().marginsRemoved(
                 QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
             const QFontMetrics metrics(label->font());
-            const QSize need = label->wordWrap()
-                ? QSize(0, label->heightForWidth(label->width()))
-                : QSize(captionWidth(metrics, label->text()), metrics.height());
+            const QSize need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
+                                                 : QSize(captionWidth(metrics, label->text()), metrics.height());
             check(label, need, room);
             if (!label->wordWrap())
                 checkInk(label, inkSpan(label->font(), label->text(), room, label->alignment()));
@@ -191,7 +190,7 @@ inline QStringList fontsFallenBack(const QWidget *root)
         const QString printed = QFontInfo(w->font()).family();
         const bool twin = asked == QLatin1String("Arial") && printed == QLatin1String("Liberation Sans");
         const bool serif = w->font().styleHint() == QFont::Serif && printed.contains(QLatin1String("Serif"))
-            && !printed.contains(QLatin1String("Sans"));
+                           && !printed.contains(QLatin1String("Sans"));
         if (asked != printed && !twin && !serif && asked != QLatin1String("System"))
             fallen << QStringLiteral("%1 asks %2, prints %3").arg(w->objectName(), asked, printed);
     }

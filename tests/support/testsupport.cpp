@@ -5,7 +5,8 @@
 
 namespace TestSupport {
 
-FixedClock::FixedClock(const QDateTime &when) : m_when(std::make_shared<QDateTime>(when))
+FixedClock::FixedClock(const QDateTime &when)
+    : m_when(std::make_shared<QDateTime>(when))
 {
     m_previous = Euro::installClock([w = m_when] { return *w; });
 }
@@ -38,7 +39,9 @@ ThrowAwaySettings::~ThrowAwaySettings()
 QString ThrowAwaySettings::configHome() const { return m_dir.path() + QStringLiteral("/.config"); }
 
 ScopedEnv::ScopedEnv(const char *name, const QByteArray &value)
-    : m_name(name), m_old(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name))
+    : m_name(name)
+    , m_old(qgetenv(name))
+    , m_wasSet(qEnvironmentVariableIsSet(name))
 {
     qputenv(name, value);
 }

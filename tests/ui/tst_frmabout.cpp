@@ -36,15 +36,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        QTest::newRow("title label shows the title alone") << "lblTitle" << "Pecunio";
+        QTest::newRow("title label shows the title alone") << "lblTitle"
+                                                           << "Pecunio";
         QTest::newRow("version from the one version source")
             << "lblVersion" << QStringLiteral("Version " PECUNIO_VERSION_STRING);
-        QTest::newRow("description heading") << "lblDescription(0)" << "Description de l'application";
-        QTest::newRow("description")
-            << "lblDescription(1)" << "Calculez et convertissez en Euro toutes les monnaies européennes";
-        QTest::newRow("notice heading") << "lblAvertissement(0)" << "Avertissement:";
-        QTest::newRow("OK button") << "cmdOK" << "OK";
-        QTest::newRow("system information button") << "cmdSysInfo" << "&Infos système...";
+        QTest::newRow("description heading") << "lblDescription(0)"
+                                             << "Description de l'application";
+        QTest::newRow("description") << "lblDescription(1)"
+                                     << "Calculez et convertissez en Euro toutes les monnaies européennes";
+        QTest::newRow("notice heading") << "lblAvertissement(0)"
+                                        << "Avertissement:";
+        QTest::newRow("OK button") << "cmdOK"
+                                   << "OK";
+        QTest::newRow("system information button") << "cmdSysInfo"
+                                                   << "&Infos système...";
     }
     void texts()
     {

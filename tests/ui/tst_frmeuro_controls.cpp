@@ -142,8 +142,7 @@ void TestFrmEuroControls::control_data()
     row("Operator(3)", "-", "Soustraire");
     row("Operator(0)", "/", "Diviser");
     row("Operator(4)", "=", "Résultat");
-    row("lblFermer(3)", "O P E R A T I O N S",
-        "Afficher/Cacher la liste des opérations effectuées");
+    row("lblFermer(3)", "O P E R A T I O N S", "Afficher/Cacher la liste des opérations effectuées");
     row("lblFermer(2)", "paramètres", "Afficher les paramètres");
     row("lblInfo", "Arrondi à 2 décimales", "Information");
     // Keypad
@@ -271,8 +270,15 @@ void TestFrmEuroControls::aKeyIsOneRow()
     // One row more, a second "+" in the digit block's free place run by F9 too: it is on
     // the keypad with a face of its own, in the key map and in the accessibility tree.
     std::vector<Euro::KeyRow> rows(Euro::keyTable().begin(), Euro::keyTable().end());
-    rows.push_back({{Euro::KeyCommand::Operator, qint16(Operator::Add)}, u"PlusEncore", u"+", u"Ajouter encore", u"",
-                    true, {900, 1530, 270, 255}, {900, 1485, 285, 285}, {Euro::VkF1 + 8}});
+    rows.push_back({{Euro::KeyCommand::Operator, qint16(Operator::Add)},
+                    u"PlusEncore",
+                    u"+",
+                    u"Ajouter encore",
+                    u"",
+                    true,
+                    {900, 1530, 270, 255},
+                    {900, 1485, 285, 285},
+                    {Euro::VkF1 + 8}});
     LoadedWindow loaded(true, true, rows);
     auto *key = loaded.control<KeyLabel>(QStringLiteral("PlusEncore"));
     QVERIFY(key);
@@ -376,10 +382,14 @@ void TestFrmEuroControls::fonts_data()
     QTest::addColumn<QString>("smaller");
 
     // What the eye catches first prints larger.
-    QTest::newRow("euro display over the currency display") << "ReadOut(0)" << "ReadOut(1)";
-    QTest::newRow("euro sign over the currency code") << "Label1" << "lblDevise";
-    QTest::newRow("digit keys over the rounding line") << "lblBouton(5)" << "lblInfo";
-    QTest::newRow("country list over the decimals option") << "lstPays" << "optDecimal(1)";
+    QTest::newRow("euro display over the currency display") << "ReadOut(0)"
+                                                            << "ReadOut(1)";
+    QTest::newRow("euro sign over the currency code") << "Label1"
+                                                      << "lblDevise";
+    QTest::newRow("digit keys over the rounding line") << "lblBouton(5)"
+                                                       << "lblInfo";
+    QTest::newRow("country list over the decimals option") << "lstPays"
+                                                           << "optDecimal(1)";
 }
 
 void TestFrmEuroControls::fonts()
@@ -448,13 +458,13 @@ void TestFrmEuroControls::startStateOthersRelyOn()
 
 void TestFrmEuroControls::pointingHand()
 {
-    const QStringList pointing{"lblBouton(0)", "lblBouton(9)", "Operator(0)", "Operator(4)", "Decimal",
-                               "Cancel",       "CancelEntry",  "lblFermer(0)", "lblFermer(1)", "lblFermer(2)",
-                               "lblFermer(3)", "Label2",       "optCalcul(0)", "optCalcul(1)", "optDecimal(0)",
-                               "optDecimal(1)", "lstListe",    "lstPays",      "cmdTaux",      "cmdPlan",
-                               "cmdEffacer",   "cmdImprimer"};
-    const QStringList ordinary{"ReadOut(0)", "ReadOut(1)", "lblDevise", "lblInfo", "txtTaux", "txtOperations",
-                               "Label3(0)"};
+    const QStringList pointing{"lblBouton(0)",  "lblBouton(9)", "Operator(0)",  "Operator(4)",  "Decimal",
+                               "Cancel",        "CancelEntry",  "lblFermer(0)", "lblFermer(1)", "lblFermer(2)",
+                               "lblFermer(3)",  "Label2",       "optCalcul(0)", "optCalcul(1)", "optDecimal(0)",
+                               "optDecimal(1)", "lstListe",     "lstPays",      "cmdTaux",      "cmdPlan",
+                               "cmdEffacer",    "cmdImprimer"};
+    const QStringList ordinary{"ReadOut(0)", "ReadOut(1)",    "lblDevise", "lblInfo",
+                               "txtTaux",    "txtOperations", "Label3(0)"};
     for (const QString &name : pointing) {
         QWidget *widget = m_loaded->control(name);
         QVERIFY2(widget->testAttribute(Qt::WA_SetCursor), qPrintable(name));
@@ -471,18 +481,30 @@ void TestFrmEuroControls::accessibleNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("spoken");
 
-    QTest::newRow("euro display") << "ReadOut(0)" << "Montant en euros";
-    QTest::newRow("currency display") << "ReadOut(1)" << "Montant en devise";
-    QTest::newRow("digit 7 says its own digit") << "lblBouton(7)" << "Chiffre 7";
-    QTest::newRow("other keys say their hint") << "Operator(0)" << "Diviser";
-    QTest::newRow("input in euros") << "optCalcul(0)" << "Saisie en €uro";
-    QTest::newRow("drop list switch") << "Label2" << "Afficher ou cacher la liste des devises";
-    QTest::newRow("keep on top") << "cmdPlan" << "Premier plan / arrière plan";
-    QTest::newRow("tape") << "txtOperations" << "Liste des opérations";
-    QTest::newRow("rate button reads its caption") << "cmdTaux" << "Taux";
-    QTest::newRow("currency picker") << "lstListe" << "Liste des devises";
-    QTest::newRow("parameters switch") << "lblFermer(2)" << "Afficher les paramètres";
-    QTest::newRow("rounding line reads its caption") << "lblInfo" << "Arrondi à 2 décimales";
+    QTest::newRow("euro display") << "ReadOut(0)"
+                                  << "Montant en euros";
+    QTest::newRow("currency display") << "ReadOut(1)"
+                                      << "Montant en devise";
+    QTest::newRow("digit 7 says its own digit") << "lblBouton(7)"
+                                                << "Chiffre 7";
+    QTest::newRow("other keys say their hint") << "Operator(0)"
+                                               << "Diviser";
+    QTest::newRow("input in euros") << "optCalcul(0)"
+                                    << "Saisie en €uro";
+    QTest::newRow("drop list switch") << "Label2"
+                                      << "Afficher ou cacher la liste des devises";
+    QTest::newRow("keep on top") << "cmdPlan"
+                                 << "Premier plan / arrière plan";
+    QTest::newRow("tape") << "txtOperations"
+                          << "Liste des opérations";
+    QTest::newRow("rate button reads its caption") << "cmdTaux"
+                                                   << "Taux";
+    QTest::newRow("currency picker") << "lstListe"
+                                     << "Liste des devises";
+    QTest::newRow("parameters switch") << "lblFermer(2)"
+                                       << "Afficher les paramètres";
+    QTest::newRow("rounding line reads its caption") << "lblInfo"
+                                                     << "Arrondi à 2 décimales";
 }
 
 void TestFrmEuroControls::everyControlHasASpokenName()
@@ -492,8 +514,8 @@ void TestFrmEuroControls::everyControlHasASpokenName()
     QStringList silent;
     for (const QWidget *w : m_loaded->window->findChildren<QWidget *>()) {
         const bool reached = qobject_cast<const KeyLabel *>(w) || qobject_cast<const QAbstractButton *>(w)
-            || qobject_cast<const QLineEdit *>(w) || qobject_cast<const QListWidget *>(w)
-            || qobject_cast<const QPlainTextEdit *>(w);
+                             || qobject_cast<const QLineEdit *>(w) || qobject_cast<const QListWidget *>(w)
+                             || qobject_cast<const QPlainTextEdit *>(w);
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(w));
         static const QRegularExpression word(QStringLiteral("\\w"));
         if (reached && (!face || !face->text(QAccessible::Name).contains(word)))
@@ -517,9 +539,12 @@ void TestFrmEuroControls::spokenState_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("heard"); // its description, and "hidden" when it is not there
-    QTest::newRow("digit 7 describes its own digit") << "lblBouton(7)" << "Chiffre: 7";
-    QTest::newRow("the narrow window has no tape") << "txtOperations" << "Liste des opérations hidden";
-    QTest::newRow("keep-on-top says it is on") << "cmdPlan" << "Actuellement au premier plan";
+    QTest::newRow("digit 7 describes its own digit") << "lblBouton(7)"
+                                                     << "Chiffre: 7";
+    QTest::newRow("the narrow window has no tape") << "txtOperations"
+                                                   << "Liste des opérations hidden";
+    QTest::newRow("keep-on-top says it is on") << "cmdPlan"
+                                               << "Actuellement au premier plan";
 }
 
 void TestFrmEuroControls::spokenState()
@@ -533,14 +558,14 @@ void TestFrmEuroControls::spokenState()
 
 void TestFrmEuroControls::screenReaderTree_data()
 {
-    QTest::addColumn<QString>("view");    // "narrow" as loaded, "+list" dropped, "wide", "parameters", "released"
+    QTest::addColumn<QString>("view"); // "narrow" as loaded, "+list" dropped, "wide", "parameters", "released"
     QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("row");         // a row of the list, or -1 for the control itself
-    QTest::addColumn<bool>("reached");    // walking down from the window
-    QTest::addColumn<int>("role");        // -1: not looked at
-    QTest::addColumn<QString>("name");    // "*": not looked at
+    QTest::addColumn<int>("row");      // a row of the list, or -1 for the control itself
+    QTest::addColumn<bool>("reached"); // walking down from the window
+    QTest::addColumn<int>("role");     // -1: not looked at
+    QTest::addColumn<QString>("name"); // "*": not looked at
     QTest::addColumn<QStringList>("states");
-    QTest::addColumn<int>("stops");       // focusable objects in its subtree, itself included; -1 not counted
+    QTest::addColumn<int>("stops"); // focusable objects in its subtree, itself included; -1 not counted
 
     const auto row = [](const QByteArray &what, const char *view, const QString &control, int listRow, bool reached,
                         int role, const QString &name, const QStringList &states = {}, int stops = -1) {

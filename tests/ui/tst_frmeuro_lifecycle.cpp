@@ -114,8 +114,8 @@ void TestFrmEuroLifecycle::centredPosition()
     QFETCH(double, windowHeight);
     QFETCH(double, left);
     QFETCH(double, top);
-    const QPointF at = Euro::centredWindowPosition(float(screenWidth), float(screenHeight), float(windowWidth),
-                                                   float(windowHeight));
+    const QPointF at =
+        Euro::centredWindowPosition(float(screenWidth), float(screenHeight), float(windowWidth), float(windowHeight));
     QCOMPARE(at.x(), left);
     QCOMPARE(at.y(), top);
 }
@@ -254,7 +254,7 @@ void TestFrmEuroLifecycle::loadGivesStartValues()
 void TestFrmEuroLifecycle::readableInADarkTheme()
 {
     const QPalette desktop = QApplication::palette(); // a light one here
-    QPalette dark(QColor(53, 53, 53)); // a dark window colour; the other roles follow it
+    QPalette dark(QColor(53, 53, 53));                // a dark window colour; the other roles follow it
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
@@ -297,7 +297,8 @@ void TestFrmEuroLifecycle::readableInADarkTheme()
                 const double a = luminance(p.color(control->foregroundRole()));
                 const double b = luminance(p.color(control->backgroundRole()));
                 const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-                QVERIFY2(ratio >= 3.0, qPrintable(control->objectName() + QStringLiteral(": ") + QString::number(ratio)));
+                QVERIFY2(ratio >= 3.0,
+                         qPrintable(control->objectName() + QStringLiteral(": ") + QString::number(ratio)));
             }
         }
     }
@@ -353,9 +354,11 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
 
     const auto setAside = [](const QString &names, bool several = false) {
         return several ? QStringLiteral("Les taux %1 enregistrés dans les paramètres sont illisibles : les taux "
-                                        "officiels sont utilisés.").arg(names)
+                                        "officiels sont utilisés.")
+                             .arg(names)
                        : QStringLiteral("Le taux %1 enregistré dans les paramètres est illisible : le taux officiel "
-                                        "est utilisé.").arg(names);
+                                        "est utilisé.")
+                             .arg(names);
     };
     QTest::newRow("edited rates, start rate apart")
         << QStringList{"taux=7,1", "FRF=6,6", "DEM=2"} << QStringList{"taux=7,1", "FRF=6,6", "DEM=2"} << QString();
@@ -368,8 +371,8 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
     QTest::newRow("negative") << QStringList{"DEM=-1,95583"} << QStringList{"DEM=1,95583"} << setAside("DEM");
     QTest::newRow("a hundred thousand digits")
         << QStringList{QStringLiteral("FRF=") + QString(100000, u'9')} << QStringList{"FRF=6,55957"} << setAside("FRF");
-    QTest::newRow("longer than the rate box") << QStringList{"LUF=40339900000000000000000000000"}
-                                              << QStringList{"LUF=40,3399"} << setAside("LUF");
+    QTest::newRow("longer than the rate box")
+        << QStringList{"LUF=40339900000000000000000000000"} << QStringList{"LUF=40,3399"} << setAside("LUF");
     // The start rate is a key of its own: the franc's rate is not the one to blame.
     const QString startRate = QStringLiteral("Le taux de départ enregistré dans les paramètres (clé « taux ») est "
                                              "illisible : le calcul commence au taux officiel du FRF.");
@@ -379,8 +382,8 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore_data()
         << QStringList{"FRF=x", "DEM=-2", "GRD=340,750", "taux", "ATS=1e2"}
         << QStringList{"FRF=6,55957", "DEM=1,95583", "GRD=340,750", "taux=6,55957", "ATS=13,7603"}
         << setAside("ATS, DEM et FRF", true) + QStringLiteral("\r\n") + startRate;
-    QTest::newRow("franc only, start rate readable") << QStringList{"FRF=x", "taux=6,6"}
-                                                     << QStringList{"FRF=6,55957", "taux=6,6"} << setAside("FRF");
+    QTest::newRow("franc only, start rate readable")
+        << QStringList{"FRF=x", "taux=6,6"} << QStringList{"FRF=6,55957", "taux=6,6"} << setAside("FRF");
 }
 
 void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
@@ -432,7 +435,8 @@ void TestFrmEuroLifecycle::loadReadsRatesFromTheStore()
     }
     // Nothing rewritten behind the user's back.
     for (const QString &edit : stored)
-        QCOMPARE(storedSetting(Euro::SectionTaux, edit.section(QLatin1Char('='), 0, 0)), edit.section(QLatin1Char('='), 1));
+        QCOMPARE(storedSetting(Euro::SectionTaux, edit.section(QLatin1Char('='), 0, 0)),
+                 edit.section(QLatin1Char('='), 1));
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("ReadOut(1)"))->text(), QStringLiteral("0,"));
 }
 
@@ -468,7 +472,8 @@ void TestFrmEuroLifecycle::storeFaultsAreSaid()
     window.cmdTaux_Click();
     QCOMPARE(window.calculator().rates().rateOf(u"DEM").value_or(QString()), QStringLiteral("2"));
     QCOMPARE(messages.shown().last().text, QStringLiteral("Le taux DEM vaut pour cette session seulement : il n'a "
-                                                          "pas pu être enregistré dans le fichier :\r\n") + file);
+                                                          "pas pu être enregistré dans le fichier :\r\n")
+                                               + file);
 }
 
 void TestFrmEuroLifecycle::loadStartsTheTape()
@@ -489,24 +494,38 @@ void TestFrmEuroLifecycle::clickingKeys_data()
     QTest::addColumn<QString>("tapeAfterHeader");
 
     const QString digits = QStringLiteral("lblBouton(%1)");
-    QTest::newRow("100 keyed, euros follow")
-        << "lblBouton(1) lblBouton(0) lblBouton(0)" << "15,24" << "100," << "";
+    QTest::newRow("100 keyed, euros follow") << "lblBouton(1) lblBouton(0) lblBouton(0)"
+                                             << "15,24"
+                                             << "100,"
+                                             << "";
     QTest::newRow("100 + 50 = gives 150 and 22,87")
-        << "lblBouton(1) lblBouton(0) lblBouton(0) Operator(1) lblBouton(5) lblBouton(0) Operator(4)" << "22,87"
-        << "150" << "\n          100\n+\n          50\n        ----------\n=        150\n";
+        << "lblBouton(1) lblBouton(0) lblBouton(0) Operator(1) lblBouton(5) lblBouton(0) Operator(4)"
+        << "22,87"
+        << "150"
+        << "\n          100\n+\n          50\n        ----------\n=        150\n";
     QTest::newRow("2,5 X 4 = with the decimal key")
-        << "lblBouton(2) Decimal lblBouton(5) Operator(2) lblBouton(4) Operator(4)" << "1,52" << "10"
+        << "lblBouton(2) Decimal lblBouton(5) Operator(2) lblBouton(4) Operator(4)"
+        << "1,52"
+        << "10"
         << "\n          2,5\nX\n          4\n        ----------\n=        10\n";
     QTest::newRow("CE drops the entry being keyed")
-        << "lblBouton(7) Operator(1) lblBouton(3) CancelEntry lblBouton(4) Operator(4)" << "1,68" << "11"
+        << "lblBouton(7) Operator(1) lblBouton(3) CancelEntry lblBouton(4) Operator(4)"
+        << "1,68"
+        << "11"
         << "\n          7\n+\n          4\n        ----------\n=        11\n";
-    QTest::newRow("C clears all and writes the clear block")
-        << "lblBouton(1) lblBouton(2) Cancel" << "0" << "0," << "\n-+-+-+-+-+-\n\nCalcul en FRF\n";
+    QTest::newRow("C clears all and writes the clear block") << "lblBouton(1) lblBouton(2) Cancel"
+                                                             << "0"
+                                                             << "0,"
+                                                             << "\n-+-+-+-+-+-\n\nCalcul en FRF\n";
     QTest::newRow("2 / 3 =: a long result on one line")
-        << "lblBouton(2) Operator(0) lblBouton(3) Operator(4)" << "0,1" << "0,666666666666667"
+        << "lblBouton(2) Operator(0) lblBouton(3) Operator(4)"
+        << "0,1"
+        << "0,666666666666667"
         << "\n          2\n/\n          3\n        ----------\n=        0,666666666666667\n";
     QTest::newRow("9 - 3 / 2 = runs left to right")
-        << "lblBouton(9) Operator(3) lblBouton(3) Operator(0) lblBouton(2) Operator(4)" << "0,46" << "3"
+        << "lblBouton(9) Operator(3) lblBouton(3) Operator(0) lblBouton(2) Operator(4)"
+        << "0,46"
+        << "3"
         << "\n          9\n-\n          3\n/\n          2\n        ----------\n=        3\n";
 }
 

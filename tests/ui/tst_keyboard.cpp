@@ -55,24 +55,40 @@ KeyStroke stroke(QString token)
     if (name.size() == 1 && name.at(0).isDigit())
         return {Qt::Key(Qt::Key_0 + name.at(0).digitValue()), modifiers};
     static const QHash<QString, Qt::Key> names{
-        {QStringLiteral("Add"), Qt::Key_Plus},         {QStringLiteral("Subtract"), Qt::Key_Minus},
-        {QStringLiteral("Multiply"), Qt::Key_Asterisk}, {QStringLiteral("Divide"), Qt::Key_Slash},
-        {QStringLiteral("Decimal"), Qt::Key_Period},   {QStringLiteral("Comma"), Qt::Key_Comma},
-        {QStringLiteral("Enter"), Qt::Key_Enter},      {QStringLiteral("Return"), Qt::Key_Return},
-        {QStringLiteral("Backspace"), Qt::Key_Backspace}, {QStringLiteral("Delete"), Qt::Key_Delete},
-        {QStringLiteral("A"), Qt::Key_A},              {QStringLiteral("Space"), Qt::Key_Space},
-        {QStringLiteral("F"), Qt::Key_F},              {QStringLiteral("D"), Qt::Key_D},
+        {QStringLiteral("Add"), Qt::Key_Plus},
+        {QStringLiteral("Subtract"), Qt::Key_Minus},
+        {QStringLiteral("Multiply"), Qt::Key_Asterisk},
+        {QStringLiteral("Divide"), Qt::Key_Slash},
+        {QStringLiteral("Decimal"), Qt::Key_Period},
+        {QStringLiteral("Comma"), Qt::Key_Comma},
+        {QStringLiteral("Enter"), Qt::Key_Enter},
+        {QStringLiteral("Return"), Qt::Key_Return},
+        {QStringLiteral("Backspace"), Qt::Key_Backspace},
+        {QStringLiteral("Delete"), Qt::Key_Delete},
+        {QStringLiteral("A"), Qt::Key_A},
+        {QStringLiteral("Space"), Qt::Key_Space},
+        {QStringLiteral("F"), Qt::Key_F},
+        {QStringLiteral("D"), Qt::Key_D},
         {QStringLiteral("E"), Qt::Key_E},
         {QStringLiteral("F1"), Qt::Key_F1},
-        {QStringLiteral("F2"), Qt::Key_F2},            {QStringLiteral("Tab"), Qt::Key_Tab},
-        {QStringLiteral("Backtab"), Qt::Key_Backtab},  {QStringLiteral("Up"), Qt::Key_Up},
-        {QStringLiteral("Down"), Qt::Key_Down},        {QStringLiteral("Left"), Qt::Key_Left},
-        {QStringLiteral("Right"), Qt::Key_Right},      {QStringLiteral("End"), Qt::Key_End},
-        {QStringLiteral("Escape"), Qt::Key_Escape},    {QStringLiteral("C"), Qt::Key_C},
-        {QStringLiteral("V"), Qt::Key_V},              {QStringLiteral("X"), Qt::Key_X},
-        {QStringLiteral("Insert"), Qt::Key_Insert},    {QStringLiteral("Equal"), Qt::Key_Equal},
-        {QStringLiteral("S"), Qt::Key_S},              {QStringLiteral("Home"), Qt::Key_Home},
-        {QStringLiteral("PageUp"), Qt::Key_PageUp},    {QStringLiteral("PageDown"), Qt::Key_PageDown},
+        {QStringLiteral("F2"), Qt::Key_F2},
+        {QStringLiteral("Tab"), Qt::Key_Tab},
+        {QStringLiteral("Backtab"), Qt::Key_Backtab},
+        {QStringLiteral("Up"), Qt::Key_Up},
+        {QStringLiteral("Down"), Qt::Key_Down},
+        {QStringLiteral("Left"), Qt::Key_Left},
+        {QStringLiteral("Right"), Qt::Key_Right},
+        {QStringLiteral("End"), Qt::Key_End},
+        {QStringLiteral("Escape"), Qt::Key_Escape},
+        {QStringLiteral("C"), Qt::Key_C},
+        {QStringLiteral("V"), Qt::Key_V},
+        {QStringLiteral("X"), Qt::Key_X},
+        {QStringLiteral("Insert"), Qt::Key_Insert},
+        {QStringLiteral("Equal"), Qt::Key_Equal},
+        {QStringLiteral("S"), Qt::Key_S},
+        {QStringLiteral("Home"), Qt::Key_Home},
+        {QStringLiteral("PageUp"), Qt::Key_PageUp},
+        {QStringLiteral("PageDown"), Qt::Key_PageDown},
     };
     return {names.value(name, Qt::Key_unknown), modifiers};
 }
@@ -126,7 +142,8 @@ void setView(FrmEuro &w, const QString &view)
 QString looks(const LoadedWindow &w)
 {
     FrmEuro &window = *w.window;
-    return QStringList{window.calculator().ReadOut(0), window.calculator().ReadOut(1),
+    return QStringList{window.calculator().ReadOut(0),
+                       window.calculator().ReadOut(1),
                        QString::number(window.calculator().state().DecimalTyped),
                        QString::number(window.Width()),
                        QString::number(w.control(QStringLiteral("fraParametres"))->isVisible()),
@@ -211,27 +228,52 @@ void TestKeyboard::keysDoWhatClicksDo_data()
     QTest::addColumn<QString>("currency");
     QTest::addColumn<QString>("euros");
 
-    QTest::newRow("keypad 7 decimal 5") << "KP_7 KP_Decimal KP_5" << "7 , 5" << "7,5" << "1,14";
+    QTest::newRow("keypad 7 decimal 5") << "KP_7 KP_Decimal KP_5"
+                                        << "7 , 5"
+                                        << "7,5"
+                                        << "1,14";
     QTest::newRow("keypad addition with Enter") << "KP_1 KP_0 KP_0 KP_Add KP_5 KP_0 KP_Enter"
-                                                << "1 0 0 + 5 0 =" << "150" << "22,87";
+                                                << "1 0 0 + 5 0 ="
+                                                << "150"
+                                                << "22,87";
     QTest::newRow("Backspace corrects one digit") << "KP_1 KP_2 KP_3 KP_4 Backspace KP_Add KP_5 KP_Enter"
-                                                  << "1 2 3 4 BS + 5 =" << "128" << "19,51";
+                                                  << "1 2 3 4 BS + 5 ="
+                                                  << "128"
+                                                  << "19,51";
     QTest::newRow("Backspace on the last digit clears the entry") << "KP_1 KP_2 KP_Add KP_7 Backspace KP_3 KP_Enter"
-                                                                  << "1 2 + 7 CE 3 =" << "15" << "2,29";
-    QTest::newRow("Delete clears everything") << "KP_1 KP_2 KP_Add KP_7 Delete" << "1 2 + 7 C" << "0," << "0";
+                                                                  << "1 2 + 7 CE 3 ="
+                                                                  << "15"
+                                                                  << "2,29";
+    QTest::newRow("Delete clears everything") << "KP_1 KP_2 KP_Add KP_7 Delete"
+                                              << "1 2 + 7 C"
+                                              << "0,"
+                                              << "0";
     // The typing block keys what it types: "Add" is the typing block's "+", "Decimal" its ".",
     // "Shift+1" a digit on a French layout.
-    QTest::newRow("typing block digits and operators") << "1 2 Add 3 Return" << "1 2 + 3 =" << "15" << "2,29";
-    QTest::newRow("typing block mixed with the keypad") << "KP_1 KP_2 Add KP_3 KP_Enter" << "1 2 + 3 =" << "15"
+    QTest::newRow("typing block digits and operators") << "1 2 Add 3 Return"
+                                                       << "1 2 + 3 ="
+                                                       << "15"
+                                                       << "2,29";
+    QTest::newRow("typing block mixed with the keypad") << "KP_1 KP_2 Add KP_3 KP_Enter"
+                                                        << "1 2 + 3 ="
+                                                        << "15"
                                                         << "2,29";
-    QTest::newRow("typing block dot, slash and equals") << "9 Decimal 5 Divide 2 Equal" << "9 , 5 / 2 =" << "4,75"
+    QTest::newRow("typing block dot, slash and equals") << "9 Decimal 5 Divide 2 Equal"
+                                                        << "9 , 5 / 2 ="
+                                                        << "4,75"
                                                         << "0,72";
-    QTest::newRow("x and * multiply, comma is decimal") << "2 X 3 Multiply 1 Comma 5 Return" << "2 X 3 X 1 , 5 ="
-                                                        << "9" << "1,37";
-    QTest::newRow("French layout: digits with Shift") << "Shift+1 Shift+2 Subtract Shift+5 Return" << "1 2 - 5 ="
-                                                      << "7" << "1,07";
+    QTest::newRow("x and * multiply, comma is decimal") << "2 X 3 Multiply 1 Comma 5 Return"
+                                                        << "2 X 3 X 1 , 5 ="
+                                                        << "9"
+                                                        << "1,37";
+    QTest::newRow("French layout: digits with Shift") << "Shift+1 Shift+2 Subtract Shift+5 Return"
+                                                      << "1 2 - 5 ="
+                                                      << "7"
+                                                      << "1,07";
     QTest::newRow("modifiers held change nothing") << "Shift+KP_4 Ctrl+KP_Multiply Shift+KP_2 Ctrl+Return"
-                                                   << "4 X 2 =" << "8" << "1,22";
+                                                   << "4 X 2 ="
+                                                   << "8"
+                                                   << "1,22";
 }
 
 void TestKeyboard::keysDoWhatClicksDo()
@@ -267,13 +309,20 @@ void TestKeyboard::everyKeyFocusesTheInputDisplay_data()
     QTest::addColumn<QString>("focusFirst");
     QTest::addColumn<QString>("key");
 
-    QTest::newRow("typing digit, currency input") << 1 << "cmdPlan" << "5";
-    QTest::newRow("keypad digit, currency input") << 1 << "lstListe" << "KP_5";
-    QTest::newRow("letter, currency input") << 1 << "ReadOut(0)" << "A";
-    QTest::newRow("arrow on the other display") << 1 << "ReadOut(0)" << "Left";
-    QTest::newRow("typing digit, euro input") << 0 << "cmdPlan" << "5";
-    QTest::newRow("keypad Enter, euro input") << 0 << "ReadOut(1)" << "KP_Enter";
-    QTest::newRow("Delete, euro input") << 0 << "txtOperations" << "Delete";
+    QTest::newRow("typing digit, currency input") << 1 << "cmdPlan"
+                                                  << "5";
+    QTest::newRow("keypad digit, currency input") << 1 << "lstListe"
+                                                  << "KP_5";
+    QTest::newRow("letter, currency input") << 1 << "ReadOut(0)"
+                                            << "A";
+    QTest::newRow("arrow on the other display") << 1 << "ReadOut(0)"
+                                                << "Left";
+    QTest::newRow("typing digit, euro input") << 0 << "cmdPlan"
+                                              << "5";
+    QTest::newRow("keypad Enter, euro input") << 0 << "ReadOut(1)"
+                                              << "KP_Enter";
+    QTest::newRow("Delete, euro input") << 0 << "txtOperations"
+                                        << "Delete";
 }
 
 void TestKeyboard::everyKeyFocusesTheInputDisplay()
@@ -378,10 +427,7 @@ void TestKeyboard::helpKey()
         QCOMPARE(QApplication::focusWidget(), w.control(QStringLiteral("ReadOut(1)")));
 }
 
-void TestKeyboard::aboutKey_data()
-{
-    helpKey_data();
-}
+void TestKeyboard::aboutKey_data() { helpKey_data(); }
 
 void TestKeyboard::aboutKey()
 {
@@ -431,30 +477,66 @@ void TestKeyboard::focusWalk_data()
 
     // In the order a reader meets them: row by row in the panel shown, the tape beside it,
     // then the window's bottom row; hidden controls and those cut off are skipped.
-    QTest::newRow("narrow: the drop list's button follows the currency display")
-        << "narrow" << "ReadOut(1)" << "Tab" << "Label2";
-    QTest::newRow("narrow: then the tape's switch") << "narrow" << "Label2" << "Tab" << "lblFermer(3)";
-    QTest::newRow("narrow: then the parameters' switch") << "narrow" << "lblFermer(3)" << "Tab" << "lblFermer(2)";
-    QTest::newRow("narrow: then keep-on-top") << "narrow" << "lblFermer(2)" << "Tab" << "cmdPlan";
-    QTest::newRow("narrow: Tab skips the print button cut off") << "narrow" << "cmdPlan" << "Tab" << "lblFermer(4)";
-    QTest::newRow("narrow: Shift+Tab skips it too") << "narrow" << "lblFermer(4)" << "Shift+Backtab" << "cmdPlan";
-    QTest::newRow("narrow: the purchasing power's switch, then the euro display")
-        << "narrow" << "lblFermer(4)" << "Tab" << "ReadOut(0)";
-    QTest::newRow("narrow: the options are one stop, at the chosen one")
-        << "narrow" << "ReadOut(0)" << "Tab" << "optCalcul(1)";
-    QTest::newRow("narrow: Shift+Tab goes backwards") << "narrow" << "optCalcul(1)" << "Shift+Backtab"
+    QTest::newRow("narrow: the drop list's button follows the currency display") << "narrow"
+                                                                                 << "ReadOut(1)"
+                                                                                 << "Tab"
+                                                                                 << "Label2";
+    QTest::newRow("narrow: then the tape's switch") << "narrow"
+                                                    << "Label2"
+                                                    << "Tab"
+                                                    << "lblFermer(3)";
+    QTest::newRow("narrow: then the parameters' switch") << "narrow"
+                                                         << "lblFermer(3)"
+                                                         << "Tab"
+                                                         << "lblFermer(2)";
+    QTest::newRow("narrow: then keep-on-top") << "narrow"
+                                              << "lblFermer(2)"
+                                              << "Tab"
+                                              << "cmdPlan";
+    QTest::newRow("narrow: Tab skips the print button cut off") << "narrow"
+                                                                << "cmdPlan"
+                                                                << "Tab"
+                                                                << "lblFermer(4)";
+    QTest::newRow("narrow: Shift+Tab skips it too") << "narrow"
+                                                    << "lblFermer(4)"
+                                                    << "Shift+Backtab"
+                                                    << "cmdPlan";
+    QTest::newRow("narrow: the purchasing power's switch, then the euro display") << "narrow"
+                                                                                  << "lblFermer(4)"
+                                                                                  << "Tab"
+                                                                                  << "ReadOut(0)";
+    QTest::newRow("narrow: the options are one stop, at the chosen one") << "narrow"
+                                                                         << "ReadOut(0)"
+                                                                         << "Tab"
+                                                                         << "optCalcul(1)";
+    QTest::newRow("narrow: Shift+Tab goes backwards") << "narrow"
+                                                      << "optCalcul(1)"
+                                                      << "Shift+Backtab"
                                                       << "ReadOut(0)";
-    QTest::newRow("narrow: Tab with Shift goes backwards") << "narrow" << "ReadOut(1)" << "Shift+Tab"
+    QTest::newRow("narrow: Tab with Shift goes backwards") << "narrow"
+                                                           << "ReadOut(1)"
+                                                           << "Shift+Tab"
                                                            << "optCalcul(1)";
-    QTest::newRow("wide: the tape's close box, then the tape") << "wide" << "lblFermer(2)" << "Tab Tab"
+    QTest::newRow("wide: the tape's close box, then the tape") << "wide"
+                                                               << "lblFermer(2)"
+                                                               << "Tab Tab"
                                                                << "txtOperations";
-    QTest::newRow("wide: the bottom row to the print button") << "wide" << "cmdPlan" << "Tab Tab" << "cmdImprimer";
-    QTest::newRow("parameters: the panel, then keep-on-top") << "parameters" << "txtTaux" << "Tab Tab"
+    QTest::newRow("wide: the bottom row to the print button") << "wide"
+                                                              << "cmdPlan"
+                                                              << "Tab Tab"
+                                                              << "cmdImprimer";
+    QTest::newRow("parameters: the panel, then keep-on-top") << "parameters"
+                                                             << "txtTaux"
+                                                             << "Tab Tab"
                                                              << "cmdPlan";
-    QTest::newRow("parameters: round to the panel's close box") << "parameters" << "cmdPlan" << "Tab"
+    QTest::newRow("parameters: round to the panel's close box") << "parameters"
+                                                                << "cmdPlan"
+                                                                << "Tab"
                                                                 << "lblFermer(0)";
-    QTest::newRow("parameters: the disabled Taux button is skipped")
-        << "parameters" << "txtTaux" << "Shift+Backtab" << "lstPays";
+    QTest::newRow("parameters: the disabled Taux button is skipped") << "parameters"
+                                                                     << "txtTaux"
+                                                                     << "Shift+Backtab"
+                                                                     << "lstPays";
 }
 
 void TestKeyboard::focusWalk()
@@ -502,74 +584,212 @@ void TestKeyboard::focusedControlKeys_data()
     QTest::addColumn<QString>("what"); // looked at afterwards, after "1 2 +" was clicked
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("Down on the currency option goes round to euros")
-        << "narrow" << "optCalcul(1)" << "Down" << "optCalcul(0)" << "heading" << "Calcul en Euros";
-    QTest::newRow("Up then Right: back to the currency") << "narrow" << "optCalcul(1)" << "Up Right"
-                                                         << "optCalcul(1)" << "heading" << "Calcul en FRF";
-    QTest::newRow("Right on 2 decimals chooses 5") << "parameters" << "optDecimal(0)" << "Right" << "optDecimal(1)"
-                                                   << "decimals" << "5";
-    QTest::newRow("Space chooses the focused option") << "narrow" << "optCalcul(0)" << "Space" << "optCalcul(0)"
-                                                      << "input" << "0";
-    QTest::newRow("Space presses keep-on-top") << "narrow" << "cmdPlan" << "Space" << "cmdPlan" << "keep on top"
+    QTest::newRow("Down on the currency option goes round to euros") << "narrow"
+                                                                     << "optCalcul(1)"
+                                                                     << "Down"
+                                                                     << "optCalcul(0)"
+                                                                     << "heading"
+                                                                     << "Calcul en Euros";
+    QTest::newRow("Up then Right: back to the currency") << "narrow"
+                                                         << "optCalcul(1)"
+                                                         << "Up Right"
+                                                         << "optCalcul(1)"
+                                                         << "heading"
+                                                         << "Calcul en FRF";
+    QTest::newRow("Right on 2 decimals chooses 5") << "parameters"
+                                                   << "optDecimal(0)"
+                                                   << "Right"
+                                                   << "optDecimal(1)"
+                                                   << "decimals"
+                                                   << "5";
+    QTest::newRow("Space chooses the focused option") << "narrow"
+                                                      << "optCalcul(0)"
+                                                      << "Space"
+                                                      << "optCalcul(0)"
+                                                      << "input"
+                                                      << "0";
+    QTest::newRow("Space presses keep-on-top") << "narrow"
+                                               << "cmdPlan"
+                                               << "Space"
+                                               << "cmdPlan"
+                                               << "keep on top"
                                                << "0";
-    QTest::newRow("Space presses the tape's Effacer") << "wide" << "cmdEffacer" << "Space" << "cmdEffacer"
-                                                      << "tape cleared" << "yes";
-    QTest::newRow("a keypad digit on an option keys the digit") << "narrow" << "optCalcul(0)" << "KP_5"
-                                                                << "ReadOut(1)" << "display" << "5,";
-    QTest::newRow("Enter on a button is the equals key") << "narrow" << "cmdPlan" << "Return" << "ReadOut(1)"
-                                                         << "keep on top" << "-1";
-    QTest::newRow("an arrow on a button goes to the display") << "narrow" << "cmdPlan" << "Down" << "ReadOut(1)"
-                                                              << "keep on top" << "-1";
-    QTest::newRow("Down on the shown currency list only moves") << "narrow+list" << "lstListe" << "Down End Up"
-                                                                << "lstListe" << "currency" << "FRF";
+    QTest::newRow("Space presses the tape's Effacer") << "wide"
+                                                      << "cmdEffacer"
+                                                      << "Space"
+                                                      << "cmdEffacer"
+                                                      << "tape cleared"
+                                                      << "yes";
+    QTest::newRow("a keypad digit on an option keys the digit") << "narrow"
+                                                                << "optCalcul(0)"
+                                                                << "KP_5"
+                                                                << "ReadOut(1)"
+                                                                << "display"
+                                                                << "5,";
+    QTest::newRow("Enter on a button is the equals key") << "narrow"
+                                                         << "cmdPlan"
+                                                         << "Return"
+                                                         << "ReadOut(1)"
+                                                         << "keep on top"
+                                                         << "-1";
+    QTest::newRow("an arrow on a button goes to the display") << "narrow"
+                                                              << "cmdPlan"
+                                                              << "Down"
+                                                              << "ReadOut(1)"
+                                                              << "keep on top"
+                                                              << "-1";
+    QTest::newRow("Down on the shown currency list only moves") << "narrow+list"
+                                                                << "lstListe"
+                                                                << "Down End Up"
+                                                                << "lstListe"
+                                                                << "currency"
+                                                                << "FRF";
     // At either end of the list a key that moves has nowhere to go: the list stays open.
-    QTest::newRow("Up on the first code stays there") << "narrow+list" << "lstListe" << "Home Up" << "lstListe"
-                                                      << "highlight" << "ATS";
-    QTest::newRow("Home on the first code stays there") << "narrow+list" << "lstListe" << "Home Home"
-                                                        << "lstListe" << "highlight" << "ATS";
-    QTest::newRow("Page Up on the first code stays there") << "narrow+list" << "lstListe" << "PageUp PageUp"
-                                                           << "lstListe" << "highlight" << "ATS";
-    QTest::newRow("Down on the last code stays there") << "narrow+list" << "lstListe" << "End Down" << "lstListe"
-                                                       << "highlight" << "PTE";
-    QTest::newRow("End on the last code stays there") << "narrow+list" << "lstListe" << "End End" << "lstListe"
-                                                      << "highlight" << "PTE";
-    QTest::newRow("Page Down on the last code stays there") << "narrow+list" << "lstListe" << "PageDown PageDown"
-                                                            << "lstListe" << "highlight" << "PTE";
-    QTest::newRow("the list still picks after browsing its ends")
-        << "narrow+list" << "lstListe" << "End Down Home Up Return" << "ReadOut(1)" << "currency" << "ATS";
-    QTest::newRow("Down then Enter picks the next currency") << "narrow+list" << "lstListe" << "Down Return"
-                                                             << "ReadOut(1)" << "currency" << "GRD";
-    QTest::newRow("Space picks the highlighted currency once") << "narrow+list" << "lstListe" << "Up Space"
-                                                               << "ReadOut(1)" << "heading" << "Calcul en FIM";
-    QTest::newRow("Escape closes the list with no change") << "narrow+list" << "lstListe" << "Down Escape"
-                                                           << "ReadOut(1)" << "currency" << "FRF";
-    QTest::newRow("a letter on the shown currency list picks none") << "narrow+list" << "lstListe" << "A"
-                                                                    << "lstListe" << "currency" << "FRF";
-    QTest::newRow("a letter then Enter picks the code it found") << "narrow+list" << "lstListe" << "A Return"
-                                                                 << "ReadOut(1)" << "currency" << "ATS";
+    QTest::newRow("Up on the first code stays there") << "narrow+list"
+                                                      << "lstListe"
+                                                      << "Home Up"
+                                                      << "lstListe"
+                                                      << "highlight"
+                                                      << "ATS";
+    QTest::newRow("Home on the first code stays there") << "narrow+list"
+                                                        << "lstListe"
+                                                        << "Home Home"
+                                                        << "lstListe"
+                                                        << "highlight"
+                                                        << "ATS";
+    QTest::newRow("Page Up on the first code stays there") << "narrow+list"
+                                                           << "lstListe"
+                                                           << "PageUp PageUp"
+                                                           << "lstListe"
+                                                           << "highlight"
+                                                           << "ATS";
+    QTest::newRow("Down on the last code stays there") << "narrow+list"
+                                                       << "lstListe"
+                                                       << "End Down"
+                                                       << "lstListe"
+                                                       << "highlight"
+                                                       << "PTE";
+    QTest::newRow("End on the last code stays there") << "narrow+list"
+                                                      << "lstListe"
+                                                      << "End End"
+                                                      << "lstListe"
+                                                      << "highlight"
+                                                      << "PTE";
+    QTest::newRow("Page Down on the last code stays there") << "narrow+list"
+                                                            << "lstListe"
+                                                            << "PageDown PageDown"
+                                                            << "lstListe"
+                                                            << "highlight"
+                                                            << "PTE";
+    QTest::newRow("the list still picks after browsing its ends") << "narrow+list"
+                                                                  << "lstListe"
+                                                                  << "End Down Home Up Return"
+                                                                  << "ReadOut(1)"
+                                                                  << "currency"
+                                                                  << "ATS";
+    QTest::newRow("Down then Enter picks the next currency") << "narrow+list"
+                                                             << "lstListe"
+                                                             << "Down Return"
+                                                             << "ReadOut(1)"
+                                                             << "currency"
+                                                             << "GRD";
+    QTest::newRow("Space picks the highlighted currency once") << "narrow+list"
+                                                               << "lstListe"
+                                                               << "Up Space"
+                                                               << "ReadOut(1)"
+                                                               << "heading"
+                                                               << "Calcul en FIM";
+    QTest::newRow("Escape closes the list with no change") << "narrow+list"
+                                                           << "lstListe"
+                                                           << "Down Escape"
+                                                           << "ReadOut(1)"
+                                                           << "currency"
+                                                           << "FRF";
+    QTest::newRow("a letter on the shown currency list picks none") << "narrow+list"
+                                                                    << "lstListe"
+                                                                    << "A"
+                                                                    << "lstListe"
+                                                                    << "currency"
+                                                                    << "FRF";
+    QTest::newRow("a letter then Enter picks the code it found") << "narrow+list"
+                                                                 << "lstListe"
+                                                                 << "A Return"
+                                                                 << "ReadOut(1)"
+                                                                 << "currency"
+                                                                 << "ATS";
     // It opens on FRF; a letter typed again goes on to the next code it starts, as list boxes do.
-    QTest::newRow("f f goes on to FRF") << "narrow+list" << "lstListe" << "F F" << "lstListe" << "highlight" << "FRF";
-    QTest::newRow("f f f comes round to FIM") << "narrow+list" << "lstListe" << "F F F" << "lstListe" << "highlight"
+    QTest::newRow("f f goes on to FRF") << "narrow+list"
+                                        << "lstListe"
+                                        << "F F"
+                                        << "lstListe"
+                                        << "highlight"
+                                        << "FRF";
+    QTest::newRow("f f f comes round to FIM") << "narrow+list"
+                                              << "lstListe"
+                                              << "F F F"
+                                              << "lstListe"
+                                              << "highlight"
                                               << "FIM";
-    QTest::newRow("d e spells DEM") << "narrow+list" << "lstListe" << "D E" << "lstListe" << "highlight" << "DEM";
-    QTest::newRow("d e then Enter picks DEM") << "narrow+list" << "lstListe" << "D E Return" << "ReadOut(1)"
-                                              << "currency" << "DEM";
-    QTest::newRow("a keypad digit closes the list, keys the digit") << "narrow+list" << "lstListe" << "KP_5"
-                                                                    << "ReadOut(1)" << "list" << "0";
-    QTest::newRow("a shortcut closes the list") << "narrow+list" << "lstListe" << "Ctrl+C" << "ReadOut(1)" << "list"
+    QTest::newRow("d e spells DEM") << "narrow+list"
+                                    << "lstListe"
+                                    << "D E"
+                                    << "lstListe"
+                                    << "highlight"
+                                    << "DEM";
+    QTest::newRow("d e then Enter picks DEM") << "narrow+list"
+                                              << "lstListe"
+                                              << "D E Return"
+                                              << "ReadOut(1)"
+                                              << "currency"
+                                              << "DEM";
+    QTest::newRow("a keypad digit closes the list, keys the digit") << "narrow+list"
+                                                                    << "lstListe"
+                                                                    << "KP_5"
+                                                                    << "ReadOut(1)"
+                                                                    << "list"
+                                                                    << "0";
+    QTest::newRow("a shortcut closes the list") << "narrow+list"
+                                                << "lstListe"
+                                                << "Ctrl+C"
+                                                << "ReadOut(1)"
+                                                << "list"
                                                 << "0";
-    QTest::newRow("Tab leaves the list closed") << "narrow+list" << "lstListe" << "Tab" << "lblFermer(3)" << "list"
+    QTest::newRow("Tab leaves the list closed") << "narrow+list"
+                                                << "lstListe"
+                                                << "Tab"
+                                                << "lblFermer(3)"
+                                                << "list"
                                                 << "0";
-    QTest::newRow("Space on paramètres opens the panel on its list") << "narrow" << "lblFermer(2)" << "Space"
-                                                                     << "lstPays" << "parameters" << "1";
-    QTest::newRow("Space on the panel's close box: back to the display") << "parameters" << "lblFermer(0)"
-                                                                         << "Space" << "ReadOut(1)" << "parameters"
+    QTest::newRow("Space on paramètres opens the panel on its list") << "narrow"
+                                                                     << "lblFermer(2)"
+                                                                     << "Space"
+                                                                     << "lstPays"
+                                                                     << "parameters"
+                                                                     << "1";
+    QTest::newRow("Space on the panel's close box: back to the display") << "parameters"
+                                                                         << "lblFermer(0)"
+                                                                         << "Space"
+                                                                         << "ReadOut(1)"
+                                                                         << "parameters"
                                                                          << "0";
-    QTest::newRow("Space on O P E R A T I O N S shows the tape") << "narrow" << "lblFermer(3)" << "Space"
-                                                                 << "lblFermer(3)" << "width" << "5190";
-    QTest::newRow("Space on < drops the list, to be browsed") << "narrow" << "Label2" << "Space" << "lstListe" << "list" << "1";
-    QTest::newRow("Up on the tape stays there") << "wide" << "txtOperations" << "Up" << "txtOperations"
-                                                << "display" << "12,";
+    QTest::newRow("Space on O P E R A T I O N S shows the tape") << "narrow"
+                                                                 << "lblFermer(3)"
+                                                                 << "Space"
+                                                                 << "lblFermer(3)"
+                                                                 << "width"
+                                                                 << "5190";
+    QTest::newRow("Space on < drops the list, to be browsed") << "narrow"
+                                                              << "Label2"
+                                                              << "Space"
+                                                              << "lstListe"
+                                                              << "list"
+                                                              << "1";
+    QTest::newRow("Up on the tape stays there") << "wide"
+                                                << "txtOperations"
+                                                << "Up"
+                                                << "txtOperations"
+                                                << "display"
+                                                << "12,";
 }
 
 void TestKeyboard::focusedControlKeys()
@@ -624,16 +844,26 @@ void TestKeyboard::pressAction_data()
         QTest::addRow("digit %d", digit) << QStringLiteral("lblBouton(%1)").arg(digit) << "narrow" << true;
     for (int op = 0; op < 5; ++op)
         QTest::addRow("operator %d", op) << QStringLiteral("Operator(%1)").arg(op) << "narrow" << true;
-    QTest::newRow("decimal key") << "Decimal" << "narrow" << true;
-    QTest::newRow("C") << "Cancel" << "narrow" << true;
-    QTest::newRow("CE") << "CancelEntry" << "narrow" << true;
-    QTest::newRow("X of the parameters") << "lblFermer(0)" << "parameters" << true;
-    QTest::newRow("X of the tape") << "lblFermer(1)" << "wide" << true;
-    QTest::newRow("paramètres") << "lblFermer(2)" << "narrow" << true;
-    QTest::newRow("O P E R A T I O N S") << "lblFermer(3)" << "narrow" << true;
-    QTest::newRow("< beside the currency") << "Label2" << "narrow" << true;
-    QTest::newRow("the currency code only shows a hint") << "lblDevise" << "narrow" << false;
-    QTest::newRow("the rounding line only shows a hint") << "lblInfo" << "narrow" << false;
+    QTest::newRow("decimal key") << "Decimal"
+                                 << "narrow" << true;
+    QTest::newRow("C") << "Cancel"
+                       << "narrow" << true;
+    QTest::newRow("CE") << "CancelEntry"
+                        << "narrow" << true;
+    QTest::newRow("X of the parameters") << "lblFermer(0)"
+                                         << "parameters" << true;
+    QTest::newRow("X of the tape") << "lblFermer(1)"
+                                   << "wide" << true;
+    QTest::newRow("paramètres") << "lblFermer(2)"
+                                << "narrow" << true;
+    QTest::newRow("O P E R A T I O N S") << "lblFermer(3)"
+                                         << "narrow" << true;
+    QTest::newRow("< beside the currency") << "Label2"
+                                           << "narrow" << true;
+    QTest::newRow("the currency code only shows a hint") << "lblDevise"
+                                                         << "narrow" << false;
+    QTest::newRow("the rounding line only shows a hint") << "lblInfo"
+                                                         << "narrow" << false;
 }
 
 void TestKeyboard::pressAction()
@@ -687,8 +917,8 @@ void TestKeyboard::amountsInAndOut_data()
     row("Ctrl+Insert: the converted display", "", "1 0 0", "ReadOut(0)", "keys:Ctrl+Insert", "15,24", "100,");
     row("a selection is copied as it is", "", "1 0 0", "ReadOut(0)", "select:0:2;keys:Ctrl+C", "15", "100,");
     row("Ctrl+A selects the focused display", "", "1 0 0", "ReadOut(0)", "keys:Ctrl+A;keys:Ctrl+C", "15,24", "100,");
-    row("a double click selects the whole amount", "", "1 2 3 4 , 5 6", "ReadOut(1)", "dblclick;keys:Ctrl+C",
-        "1234,56", "1234,56");
+    row("a double click selects the whole amount", "", "1 2 3 4 , 5 6", "ReadOut(1)", "dblclick;keys:Ctrl+C", "1234,56",
+        "1234,56");
     row("focus elsewhere: the input amount", "", "1 0 0 ,", "cmdPlan", "keys:Ctrl+C", "100", "100,");
     // The parameters panel covers the displays: their amounts are not copied from it.
     row("parameters: Ctrl+C on an option copies nothing", "avant", "1 2", "ReadOut(1)",
@@ -747,7 +977,8 @@ void TestKeyboard::amountsInAndOut()
         if (kind == QLatin1String("keys")) {
             type(part.value(1));
         } else if (kind == QLatin1String("select")) {
-            qobject_cast<QLineEdit *>(QApplication::focusWidget())->setSelection(part.value(1).toInt(), part.value(2).toInt());
+            qobject_cast<QLineEdit *>(QApplication::focusWidget())
+                ->setSelection(part.value(1).toInt(), part.value(2).toInt());
         } else if (kind == QLatin1String("dblclick")) {
             QTest::mouseDClick(QApplication::focusWidget(), Qt::LeftButton);
         } else if (kind == QLatin1String("menu") || kind == QLatin1String("tapemenu")) {
@@ -789,10 +1020,14 @@ void TestKeyboard::saveTape_data()
 {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("steps"); // "keys:..." typed, or "tapemenu" for the tape's menu entry
-    QTest::newRow("Ctrl+S on a display") << "ReadOut(1)" << "keys:Ctrl+S";
-    QTest::newRow("Ctrl+S on the tape") << "txtOperations" << "keys:Ctrl+S";
-    QTest::newRow("Ctrl+S on the parameters' rate box") << "txtTaux" << "keys:Ctrl+S";
-    QTest::newRow("the tape's menu") << "ReadOut(1)" << "tapemenu";
+    QTest::newRow("Ctrl+S on a display") << "ReadOut(1)"
+                                         << "keys:Ctrl+S";
+    QTest::newRow("Ctrl+S on the tape") << "txtOperations"
+                                        << "keys:Ctrl+S";
+    QTest::newRow("Ctrl+S on the parameters' rate box") << "txtTaux"
+                                                        << "keys:Ctrl+S";
+    QTest::newRow("the tape's menu") << "ReadOut(1)"
+                                     << "tapemenu";
 }
 
 void TestKeyboard::saveTape()
@@ -808,10 +1043,11 @@ void TestKeyboard::saveTape()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bande.txt"));
     int asked = 0;
-    const Euro::SaveDialogRunner previous = Euro::installSaveDialogRunner([&](const Euro::SaveDialogRequest &, QWidget *) {
-        ++asked;
-        return path;
-    });
+    const Euro::SaveDialogRunner previous =
+        Euro::installSaveDialogRunner([&](const Euro::SaveDialogRequest &, QWidget *) {
+            ++asked;
+            return path;
+        });
     w.control(focus)->setFocus();
     if (steps == QLatin1String("tapemenu"))
         chooseInMenu(w.control<QPlainTextEdit>(QStringLiteral("txtOperations"))->viewport(),
@@ -835,10 +1071,19 @@ void TestKeyboard::displaysSayBothAmounts_data()
     QTest::addColumn<QString>("keys"); // typed after the clicks, where the focus is
     QTest::addColumn<QString>("euros");
     QTest::addColumn<QString>("currency");
-    QTest::newRow("at start") << "narrow" << "" << "" << "0 euro, soit 0 franc français" << "0 franc français, soit 0 euro";
-    QTest::newRow("100 francs") << "narrow" << "1 0 0" << "" << "15,24 euros, soit 100 francs français"
+    QTest::newRow("at start") << "narrow"
+                              << ""
+                              << ""
+                              << "0 euro, soit 0 franc français"
+                              << "0 franc français, soit 0 euro";
+    QTest::newRow("100 francs") << "narrow"
+                                << "1 0 0"
+                                << ""
+                                << "15,24 euros, soit 100 francs français"
                                 << "100 francs français, soit 15,24 euros";
-    QTest::newRow("another currency, still zero") << "narrow+list" << "" << "A Return"
+    QTest::newRow("another currency, still zero") << "narrow+list"
+                                                  << ""
+                                                  << "A Return"
                                                   << "0 euro, soit 0 schilling autrichien"
                                                   << "0 schilling autrichien, soit 0 euro";
 }

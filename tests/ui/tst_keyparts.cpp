@@ -122,12 +122,12 @@ void TestKeyParts::paintsAsALabel_data()
     QTest::newRow("key caption") << "7" << int(Qt::AlignHCenter | Qt::AlignTop) << false << false << "Tahoma 9"
                                  << QSize(18, 17);
     QTest::newRow("framed switch") << "<" << int(Qt::AlignCenter) << true << false << "System 9.75" << QSize(16, 19);
-    QTest::newRow("a caption taller than its frame") << QString::fromUtf8("paramètres") << int(Qt::AlignCenter) << true
-                                                     << false << "Tahoma 6.75" << QSize(69, 13);
+    QTest::newRow("a caption taller than its frame")
+        << QString::fromUtf8("paramètres") << int(Qt::AlignCenter) << true << false << "Tahoma 6.75" << QSize(69, 13);
     QTest::newRow("one letter a line") << "O P E R A T I O N S" << topLeft << true << true << "Tahoma 6.75"
                                        << QSize(10, 112);
-    QTest::newRow("indented from a framed corner") << "X" << int(Qt::AlignRight | Qt::AlignBottom) << true << false
-                                                   << "Tahoma 9" << QSize(30, 20);
+    QTest::newRow("indented from a framed corner")
+        << "X" << int(Qt::AlignRight | Qt::AlignBottom) << true << false << "Tahoma 9" << QSize(30, 20);
 }
 
 void TestKeyParts::paintsAsALabel()
@@ -266,8 +266,8 @@ void TestKeyParts::listClicks()
         if (word == QLatin1String("select")) {
             list.setCurrentRow(row);
         } else {
-            const QPoint at = row < 0 ? QPoint(10, list.viewport()->height() - 5)
-                                      : list.visualItemRect(list.item(row)).center();
+            const QPoint at =
+                row < 0 ? QPoint(10, list.viewport()->height() - 5) : list.visualItemRect(list.item(row)).center();
             QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
         }
     }

@@ -57,8 +57,9 @@ Editor editorOf(const LoadedWindow &w)
 
 char *toString(const Editor &e)
 {
-    return QTest::toString(QStringLiteral("button %1, box %2, \"%3\"")
-                               .arg(e.buttonEnabled ? "enabled" : "disabled", e.boxLocked ? "locked" : "unlocked", e.text));
+    return QTest::toString(
+        QStringLiteral("button %1, box %2, \"%3\"")
+            .arg(e.buttonEnabled ? "enabled" : "disabled", e.boxLocked ? "locked" : "unlocked", e.text));
 }
 
 } // namespace
@@ -89,9 +90,12 @@ void TestOptions::currencyChoice_data()
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("heading");
 
-    QTest::newRow("DEM over FRF") << "DEM" << 1 << "1,95583" << "Calcul en DEM";
-    QTest::newRow("ITL over FRF") << "ITL" << 1 << "1936,27" << "Calcul en ITL";
-    QTest::newRow("IEP, input in euros") << "IEP" << 0 << "0,787564" << "Calcul en Euros";
+    QTest::newRow("DEM over FRF") << "DEM" << 1 << "1,95583"
+                                  << "Calcul en DEM";
+    QTest::newRow("ITL over FRF") << "ITL" << 1 << "1936,27"
+                                  << "Calcul en ITL";
+    QTest::newRow("IEP, input in euros") << "IEP" << 0 << "0,787564"
+                                         << "Calcul en Euros";
     QTest::newRow("FRF already shown") << "FRF" << 1 << QString() << QString();
 }
 
@@ -336,8 +340,12 @@ void TestOptions::inputDisplay_data()
     QTest::addColumn<QString>("currency");
 
     // 1, 0, 0 keyed after the choice.
-    QTest::newRow("euros") << 0 << "Calcul en Euros" << "100," << "655,96";
-    QTest::newRow("currency") << 1 << "Calcul en FRF" << "15,24" << "100,";
+    QTest::newRow("euros") << 0 << "Calcul en Euros"
+                           << "100,"
+                           << "655,96";
+    QTest::newRow("currency") << 1 << "Calcul en FRF"
+                              << "15,24"
+                              << "100,";
 }
 
 void TestOptions::inputDisplay()

@@ -216,9 +216,12 @@ void TestPanels::currencyListBox_data()
 {
     QTest::addColumn<QString>("closer"); // clicked; none: another window takes the focus
     QTest::addColumn<QString>("display");
-    QTest::newRow("a second click on <") << "Label2" << "3,";
-    QTest::newRow("a click on = closes it, and the key runs") << "Operator(4)" << "15";
-    QTest::newRow("another window takes the focus") << "" << "3,";
+    QTest::newRow("a second click on <") << "Label2"
+                                         << "3,";
+    QTest::newRow("a click on = closes it, and the key runs") << "Operator(4)"
+                                                              << "15";
+    QTest::newRow("another window takes the focus") << ""
+                                                    << "3,";
 }
 
 void TestPanels::currencyListBox()

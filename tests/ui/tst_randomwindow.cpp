@@ -49,17 +49,17 @@ quint32 seed()
 // Rate texts as a user might type them: rates, and texts that are not numbers, negative,
 // zero, huge or tiny, or empty. The box takes eight characters at most.
 const QStringList TypedRates{
-    QStringLiteral("6,55957"), QStringLiteral("1,95583"), QStringLiteral("7"),       QStringLiteral(",5"),
+    QStringLiteral("6,55957"), QStringLiteral("1,95583"), QStringLiteral("7"),        QStringLiteral(",5"),
     QStringLiteral("2,"),      QStringLiteral("6,6E1"),   QStringLiteral("0,000001"), QStringLiteral("99999999"),
     QStringLiteral("1E+308"),  QStringLiteral("1E-300"),  QStringLiteral("9E+99999"), QStringLiteral("6.55957"),
-    QStringLiteral("abc"),     QStringLiteral("-1,5"),    QStringLiteral("0"),       QStringLiteral("-0"),
-    QStringLiteral(""),        QStringLiteral(","),       QStringLiteral("-"),       QStringLiteral("1,2,3"),
+    QStringLiteral("abc"),     QStringLiteral("-1,5"),    QStringLiteral("0"),        QStringLiteral("-0"),
+    QStringLiteral(""),        QStringLiteral(","),       QStringLiteral("-"),        QStringLiteral("1,2,3"),
     QStringLiteral(" 6,5"),    QStringLiteral("E5"),
 };
 
 // Hand edits a user may have made to the store before the run.
 const QStringList HandEdits{QStringLiteral("6.55957"), QStringLiteral("-1,95583"), QStringLiteral("abc"),
-                            QStringLiteral(""), QStringLiteral("0"), QString(300, u'9')};
+                            QStringLiteral(""),        QStringLiteral("0"),        QString(300, u'9')};
 
 struct KeyStroke {
     Qt::Key key;
@@ -69,19 +69,20 @@ struct KeyStroke {
 QList<KeyStroke> keyboard()
 {
     QList<KeyStroke> keys;
-    for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
-                      Qt::Key_Down, Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Escape,
-                      Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1, Qt::Key_F2,
-                      Qt::Key_F3, Qt::Key_Comma, Qt::Key_Period, Qt::Key_Minus, Qt::Key_Plus, Qt::Key_Equal,
-                      Qt::Key_Asterisk, Qt::Key_Slash, Qt::Key_A, Qt::Key_E, Qt::Key_X, Qt::Key_Z})
+    for (Qt::Key k :
+         {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Space,     Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,
+          Qt::Key_Down,  Qt::Key_Return,  Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Escape, Qt::Key_Home,
+          Qt::Key_End,   Qt::Key_PageUp,  Qt::Key_PageDown,  Qt::Key_F1,     Qt::Key_F2,     Qt::Key_F3,
+          Qt::Key_Comma, Qt::Key_Period,  Qt::Key_Minus,     Qt::Key_Plus,   Qt::Key_Equal,  Qt::Key_Asterisk,
+          Qt::Key_Slash, Qt::Key_A,       Qt::Key_E,         Qt::Key_X,      Qt::Key_Z})
         keys.append({k, Qt::NoModifier});
     for (int d = Qt::Key_0; d <= Qt::Key_9; ++d) {
-        keys.append({Qt::Key(d), Qt::NoModifier});                     // the main block's digits
-        keys.append({Qt::Key(d), Qt::KeypadModifier});                 // the keypad's,
-        keys.append({Qt::Key(d), Qt::KeypadModifier});                 // twice as likely
+        keys.append({Qt::Key(d), Qt::NoModifier});     // the main block's digits
+        keys.append({Qt::Key(d), Qt::KeypadModifier}); // the keypad's,
+        keys.append({Qt::Key(d), Qt::KeypadModifier}); // twice as likely
     }
-    for (Qt::Key k : {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Asterisk, Qt::Key_Slash, Qt::Key_Enter,
-                      Qt::Key_Period, Qt::Key_Comma, Qt::Key_Delete})
+    for (Qt::Key k : {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Asterisk, Qt::Key_Slash, Qt::Key_Enter, Qt::Key_Period,
+                      Qt::Key_Comma, Qt::Key_Delete})
         keys.append({k, Qt::KeypadModifier});
     for (Qt::Key k : {Qt::Key_Tab, Qt::Key_A, Qt::Key_V, Qt::Key_Z})
         keys.append({k, Qt::ControlModifier});
@@ -129,8 +130,8 @@ private:
     QRandomGenerator m_random;
     FrmEuro *m_window = nullptr;
     QList<KeyStroke> m_keys = keyboard();
-    QString m_action;          // the last event, for the failure report
-    QString m_tapeTail;        // the end of the tape after the last event
+    QString m_action;   // the last event, for the failure report
+    QString m_tapeTail; // the end of the tape after the last event
     qsizetype m_tapeLength = 0;
     bool m_tapeCleared = false;
     QMap<QString, QString> m_handEdited; // key -> the text the user left in the store
@@ -259,15 +260,16 @@ void TestRandomWindow::check()
     for (int i = 0; i < 2; ++i) {
         const QString shown = m_window->findChild<QLineEdit *>(QStringLiteral("ReadOut(%1)").arg(i))->text();
         const QString held = m_window->calculator().ReadOut(i);
-        QVERIFY2(displayable(shown) && displayable(held),
-                 qPrintable(QStringLiteral("display %1 shows \"%2\" (holds \"%3\") after %4")
-                                .arg(i)
-                                .arg(shown, held, m_action)));
+        QVERIFY2(
+            displayable(shown) && displayable(held),
+            qPrintable(
+                QStringLiteral("display %1 shows \"%2\" (holds \"%3\") after %4").arg(i).arg(shown, held, m_action)));
     }
 
     const QString tape = m_window->tape().text();
     if (!m_tapeCleared) {
-        QVERIFY2(tape.size() >= m_tapeLength && tape.mid(m_tapeLength - m_tapeTail.size(), m_tapeTail.size()) == m_tapeTail,
+        QVERIFY2(tape.size() >= m_tapeLength
+                     && tape.mid(m_tapeLength - m_tapeTail.size(), m_tapeTail.size()) == m_tapeTail,
                  qPrintable(QStringLiteral("the tape lost text after ") + m_action));
     }
     m_tapeCleared = false;
@@ -319,9 +321,10 @@ void TestRandomWindow::randomInput()
         // A few rates edited by hand before the start.
         QSettings store(m_storeFile, QSettings::IniFormat);
         for (int i = m_random.bounded(4); i > 0; --i) {
-            const QString key = m_random.bounded(13) == 12
-                ? QString(Euro::KeyStartRate)
-                : Euro::CurrencyTable.at(size_t(m_random.bounded(Euro::CurrencyCount))).code.toString();
+            const QString key =
+                m_random.bounded(13) == 12
+                    ? QString(Euro::KeyStartRate)
+                    : Euro::CurrencyTable.at(size_t(m_random.bounded(Euro::CurrencyCount))).code.toString();
             const QString text = HandEdits.at(m_random.bounded(int(HandEdits.size())));
             store.setValue(QString(Euro::SectionTaux) + QLatin1Char('/') + key, text);
             m_handEdited.insert(key, text);

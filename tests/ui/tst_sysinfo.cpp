@@ -52,8 +52,7 @@ private Q_SLOTS:
         QTest::newRow("GNOME Settings without its page is skipped")
             << QStringList{"gnome-control-center", "lshw-gtk"} << "lshw-gtk";
         QTest::newRow("a tool failing to start shows the message") << QStringList{"kinfocenter~"} << "";
-        QTest::newRow("after a failed start no other tool is tried")
-            << QStringList{"kinfocenter~", "hardinfo"} << "";
+        QTest::newRow("after a failed start no other tool is tried") << QStringList{"kinfocenter~", "hardinfo"} << "";
     }
     void startSysInfo()
     {
@@ -78,7 +77,8 @@ private Q_SLOTS:
                 writeFile(QDir(bin).filePath(name),
                           "#!/bin/sh\necho \"${0##*/} $*\" > '" + QFile::encodeName(mark) + "'\n", true);
         }
-        const ScopedEnv path("PATH", QFile::encodeName(root.filePath(QStringLiteral("other")) + QLatin1Char(':') + bin));
+        const ScopedEnv path("PATH",
+                             QFile::encodeName(root.filePath(QStringLiteral("other")) + QLatin1Char(':') + bin));
         const ScopedEnv dataDirs("XDG_DATA_DIRS", QFile::encodeName(root.filePath(QStringLiteral("data"))));
         const ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
 
@@ -103,7 +103,6 @@ private Q_SLOTS:
             QVERIFY(messages.shown().isEmpty());
         }
     }
-
 };
 
 QTEST_MAIN(TestSysInfo)

@@ -106,8 +106,8 @@ struct Word {
 QList<Word> pdfWords(const QString &pdf)
 {
     const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
     QList<Word> words;
     double headingRow = -1;
     for (auto it = word.globalMatch(html); it.hasNext();) {
@@ -137,7 +137,8 @@ QString additionsTape(int count)
 // The tape of one calculation of count additions, 1 + 2 + 3 ..., then, when asked, clear all.
 QString chainTape(int count, bool clearAll)
 {
-    QString tape = QStringLiteral("08/12/2026 - 07:24\r\n-------------------------\r\nCalcul en FRF\r\n\r\n          1");
+    QString tape =
+        QStringLiteral("08/12/2026 - 07:24\r\n-------------------------\r\nCalcul en FRF\r\n\r\n          1");
     for (int k = 2; k <= count + 1; ++k)
         tape += QStringLiteral("\r\n+\r\n          %1").arg(k);
     tape += QStringLiteral("\r\n        ----------\r\n=        %1\r\n").arg((count + 1) * (count + 2) / 2);
@@ -181,12 +182,12 @@ private Q_SLOTS:
     // the dialog comes again on that name, until a file is written or the dialog cancelled.
     void saveTape_data()
     {
-        QTest::addColumn<QStringList>("answers"); // the dialog's, in turn ("" cancels), in a fresh
-                                                  // folder holding "old.txt", the plain file "plain"
-                                                  // and the folder "sub"
-        QTest::addColumn<QString>("written");     // the file that holds the tape
-        QTest::addColumn<bool>("documents");      // the home folder has a documents folder
-        QTest::addColumn<QStringList>("reasons"); // of each refusal
+        QTest::addColumn<QStringList>("answers");            // the dialog's, in turn ("" cancels), in a fresh
+                                                             // folder holding "old.txt", the plain file "plain"
+                                                             // and the folder "sub"
+        QTest::addColumn<QString>("written");                // the file that holds the tape
+        QTest::addColumn<bool>("documents");                 // the home folder has a documents folder
+        QTest::addColumn<QStringList>("reasons");            // of each refusal
         const QString notAFolder = qt_error_string(ENOTDIR); // the system's words
         QTest::newRow("a new file") << QStringList{"bande.txt"} << "bande.txt" << true << QStringList();
         QTest::newRow("an existing file, replaced") << QStringList{"old.txt"} << "old.txt" << false << QStringList();
@@ -256,8 +257,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("no extension") << "bande" << "bande.txt";
-        QTest::newRow("an extension of its own kept") << "bande.csv" << "bande.csv";
+        QTest::newRow("no extension") << "bande"
+                                      << "bande.txt";
+        QTest::newRow("an extension of its own kept") << "bande.csv"
+                                                      << "bande.csv";
     }
     void typedNameGetsTxt()
     {
@@ -307,7 +310,7 @@ private Q_SLOTS:
         Euro::printTape(nullptr, additionTape());
         QCOMPARE(dialog.shown, 1);
         QCOMPARE(pdfLines(pdf), (QStringList{"08/12/2026 - 07:24", "-------------------------", "Calcul en FRF", "100",
-                                            "+", "50", "----------", "= 150"}));
+                                             "+", "50", "----------", "= 150"}));
         QCOMPARE(pdfPages(pdf), 1);
         // The amounts end at one right edge, in a fixed-pitch font.
         QList<int> rightEdges; // tenths of a point
@@ -325,8 +328,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("pageHeight");
         QTest::addColumn<QString>("pages");
         QTest::newRow("all on one page") << "|a|b||c|d" << 10 << "|a|b||c|d";
-        QTest::newRow("an operation goes whole to the next page, without its gap") << "a|b||c|d|e" << 4
-                                                                                   << "a|b/c|d|e";
+        QTest::newRow("an operation goes whole to the next page, without its gap") << "a|b||c|d|e" << 4 << "a|b/c|d|e";
         QTest::newRow("gaps within a page stay") << "a||b||c" << 5 << "a||b||c";
         QTest::newRow("a run taller than a page is split") << "a|b|c|d|e" << 2 << "a|b/c|d/e";
         QTest::newRow("the empty line first stays") << "|a|b" << 3 << "|a|b";
@@ -373,11 +375,14 @@ private Q_SLOTS:
         const QString clear = QStringLiteral("\r\n-+-+-+-+-+-\r\n\r\nCalcul en %1\r\n");
         QString additions = additionsTape(40);
         additions.remove(0, additions.indexOf(QStringLiteral("\r\n\r\n"))); // the operations only
-        QTest::newRow("forty additions") << additionsTape(40) << "FRF" << "FRF";
+        QTest::newRow("forty additions") << additionsTape(40) << "FRF"
+                                         << "FRF";
         // Nine additions fill the first page to its foot.
-        QTest::newRow("a full page, then clear all") << additionsTape(9) + clear.arg("FRF") << "FRF" << "FRF";
-        QTest::newRow("euros after francs") << additionsTape(40) + clear.arg("Euros") + additions + clear.arg("FRF")
-                                            << "FRF" << "Euros";
+        QTest::newRow("a full page, then clear all") << additionsTape(9) + clear.arg("FRF") << "FRF"
+                                                     << "FRF";
+        QTest::newRow("euros after francs")
+            << additionsTape(40) + clear.arg("Euros") + additions + clear.arg("FRF") << "FRF"
+            << "Euros";
     }
     void pagesAreHeadedAndKeepOperationsWhole()
     {
@@ -391,7 +396,8 @@ private Q_SLOTS:
         const QList<QStringList> pages = pdfPageLines(pdf);
         QVERIFY(pages.size() > 1);
         QCOMPARE(pages.size(), pdfPages(pdf));
-        static const QRegularExpression heading(QStringLiteral("^Pecunio Calcul en (\\S+) \u2014 10/12/2026 page (\\d+) / (\\d+)$"));
+        static const QRegularExpression heading(
+            QStringLiteral("^Pecunio Calcul en (\\S+) \u2014 10/12/2026 page (\\d+) / (\\d+)$"));
         QStringList modes;
         for (qsizetype p = 0; p < pages.size(); ++p) {
             const QRegularExpressionMatch m = heading.match(pages[p].first());
@@ -547,8 +553,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("written");
         QTest::newRow("folder with a slash") << true << QStringList() << "Pecunio.pdf";
         QTest::newRow("folder without a slash") << false << QStringList() << "Pecunio.pdf";
-        QTest::newRow("a file of that name is there")
-            << true << QStringList{"Pecunio.pdf"} << "Pecunio (2).pdf";
+        QTest::newRow("a file of that name is there") << true << QStringList{"Pecunio.pdf"} << "Pecunio (2).pdf";
         QTest::newRow("two are there") << false << QStringList{"Pecunio.pdf", "Pecunio (2).pdf"} << "Pecunio (3).pdf";
     }
     void fileNamedByItsFolderOnly()

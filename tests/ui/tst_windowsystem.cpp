@@ -31,15 +31,46 @@ void TestWindowSystem::preferredPlatform_data()
     QTest::addColumn<QString>("xDisplay");
     QTest::addColumn<QString>("platform");
 
-    QTest::newRow("Wayland session with XWayland: through X") << "" << "wayland" << "wayland-0" << ":0"
+    QTest::newRow("Wayland session with XWayland: through X") << ""
+                                                              << "wayland"
+                                                              << "wayland-0"
+                                                              << ":0"
                                                               << "xcb;wayland";
-    QTest::newRow("a Wayland display named only: through X") << "" << "" << "wayland-0" << ":1" << "xcb;wayland";
-    QTest::newRow("Wayland session type only: through X") << "" << "wayland" << "" << ":0" << "xcb;wayland";
-    QTest::newRow("Wayland without an X display: Qt's choice") << "" << "wayland" << "wayland-0" << "" << "";
-    QTest::newRow("Wayland chosen by the user") << "wayland" << "wayland" << "wayland-0" << ":0" << "";
-    QTest::newRow("X chosen by the user") << "xcb" << "wayland" << "wayland-0" << ":0" << "";
-    QTest::newRow("an X session") << "" << "x11" << "" << ":0" << "";
-    QTest::newRow("no display at all") << "" << "" << "" << "" << "";
+    QTest::newRow("a Wayland display named only: through X") << ""
+                                                             << ""
+                                                             << "wayland-0"
+                                                             << ":1"
+                                                             << "xcb;wayland";
+    QTest::newRow("Wayland session type only: through X") << ""
+                                                          << "wayland"
+                                                          << ""
+                                                          << ":0"
+                                                          << "xcb;wayland";
+    QTest::newRow("Wayland without an X display: Qt's choice") << ""
+                                                               << "wayland"
+                                                               << "wayland-0"
+                                                               << ""
+                                                               << "";
+    QTest::newRow("Wayland chosen by the user") << "wayland"
+                                                << "wayland"
+                                                << "wayland-0"
+                                                << ":0"
+                                                << "";
+    QTest::newRow("X chosen by the user") << "xcb"
+                                          << "wayland"
+                                          << "wayland-0"
+                                          << ":0"
+                                          << "";
+    QTest::newRow("an X session") << ""
+                                  << "x11"
+                                  << ""
+                                  << ":0"
+                                  << "";
+    QTest::newRow("no display at all") << ""
+                                       << ""
+                                       << ""
+                                       << ""
+                                       << "";
 }
 
 void TestWindowSystem::preferredPlatform()

@@ -77,8 +77,8 @@ void pressWithCtrl(QString token)
 
 // What a person reads in the windows the desktop draws, as made at the zoom in force.
 struct DesktopSizes {
-    double messageFont = 0; // points
-    int messageIcon = 0;    // pixels, as drawn
+    double messageFont = 0;  // points
+    int messageIcon = 0;     // pixels, as drawn
     int messageIconSize = 0; // as the style asks for it; the desktop may have it smaller only
     double saveFont = 0;
     int saveIcons = 0; // the save dialog's small icons
@@ -151,22 +151,37 @@ void TestZoom::steps_data()
     QTest::addColumn<QSize>("narrow"); // client sizes
     QTest::addColumn<int>("wideWidth");
 
-    QTest::newRow("the design") << "" << "" << 100 << QSize(192, 246) << 340;
-    QTest::newRow("Ctrl and +: 125 %") << "" << "+" << 125 << QSize(240, 308) << 425;
-    QTest::newRow("Ctrl and = or Shift and +") << "" << "= Shift++" << 150 << QSize(288, 369) << 510;
-    QTest::newRow("one stroke that two sequences match: one step") << "" << "2×+" << 125 << QSize(240, 308) << 425;
-    QTest::newRow("keypad up thrice, down once") << "" << "KP_+ KP_+ KP_+ KP_-" << 150 << QSize(288, 369) << 510;
-    QTest::newRow("Ctrl and the wheel") << "" << "wheel+ wheel+ wheel+ wheel-" << 150 << QSize(288, 369) << 510;
-    QTest::newRow("Ctrl and the wheel over the tape") << "" << "tapewheel+" << 125 << QSize(240, 308) << 425;
-    QTest::newRow("Ctrl and 0: the design again") << "" << "+ + 0" << 100 << QSize(192, 246) << 340;
-    QTest::newRow("Ctrl and keypad 0") << "" << "+ KP_0" << 100 << QSize(192, 246) << 340;
-    QTest::newRow("Ctrl and the French layout's 0 key") << "" << "+ à" << 100 << QSize(192, 246) << 340;
-    QTest::newRow("nothing below 100 %") << "" << "-" << 100 << QSize(192, 246) << 340;
+    QTest::newRow("the design") << ""
+                                << "" << 100 << QSize(192, 246) << 340;
+    QTest::newRow("Ctrl and +: 125 %") << ""
+                                       << "+" << 125 << QSize(240, 308) << 425;
+    QTest::newRow("Ctrl and = or Shift and +") << ""
+                                               << "= Shift++" << 150 << QSize(288, 369) << 510;
+    QTest::newRow("one stroke that two sequences match: one step") << ""
+                                                                   << "2×+" << 125 << QSize(240, 308) << 425;
+    QTest::newRow("keypad up thrice, down once") << ""
+                                                 << "KP_+ KP_+ KP_+ KP_-" << 150 << QSize(288, 369) << 510;
+    QTest::newRow("Ctrl and the wheel") << ""
+                                        << "wheel+ wheel+ wheel+ wheel-" << 150 << QSize(288, 369) << 510;
+    QTest::newRow("Ctrl and the wheel over the tape") << ""
+                                                      << "tapewheel+" << 125 << QSize(240, 308) << 425;
+    QTest::newRow("Ctrl and 0: the design again") << ""
+                                                  << "+ + 0" << 100 << QSize(192, 246) << 340;
+    QTest::newRow("Ctrl and keypad 0") << ""
+                                       << "+ KP_0" << 100 << QSize(192, 246) << 340;
+    QTest::newRow("Ctrl and the French layout's 0 key") << ""
+                                                        << "+ à" << 100 << QSize(192, 246) << 340;
+    QTest::newRow("nothing below 100 %") << ""
+                                         << "-" << 100 << QSize(192, 246) << 340;
     // The offscreen screen is 800 by 600: the tape's width at 250 % is not there.
-    QTest::newRow("a step too large is not taken") << "" << "+ + + + +" << 200 << QSize(384, 492) << 680;
-    QTest::newRow("the stored zoom at start") << "175" << "" << 175 << QSize(336, 430) << 595;
-    QTest::newRow("a stored zoom too large for the screen") << "300" << "" << 200 << QSize(384, 492) << 680;
-    QTest::newRow("a stored value that is no step") << "130" << "" << 100 << QSize(192, 246) << 340;
+    QTest::newRow("a step too large is not taken") << ""
+                                                   << "+ + + + +" << 200 << QSize(384, 492) << 680;
+    QTest::newRow("the stored zoom at start") << "175"
+                                              << "" << 175 << QSize(336, 430) << 595;
+    QTest::newRow("a stored zoom too large for the screen") << "300"
+                                                            << "" << 200 << QSize(384, 492) << 680;
+    QTest::newRow("a stored value that is no step") << "130"
+                                                    << "" << 100 << QSize(192, 246) << 340;
 }
 
 void TestZoom::steps()

@@ -43,7 +43,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, dou
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget *owner) : QDialog(owner)
+FrmAbout::FrmAbout(QWidget *owner)
+    : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     Euro::useDesignPalette(this);
@@ -78,7 +79,8 @@ void FrmAbout::createControls()
     lblDescription[1]->setFont(sansSerif(9.75));
     lblDescription[1]->setWordWrap(true);
 
-    lblAvertissement[0] = makeLabel(this, "lblAvertissement(0)", QStringLiteral("Avertissement:"), 240, 2220, 1035, 195);
+    lblAvertissement[0] =
+        makeLabel(this, "lblAvertissement(0)", QStringLiteral("Avertissement:"), 240, 2220, 1035, 195);
     lblAvertissement[1] = makeLabel(
         this, "lblAvertissement(1)",
         QStringLiteral("Pecunio est distribué gratuitement, tel quel et sans aucune garantie. Seuls les taux "

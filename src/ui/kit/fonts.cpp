@@ -25,7 +25,7 @@ QStringList registerFonts(const QString &folder, const QStringList &families)
         if (!families.isEmpty() && !families.contains(family))
             continue;
         const bool known = QFontDatabase::families().contains(family)
-            && (!f.bold || QFontDatabase::styles(family).contains(QStringLiteral("Bold")));
+                           && (!f.bold || QFontDatabase::styles(family).contains(QStringLiteral("Bold")));
         if (known)
             continue;
         const int id = QFontDatabase::addApplicationFont(folder + QLatin1Char('/') + QLatin1String(f.file));

@@ -78,10 +78,7 @@ Fault readFault(const QString &file)
 
 } // namespace
 
-QString AppName()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
+QString AppName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
 QString settingsFilePath(const QString &application)
 {
@@ -89,7 +86,7 @@ QString settingsFilePath(const QString &application)
     // Without a home the file has no place: this names it for the messages, and readFault
     // keeps anything from opening it.
     return (folder.isEmpty() ? QStringLiteral("~/.config") : folder) + QLatin1Char('/') + application
-        + QStringLiteral(".ini");
+           + QStringLiteral(".ini");
 }
 
 bool storeReadable(const QString &application)
@@ -178,8 +175,7 @@ QString takeStoreNotice(const QString &application)
                               "officiels pendant cette session et laisse ce fichier tel quel.")
             .arg(name);
     case Fault::Unwritable:
-    case Fault::None:
-        break;
+    case Fault::None: break;
     }
     return QStringLiteral("Les paramètres ne peuvent pas être enregistrés dans le fichier :\r\n%1\r\nLes taux que "
                           "vous modifierez ne vaudront que pour cette session.")

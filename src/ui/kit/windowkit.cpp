@@ -43,8 +43,8 @@ QRect designedGeometry(const QWidget *widget)
     return twipsRect(r.left(), r.top(), r.width(), r.height());
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top,
-                  double width, double height, Qt::Alignment alignment)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top, double width,
+                  double height, Qt::Alignment alignment)
 {
     auto *label = place(new QLabel(parent), name, left, top, width, height);
     label->setText(caption);
@@ -88,12 +88,18 @@ QPalette designPalette()
         QRgb normal, disabled;
     };
     constexpr Shade shades[] = {
-        {QPalette::WindowText, 0xff000000, 0xffbebebe}, {QPalette::Text, 0xff000000, 0xffbebebe},
-        {QPalette::ButtonText, 0xff000000, 0xffbebebe}, {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
-        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},         {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
-        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},      {QPalette::Highlight, 0xff308cc6, 0xff919191},
-        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7}, {QPalette::PlaceholderText, 0x80000000, 0x80000000},
-        {QPalette::HighlightedText, 0xffffffff, 0xffffffff}, {QPalette::Link, 0xff0000ff, 0xff0000ff},
+        {QPalette::WindowText, 0xff000000, 0xffbebebe},
+        {QPalette::Text, 0xff000000, 0xffbebebe},
+        {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+        {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+        {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+        {QPalette::Highlight, 0xff308cc6, 0xff919191},
+        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+        {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+        {QPalette::Link, 0xff0000ff, 0xff0000ff},
         {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
     };
     for (const Shade &shade : shades) {

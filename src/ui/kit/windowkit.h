@@ -33,8 +33,8 @@ W *place(W *widget, const QString &name, double left, double top, double width, 
 }
 
 // A caption, named and placed.
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top,
-                  double width, double height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, double left, double top, double width,
+                  double height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
 // A one-pixel horizontal line from x1 to x2 at y (twips, either direction).
 QFrame *makeLine(QWidget *parent, const QString &name, double x1, double x2, double y, const QColor &color);

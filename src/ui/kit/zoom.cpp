@@ -32,9 +32,9 @@ QFont zoomed(QFont font, double factor)
 // Fonts the desktop's theme may give a class of controls instead of the application's
 // own, by the names Qt files them under.
 constexpr const char *ThemeFontClasses[] = {
-    "QMenu",    "QMenuBar",     "QMenuItem",   "QMessageBox",       "QLabel",    "QTipLabel",
-    "QStatusBar", "QPushButton", "QCheckBox",  "QRadioButton",      "QToolButton", "QAbstractItemView",
-    "QListView", "QHeaderView", "QComboMenuItem", "QComboLineEdit", "QSmallFont", "QMiniFont",
+    "QMenu",      "QMenuBar",    "QMenuItem",      "QMessageBox",    "QLabel",      "QTipLabel",
+    "QStatusBar", "QPushButton", "QCheckBox",      "QRadioButton",   "QToolButton", "QAbstractItemView",
+    "QListView",  "QHeaderView", "QComboMenuItem", "QComboLineEdit", "QSmallFont",  "QMiniFont",
 };
 
 struct DesktopFonts {

@@ -18,13 +18,13 @@ namespace {
 
 // The sizes that grow with the zoom; any other (a frame's width, a button's shift) is the style's.
 constexpr std::array ZoomedMetrics{
-    QStyle::PM_ScrollBarExtent,       QStyle::PM_ScrollBarSliderMin,   QStyle::PM_IndicatorWidth,
-    QStyle::PM_IndicatorHeight,       QStyle::PM_ExclusiveIndicatorWidth, QStyle::PM_ExclusiveIndicatorHeight,
-    QStyle::PM_SmallIconSize,         QStyle::PM_LargeIconSize,        QStyle::PM_IconViewIconSize,
-    QStyle::PM_ListViewIconSize,      QStyle::PM_ToolBarIconSize,      QStyle::PM_TabBarIconSize,
-    QStyle::PM_ButtonIconSize,        QStyle::PM_MessageBoxIconSize,   QStyle::PM_ButtonMargin,
-    QStyle::PM_LayoutLeftMargin,      QStyle::PM_LayoutTopMargin,      QStyle::PM_LayoutRightMargin,
-    QStyle::PM_LayoutBottomMargin,    QStyle::PM_LayoutHorizontalSpacing, QStyle::PM_LayoutVerticalSpacing,
+    QStyle::PM_ScrollBarExtent,    QStyle::PM_ScrollBarSliderMin,      QStyle::PM_IndicatorWidth,
+    QStyle::PM_IndicatorHeight,    QStyle::PM_ExclusiveIndicatorWidth, QStyle::PM_ExclusiveIndicatorHeight,
+    QStyle::PM_SmallIconSize,      QStyle::PM_LargeIconSize,           QStyle::PM_IconViewIconSize,
+    QStyle::PM_ListViewIconSize,   QStyle::PM_ToolBarIconSize,         QStyle::PM_TabBarIconSize,
+    QStyle::PM_ButtonIconSize,     QStyle::PM_MessageBoxIconSize,      QStyle::PM_ButtonMargin,
+    QStyle::PM_LayoutLeftMargin,   QStyle::PM_LayoutTopMargin,         QStyle::PM_LayoutRightMargin,
+    QStyle::PM_LayoutBottomMargin, QStyle::PM_LayoutHorizontalSpacing, QStyle::PM_LayoutVerticalSpacing,
 };
 
 // A scroll bar is styled whole at a screen of zoom times its dots per inch: Qt's styles
@@ -68,7 +68,9 @@ QStyleOptionSlider atZoomedDpi(const QStyleOptionSlider &option, const QWidget *
 
 int zoomedPixels(int pixels) { return screenTwipsToPixels(pixelsToScreenTwips(pixels) * zoomFactor()); }
 
-ZoomStyle::ZoomStyle(QStyle *baseStyle) : QProxyStyle(baseStyle) {}
+ZoomStyle::ZoomStyle(QStyle *baseStyle)
+    : QProxyStyle(baseStyle)
+{}
 
 int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
@@ -143,7 +145,8 @@ QIcon ZoomStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *o
     for (const QSize &size : icon.availableSizes())
         largest = largest.expandedTo(size);
     const qreal ratio = qApp->devicePixelRatio();
-    QPixmap enlarged = icon.pixmap(largest, ratio).scaled(wanted * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap enlarged =
+        icon.pixmap(largest, ratio).scaled(wanted * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     enlarged.setDevicePixelRatio(ratio);
     return QIcon(enlarged);
 }

@@ -34,8 +34,7 @@ class ContainerInterface : public QAccessibleWidget
 public:
     ContainerInterface(QWidget *container, QAccessible::Role role)
         : QAccessibleWidget(container, role)
-    {
-    }
+    {}
 
     int childCount() const override { return int(readableChildren(widget()).size()); }
     QAccessibleInterface *child(int index) const override
@@ -57,8 +56,7 @@ public:
     ListRow(QListWidget *list, int row)
         : m_list(list)
         , m_row(row)
-    {
-    }
+    {}
 
     bool isValid() const override { return m_list && m_row < m_list->count(); }
     QObject *object() const override { return nullptr; }
@@ -148,8 +146,7 @@ class ListInterface : public QAccessibleWidget
 public:
     explicit ListInterface(QListWidget *list)
         : QAccessibleWidget(list, QAccessible::List)
-    {
-    }
+    {}
     ~ListInterface() override
     {
         for (const QAccessible::Id id : std::as_const(m_rows))

@@ -21,8 +21,7 @@ bool changesNothing(int key) { return Euro::isModifierKey(key) || Euro::isLockKe
 
 CodeList::CodeList(QWidget *parent)
     : QListWidget(parent)
-{
-}
+{}
 
 void CodeList::keyPressEvent(QKeyEvent *event)
 {
@@ -81,8 +80,8 @@ void CodeList::search(const QString &letter)
         return;
     }
     const int next = (currentRow() + 1) % count();
-    const QModelIndexList found = model()->match(model()->index(next, 0), Qt::DisplayRole, letter, 1,
-                                                 Qt::MatchStartsWith | Qt::MatchWrap);
+    const QModelIndexList found =
+        model()->match(model()->index(next, 0), Qt::DisplayRole, letter, 1, Qt::MatchStartsWith | Qt::MatchWrap);
     if (!found.isEmpty()) {
         setCurrentIndex(found.front());
         scrollTo(found.front());

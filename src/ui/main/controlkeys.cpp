@@ -21,8 +21,7 @@ bool isArrow(int key)
 ControlKeys::ControlKeys(std::function<bool(const QWidget *)> inSight, QObject *parent)
     : QObject(parent)
     , m_inSight(std::move(inSight))
-{
-}
+{}
 
 void ControlKeys::watch(QWidget *control)
 {
@@ -55,7 +54,8 @@ bool ControlKeys::eventFilter(QObject *watched, QEvent *event)
         label->click(); // as the mouse clicks it
         return true;
     }
-    if (auto *box = qobject_cast<QLineEdit *>(watched); box && (key->modifiers() & Qt::KeypadModifier)
+    if (auto *box = qobject_cast<QLineEdit *>(watched);
+        box && (key->modifiers() & Qt::KeypadModifier)
         && Euro::keyAction(Euro::virtualKeyCode(*key)).command == Euro::KeyCommand::Decimal) {
         // Whatever the keyboard layout types for the keypad's decimal key.
         if (!box->isReadOnly())

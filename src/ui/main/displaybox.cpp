@@ -28,8 +28,7 @@ bool DisplayBox::event(QEvent *event)
 void DisplayBox::keyPressEvent(QKeyEvent *event)
 {
     const bool shortcut = Euro::makesShortcut(Euro::shiftState(event->modifiers()));
-    const Euro::KeyAction action =
-        Euro::keyAction(Euro::virtualKeyCode(*event), shortcut ? QString() : event->text());
+    const Euro::KeyAction action = Euro::keyAction(Euro::virtualKeyCode(*event), shortcut ? QString() : event->text());
     if (action.command != Euro::KeyCommand::None || (!shortcut && m_keyedInto && !m_keyedInto())) {
         event->ignore();
         return;

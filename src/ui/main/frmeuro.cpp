@@ -135,7 +135,7 @@ void FrmEuro::Form_Load()
     // that cannot be read at all gives the legal rates, and says so once.
     const QString app = Euro::AppName();
     const bool readable = Euro::storeReadable(app);
-    QStringList setAside; // codes, each once
+    QStringList setAside;           // codes, each once
     bool startRateSetAside = false; // the start rate is kept apart from the currency's own
     const auto storedRate = [&](const QString &key, const QString &code) {
         const QString text = readable ? Euro::GetSetting(app, Euro::SectionTaux, key) : QString();

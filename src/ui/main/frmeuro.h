@@ -235,7 +235,7 @@ private:
     bool m_loaded = false;
     bool m_powerShown = false; // the purchasing power stands in the tape's place
     bool m_ending = false;
-    double m_widthTwips = -1; // the outer width last set, read back as set
+    double m_widthTwips = -1;  // the outer width last set, read back as set
     double m_heightTwips = -1; // the outer height last set
     int m_zoomWheel = 0;       // the wheel's turn with Ctrl held, towards the next step
 };

@@ -30,10 +30,7 @@ namespace {
 constexpr qsizetype QuotedLength = 40;
 
 // A unit as a message names it: "euros", or the currency's code.
-QString unitName(const QString &code)
-{
-    return code == Euro::EuroCode ? QStringLiteral("euros") : code;
-}
+QString unitName(const QString &code) { return code == Euro::EuroCode ? QStringLiteral("euros") : code; }
 
 // An amount as copied: "12," gives "12", "-5," gives "-5".
 QString copiedAmount(const QString &text) { return Tape::displayAmount(text); }
@@ -90,8 +87,7 @@ void FrmEuro::pasteAmount(const QString &text, AmountSource source)
     const QString quoted = found.size() > QuotedLength ? found.first(QuotedLength) + u'…' : found;
     QString message;
     switch (amount.refusal) {
-    case PasteRefusal::None:
-        return;
+    case PasteRefusal::None: return;
     case PasteRefusal::NotAnAmount:
         message = (source == AmountSource::Clipboard ? QStringLiteral("Le presse-papiers")
                                                      : QStringLiteral("Le texte déposé"))

@@ -88,32 +88,33 @@ void FrmEuro::createFrames()
     ui.fraPouvoir = new PowerPanel(m_calculator, this);
 }
 
-const KeypadPanel::Controls &FrmEuro::keypad() const
-{
-    return ui.Frame1->ui();
-}
+const KeypadPanel::Controls &FrmEuro::keypad() const { return ui.Frame1->ui(); }
 
 std::array<KeyLabel *, 6> FrmEuro::lblFermer() const
 {
-    return {ui.fraParametres->ui().lblFermer, ui.fraPapier->ui().lblFermer, keypad().lblFermer2,
-            keypad().lblFermer3,              keypad().lblFermer4,          ui.fraPouvoir->ui().lblFermer};
+    return {ui.fraParametres->ui().lblFermer,
+            ui.fraPapier->ui().lblFermer,
+            keypad().lblFermer2,
+            keypad().lblFermer3,
+            keypad().lblFermer4,
+            ui.fraPouvoir->ui().lblFermer};
 }
 
 void FrmEuro::createWindowControls()
 {
-    ui.Label3[0] = makeLabel(this, indexed("Label3", 0), QStringLiteral("Pour l'aide, appuyez sur F1..."), 90, 3450,
-                             1830, 165);
+    ui.Label3[0] =
+        makeLabel(this, indexed("Label3", 0), QStringLiteral("Pour l'aide, appuyez sur F1..."), 90, 3450, 1830, 165);
     ui.cmdPlan = place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdPlan"), 2550, 3390, 255, 195);
     ui.cmdPlan->setToolTip(QStringLiteral("Premier plan / arrière plan"));
     // A toggle: pressed in while the window stays on top, and said so to a screen reader.
     ui.cmdPlan->setCheckable(true);
     ui.Label3[2] = makeLabel(this, indexed("Label3", 2), QStringLiteral("Effacer"), 3135, 3435, 435, 165);
-    ui.cmdEffacer = place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdEffacer"), 3660, 3390, 255,
-                          195);
+    ui.cmdEffacer =
+        place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdEffacer"), 3660, 3390, 255, 195);
     ui.cmdEffacer->setToolTip(QStringLiteral("Effacer la liste des opérations"));
     ui.Label3[1] = makeLabel(this, indexed("Label3", 1), QStringLiteral("Imprimer"), 4125, 3420, 570, 165);
-    ui.cmdImprimer = place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdImprimer"), 4770, 3390,
-                           255, 195);
+    ui.cmdImprimer =
+        place(new QPushButton(QStringLiteral("..."), this), QStringLiteral("cmdImprimer"), 4770, 3390, 255, 195);
     ui.cmdImprimer->setToolTip(QStringLiteral("Imprimer la liste des opérations"));
     for (QLabel *caption : ui.Label3)
         caption->setFont(tahoma(6.75, false));
@@ -151,12 +152,30 @@ void FrmEuro::setFocusOrder()
     const ParametersPanel::Controls &p = ui.fraParametres->ui();
     const PowerPanel::Controls &w = ui.fraPouvoir->ui();
     const std::array<KeyLabel *, 6> switches = lblFermer();
-    QList<QWidget *> order{switches[4],    k.optCalcul[0], k.ReadOut[0],   k.optCalcul[1],
-                           k.ReadOut[1],   k.Label2,       ui.lstListe,    switches[3],
-                           switches[2],    switches[0],    p.lstPays,       p.cmdTaux,
-                           p.txtTaux,      p.optDecimal[0], p.optDecimal[1], switches[1],
-                           ui.fraPapier->ui().txtOperations, switches[5], w.txtAnneeDe, w.txtAnneeEn,
-                           w.cmdInscrire,  ui.cmdPlan,     ui.cmdEffacer,  ui.cmdImprimer};
+    QList<QWidget *> order{switches[4],
+                           k.optCalcul[0],
+                           k.ReadOut[0],
+                           k.optCalcul[1],
+                           k.ReadOut[1],
+                           k.Label2,
+                           ui.lstListe,
+                           switches[3],
+                           switches[2],
+                           switches[0],
+                           p.lstPays,
+                           p.cmdTaux,
+                           p.txtTaux,
+                           p.optDecimal[0],
+                           p.optDecimal[1],
+                           switches[1],
+                           ui.fraPapier->ui().txtOperations,
+                           switches[5],
+                           w.txtAnneeDe,
+                           w.txtAnneeEn,
+                           w.cmdInscrire,
+                           ui.cmdPlan,
+                           ui.cmdEffacer,
+                           ui.cmdImprimer};
     order.removeAll(nullptr); // a deferred control not built yet takes its place when it is
     k.Label2->setFocusPolicy(Qt::TabFocus);
     for (KeyLabel *stop : switches)
@@ -171,9 +190,9 @@ void FrmEuro::setPointers()
     const QCursor hand(Euro::pngPixmap(QStringLiteral(":/pecunio/cursors/hand.png")), 12, 1);
     const ParametersPanel::Controls &p = ui.fraParametres->ui();
     const KeypadPanel::Controls &k = keypad();
-    QList<QWidget *> pointing{k.Label2,        ui.lstListe,    p.lstPays,      p.cmdTaux,
-                              ui.cmdPlan,      ui.cmdEffacer,  ui.cmdImprimer, k.optCalcul[0],
-                              k.optCalcul[1],  p.optDecimal[0], p.optDecimal[1]};
+    QList<QWidget *> pointing{k.Label2,       ui.lstListe,     p.lstPays,      p.cmdTaux,
+                              ui.cmdPlan,     ui.cmdEffacer,   ui.cmdImprimer, k.optCalcul[0],
+                              k.optCalcul[1], p.optDecimal[0], p.optDecimal[1]};
     for (KeyLabel *key : ui.Frame1->keys())
         pointing.append(key);
     for (KeyLabel *panelSwitch : lblFermer())

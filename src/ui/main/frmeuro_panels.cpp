@@ -61,7 +61,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
         break;
     }
     case 3: // show or hide the tape: anything but exactly wide counts as narrow; it takes
-            // the purchasing power's place
+        // the purchasing power's place
         if (m_powerShown)
             showPower(false);
         else
@@ -75,8 +75,7 @@ void FrmEuro::lblFermer_Click(qint16 Index)
             showPower(true);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -103,9 +102,8 @@ void FrmEuro::describeKeepOnTop()
 {
     // Pressed in while on top; a screen reader hears its state and which way it stands.
     ui.cmdPlan->setChecked(m_calculator.keepOnTop());
-    ui.cmdPlan->setAccessibleDescription(m_calculator.keepOnTop()
-                                             ? QStringLiteral("Actuellement au premier plan")
-                                             : QStringLiteral("Actuellement en arrière plan"));
+    ui.cmdPlan->setAccessibleDescription(m_calculator.keepOnTop() ? QStringLiteral("Actuellement au premier plan")
+                                                                  : QStringLiteral("Actuellement en arrière plan"));
 }
 
 void FrmEuro::Label2_Click()

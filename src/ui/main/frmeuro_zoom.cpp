@@ -58,16 +58,14 @@ QMargins FrmEuro::frameAllowance() const
     return {side, Euro::screenTwipsToPixels(FrameHeightTwips) - side, side, side};
 }
 
-bool FrmEuro::zoomFits(int percent) const
-{
-    return largestZoomThatFits(percent) == percent;
-}
+bool FrmEuro::zoomFits(int percent) const { return largestZoomThatFits(percent) == percent; }
 
 int FrmEuro::largestZoomThatFits(int percent) const
 {
     // The whole calculator, tape opened, must fit: every panel stays within reach.
     const QScreen *onScreen = screen();
-    return Euro::largestZoomThatFits(percent, QSizeF(WideWidthTwips - FrameWidthTwips, m_heightTwips - FrameHeightTwips),
+    return Euro::largestZoomThatFits(percent,
+                                     QSizeF(WideWidthTwips - FrameWidthTwips, m_heightTwips - FrameHeightTwips),
                                      frameAllowance(), onScreen ? onScreen->availableGeometry().size() : QSize());
 }
 

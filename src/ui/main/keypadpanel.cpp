@@ -59,14 +59,15 @@ void KeypadPanel::createDisplays()
 {
     QWidget *panel = this;
 
-    m_ui.Shape2 = place(new FaceShape(FaceShape::Kind::RoundedRectangle, panel), QStringLiteral("Shape2"), 360, 270,
-                      2265, 435);
+    m_ui.Shape2 =
+        place(new FaceShape(FaceShape::Kind::RoundedRectangle, panel), QStringLiteral("Shape2"), 360, 270, 2265, 435);
     m_ui.Shape2->setFillColor(Blue);
     m_ui.Shape2->setBorderColor(Qt::black);
 
     m_ui.ReadOut[0] = place(new DisplayBox(panel), indexed("ReadOut", 0), 420, 300, 1995, 285);
     m_ui.ReadOut[0]->setFont(tahoma(14.25, true));
-    m_ui.ReadOut[0]->setStyleSheet(QStringLiteral("border: none; background: rgb(0, 0, 255); color: rgb(255, 255, 0);"));
+    m_ui.ReadOut[0]->setStyleSheet(
+        QStringLiteral("border: none; background: rgb(0, 0, 255); color: rgb(255, 255, 0);"));
     m_ui.ReadOut[0]->setAccessibleName(QStringLiteral("Montant en euros"));
     m_ui.ReadOut[1] = place(new DisplayBox(panel), indexed("ReadOut", 1), 360, 720, 1515, 285);
     m_ui.ReadOut[1]->setFont(tahoma(9, false));
@@ -97,7 +98,7 @@ void KeypadPanel::createDisplays()
     m_ui.optCalcul[1]->setChecked(true);
 
     m_ui.lblDevise = Panels::makeHintLabel(panel, QStringLiteral("lblDevise"), Euro::StartCurrencyCode.toString(),
-                                QStringLiteral("devise sélectionnée"), 1935, 720, 465, 285);
+                                           QStringLiteral("devise sélectionnée"), 1935, 720, 465, 285);
     m_ui.lblDevise->setFont(tahoma(9, false));
     m_ui.lblDevise->setAlignment(Qt::AlignCenter);
     setFlatBorder(m_ui.lblDevise);
@@ -110,9 +111,9 @@ void KeypadPanel::createDisplays()
     setColours(m_ui.Label2, Qt::black, Qt::white);
     m_ui.Label2->setAccessibleName(QStringLiteral("Afficher ou cacher la liste des devises"));
 
-    m_ui.lblFermer3 = makeKeyLabel(panel, indexed("lblFermer", 3), QStringLiteral("O P E R A T I O N S"),
-                                   QStringLiteral("Afficher/Cacher la liste des opérations effectuées"), 2475, 1215,
-                                   165, 1680);
+    m_ui.lblFermer3 =
+        makeKeyLabel(panel, indexed("lblFermer", 3), QStringLiteral("O P E R A T I O N S"),
+                     QStringLiteral("Afficher/Cacher la liste des opérations effectuées"), 2475, 1215, 165, 1680);
     m_ui.lblFermer3->setFont(tahoma(6.75, true));
     m_ui.lblFermer3->setWordWrap(true); // one letter a line: a vertical tab
     // Centred across the strip, with no indent from the frame on either side: the widest
@@ -130,15 +131,15 @@ void KeypadPanel::createDisplays()
     m_ui.lblFermer2->setAlignment(Qt::AlignCenter);
     setFlatBorder(m_ui.lblFermer2);
 
-    m_ui.lblFermer4 = makeKeyLabel(panel, indexed("lblFermer", 4), QStringLiteral("pouvoir d'achat"),
-                                   QStringLiteral("Ce que vaut aujourd'hui un montant d'autrefois (F3)"), 1410, 45,
-                                   1200, 180);
+    m_ui.lblFermer4 =
+        makeKeyLabel(panel, indexed("lblFermer", 4), QStringLiteral("pouvoir d'achat"),
+                     QStringLiteral("Ce que vaut aujourd'hui un montant d'autrefois (F3)"), 1410, 45, 1200, 180);
     m_ui.lblFermer4->setFont(tahoma(6.75, true));
     m_ui.lblFermer4->setAlignment(Qt::AlignCenter);
     setFlatBorder(m_ui.lblFermer4);
 
     m_ui.lblInfo = Panels::makeHintLabel(panel, QStringLiteral("lblInfo"), QStringLiteral("Arrondi à 2 décimales"),
-                              QStringLiteral("Information"), 135, 3105, 1335, 165);
+                                         QStringLiteral("Information"), 135, 3105, 1335, 165);
     m_ui.lblInfo->setFont(tahoma(6.75, false));
     Panels::fitInk(m_ui.lblInfo);
 }
@@ -180,8 +181,9 @@ void KeypadPanel::createKeys()
             // Not the design hint, which says "Chiffre 0" on every one; the hover hint
             // names the digit once the pointer rests on it.
             label->setAccessibleDescription(QStringLiteral("Chiffre: %1").arg(action.index));
-            connect(label, &KeyLabel::mouseMove, this,
-                    [this, i = action.index](qint16 b, qint16 s, float x, float y) { lblBouton_MouseMove(i, b, s, x, y); });
+            connect(label, &KeyLabel::mouseMove, this, [this, i = action.index](qint16 b, qint16 s, float x, float y) {
+                lblBouton_MouseMove(i, b, s, x, y);
+            });
         }
         label->raise(); // over every face, its own and its neighbours'
         m_ui.keys.push_back(label);
@@ -214,8 +216,8 @@ void KeypadPanel::describeDisplays()
     // Each display tells both amounts, its own first: what the pair on screen says.
     const std::array<QString, 2> codes{Euro::EuroCode.toString(), m_calculator.currencyCode()};
     for (size_t i = 0; i < m_ui.ReadOut.size(); ++i)
-        m_ui.ReadOut[i]->setAccessibleDescription(Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i],
-                                                                 m_calculator.ReadOut(int(1 - i)), codes[1 - i]));
+        m_ui.ReadOut[i]->setAccessibleDescription(
+            Euro::spokenPair(m_calculator.ReadOut(int(i)), codes[i], m_calculator.ReadOut(int(1 - i)), codes[1 - i]));
 }
 
 void KeypadPanel::rezoom(double from, double to)

@@ -46,9 +46,9 @@ public:
         KeyLabel *Label2 = nullptr;
         std::vector<KeyLabel *> keys;       // lblBouton(0) to (9), Operator(0) to (4), Decimal, ...: in table order
         std::vector<FaceShape *> shaBouton; // by face: shaBouton(0) on
-        KeyLabel *lblFermer3 = nullptr; // lblFermer(3), "O P E R A T I O N S"
-        KeyLabel *lblFermer2 = nullptr; // lblFermer(2), "paramètres"
-        KeyLabel *lblFermer4 = nullptr; // lblFermer(4), "pouvoir d'achat"
+        KeyLabel *lblFermer3 = nullptr;     // lblFermer(3), "O P E R A T I O N S"
+        KeyLabel *lblFermer2 = nullptr;     // lblFermer(2), "paramètres"
+        KeyLabel *lblFermer4 = nullptr;     // lblFermer(4), "pouvoir d'achat"
         QFrame *Line2 = nullptr;
         HintLabel *lblInfo = nullptr;
     };

@@ -42,14 +42,14 @@ Label *makeLabel(QWidget *parent, const QString &name, const QString &caption, c
 }
 } // namespace
 
-HintLabel *makeHintLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
-                         double left, double top, double width, double height)
+HintLabel *makeHintLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint, double left,
+                         double top, double width, double height)
 {
     return makeLabel<HintLabel>(parent, name, caption, hint, left, top, width, height);
 }
 
-KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
-                       double left, double top, double width, double height)
+KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint, double left,
+                       double top, double width, double height)
 {
     return makeLabel<KeyLabel>(parent, name, caption, hint, left, top, width, height);
 }

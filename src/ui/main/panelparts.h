@@ -22,11 +22,11 @@ QString indexed(const char *name, int index);
 QString flatWhiteBox();
 void setFlatBorder(QFrame *frame);
 void setFlatBorder(KeyLabel *key);
-KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
-                       double left, double top, double width, double height);
+KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint, double left,
+                       double top, double width, double height);
 // A label that shows a hint and reports the pointer, but is no key.
-HintLabel *makeHintLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
-                         double left, double top, double width, double height);
+HintLabel *makeHintLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint, double left,
+                         double top, double width, double height);
 // A control drawn by a style sheet passes no palette on to its scroll bars: they would take
 // the desktop's, dark under a dark theme.
 void useDesignScrollBars(QAbstractScrollArea *area);

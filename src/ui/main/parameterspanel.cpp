@@ -41,8 +41,8 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     m_ui.lblFermer->setAlignment(Qt::AlignCenter);
     Panels::setFlatBorder(m_ui.lblFermer);
 
-    m_ui.cmdTaux = Euro::place(new QPushButton(QStringLiteral("Taux"), this), QStringLiteral("cmdTaux"), 135, 2520, 555,
-                               285);
+    m_ui.cmdTaux =
+        Euro::place(new QPushButton(QStringLiteral("Taux"), this), QStringLiteral("cmdTaux"), 135, 2520, 555, 285);
     m_ui.cmdTaux->setToolTip(QStringLiteral("Valider le taux de change"));
     m_ui.cmdTaux->setFont(tahoma(8.25, false));
     m_ui.cmdTaux->setEnabled(false);
@@ -151,8 +151,7 @@ void ParametersPanel::cmdTaux_Click()
 {
     const QString typed = m_ui.txtTaux->text();
     switch (Euro::checkRate(typed)) {
-    case Euro::RateCheck::Ok:
-        break;
+    case Euro::RateCheck::Ok: break;
     case Euro::RateCheck::Empty:
         Euro::MsgBox(QStringLiteral("Veuillez entrer un montant pour la devise sélectionnée SVP."), Euro::vbInformation,
                      QStringLiteral("Taux ?"));

@@ -25,7 +25,7 @@ public:
 
     // The controls, under their own names; lstPays is built the first time it is needed.
     struct Controls {
-        QLabel *Label4 = nullptr; // Label4(0), the title
+        QLabel *Label4 = nullptr;      // Label4(0), the title
         KeyLabel *lblFermer = nullptr; // lblFermer(0), closes the panel
         QListWidget *lstPays = nullptr;
         QPushButton *cmdTaux = nullptr;

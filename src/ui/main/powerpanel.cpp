@@ -116,7 +116,8 @@ void PowerPanel::refresh()
     m_ui.lblPrecision->setText(reading.precisionNote);
     m_ui.cmdInscrire->setEnabled(reading.ok());
     // A screen reader hears the result in words, with its precision.
-    const QString described = reading.precisionNote.isEmpty() ? shown : shown + QStringLiteral(". ") + reading.precisionNote;
+    const QString described =
+        reading.precisionNote.isEmpty() ? shown : shown + QStringLiteral(". ") + reading.precisionNote;
     setAccessibleDescription(described);
     m_ui.lblValeur->setAccessibleName(QStringLiteral("Valeur"));
     m_ui.lblValeur->setAccessibleDescription(described);

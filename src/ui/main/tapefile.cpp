@@ -50,11 +50,10 @@ QString proposedTapeFile()
 bool saveTape(QWidget *owner, const QString &tapeText, const QString &modeLine)
 {
     installQtFrench(); // the dialog's texts
-    const PageHeading heading{dateText(Now().date()),
-                              firstModeLine(printedTapeLines(tapeText), modeLine)};
+    const PageHeading heading{dateText(Now().date()), firstModeLine(printedTapeLines(tapeText), modeLine)};
     const QByteArray contents = tapeFileText(tapeText, heading).toUtf8();
-    SaveDialogRequest request{QStringLiteral("Enregistrer la bande"), proposedTapeFile(), QStringLiteral("Texte (*.txt)"),
-                              QStringLiteral("txt")};
+    SaveDialogRequest request{QStringLiteral("Enregistrer la bande"), proposedTapeFile(),
+                              QStringLiteral("Texte (*.txt)"), QStringLiteral("txt")};
     for (;;) {
         const QString path = RunSaveDialog(request, owner);
         if (path.isEmpty())

@@ -31,14 +31,10 @@ QStringList printedTapeLines(const QString &tapeText)
 
 namespace {
 
-
 // A line that never ends a page: it goes with the line after it. An empty line, a heading
 // (the date, its rule, the rule between two calculations, a mode line) or the rule above a
 // total.
-bool leadsOn(const QString &line)
-{
-    return line.isEmpty() || Tape::isHeadingLine(line) || Tape::isTotalRule(line);
-}
+bool leadsOn(const QString &line) { return line.isEmpty() || Tape::isHeadingLine(line) || Tape::isTotalRule(line); }
 
 } // namespace
 
@@ -285,8 +281,8 @@ namespace {
 QString reserveNewFile(const QDir &folder, const QString &baseName)
 {
     for (int n = 1; n <= 999; ++n) {
-        const QString name = n == 1 ? baseName + QStringLiteral(".pdf")
-                                    : QStringLiteral("%1 (%2).pdf").arg(baseName).arg(n);
+        const QString name =
+            n == 1 ? baseName + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(baseName).arg(n);
         QFile file(folder.filePath(name));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return file.fileName();

@@ -64,22 +64,45 @@ WindowActions::WindowActions(FrmEuro &window)
     m_entries = {
         // Help and About, whatever has the focus, the parameters panel's controls included.
         // Like any key, they bring the focus back to the display keyed into.
-        {QStringLiteral("Aide"), keys({Qt::Key_F1}), {}, Window, None, 0,
+        {QStringLiteral("Aide"),
+         keys({Qt::Key_F1}),
+         {},
+         Window,
+         None,
+         0,
          [w](int) {
              w->focusInputDisplay();
              Euro::ShowHelpFile(w, QStringLiteral("aide.htm"));
-         }, {}},
-        {QStringLiteral("À propos de Pecunio"), keys({Qt::Key_F2}), {}, Window, None, 0,
+         },
+         {}},
+        {QStringLiteral("À propos de Pecunio"),
+         keys({Qt::Key_F2}),
+         {},
+         Window,
+         None,
+         0,
          [w](int) {
              w->focusInputDisplay();
              showAbout(w);
-         }, {}},
+         },
+         {}},
         // The purchasing power, shown or hidden.
-        {QStringLiteral("Pouvoir d'achat"), keys({Qt::Key_F3}), {}, Window, None, 0, [w](int) { w->lblFermer_Click(4); },
+        {QStringLiteral("Pouvoir d'achat"),
+         keys({Qt::Key_F3}),
+         {},
+         Window,
+         None,
+         0,
+         [w](int) { w->lblFermer_Click(4); },
          {}},
         // Amounts in and out; the rate box and the tape copy their own text, and take these
         // keys before the window does. A display's menu copies that display's amount.
-        {QStringLiteral("Copier"), keys({ctrl | Qt::Key_C, ctrl | Qt::Key_Insert}), {}, Window | Displays, None, 0,
+        {QStringLiteral("Copier"),
+         keys({ctrl | Qt::Key_C, ctrl | Qt::Key_Insert}),
+         {},
+         Window | Displays,
+         None,
+         0,
          [w](int display) {
              if (display < 0)
                  w->copyFocusedAmount();
@@ -87,9 +110,20 @@ WindowActions::WindowActions(FrmEuro &window)
                  w->copyAmount(display);
          },
          [w](int display) { return !w->amountToCopy(display).isEmpty(); }},
-        {QStringLiteral("Coller"), keys({ctrl | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}), {}, Window | Displays, None, 0,
-         [w](int) { w->pasteFromClipboard(); }, [w](int) { return w->ui.fraParametres->isHidden(); }},
-        {QStringLiteral("Copier les deux montants"), {}, {}, Displays, None, 0,
+        {QStringLiteral("Coller"),
+         keys({ctrl | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}),
+         {},
+         Window | Displays,
+         None,
+         0,
+         [w](int) { w->pasteFromClipboard(); },
+         [w](int) { return w->ui.fraParametres->isHidden(); }},
+        {QStringLiteral("Copier les deux montants"),
+         {},
+         {},
+         Displays,
+         None,
+         0,
          [w](int) { QGuiApplication::clipboard()->setText(w->bothAmounts()); },
          [w](int) { return !w->m_calculator.ReadOut(0).isEmpty() && !w->m_calculator.ReadOut(1).isEmpty(); }},
         // The zoom: where "+" needs Shift, Ctrl and "=" enlarge too; a French layout's "0"
@@ -108,10 +142,22 @@ WindowActions::WindowActions(FrmEuro &window)
          keys({shifted | Qt::Key_0, ctrl | Qt::Key_Agrave, shifted | Qt::Key_Agrave}), Window | Displays, Shown, 1,
          [w](int) { w->zoomBy(0); }, notNormalSize},
         // The tape as the box shows it, and saved as a file, Ctrl+S anywhere in the window.
-        {QStringLiteral("Copier toute la bande"), {}, {}, Tape, None, 2,
-         [w](int) { QGuiApplication::clipboard()->setText(w->ui.fraPapier->ui().txtOperations->toPlainText()); }, {}},
-        {QStringLiteral("Enregistrer la bande…"), keys({ctrl | Qt::Key_S}), {}, Window | Tape, AsDesktop, 2,
-         [w](int) { w->saveTapeToFile(); }, {}},
+        {QStringLiteral("Copier toute la bande"),
+         {},
+         {},
+         Tape,
+         None,
+         2,
+         [w](int) { QGuiApplication::clipboard()->setText(w->ui.fraPapier->ui().txtOperations->toPlainText()); },
+         {}},
+        {QStringLiteral("Enregistrer la bande…"),
+         keys({ctrl | Qt::Key_S}),
+         {},
+         Window | Tape,
+         AsDesktop,
+         2,
+         [w](int) { w->saveTapeToFile(); },
+         {}},
     };
 
     // The window's own: a shortcut works wherever the focus is in the window, before the
