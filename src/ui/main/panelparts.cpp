@@ -91,4 +91,12 @@ QString selectedText(const QListWidget *list)
     return item && item->isSelected() ? item->text() : QString();
 }
 
+KeyLabel *makeCloseBox(QWidget *panel, int index, const QString &hint, double left, double top)
+{
+    KeyLabel *box = makeKeyLabel(panel, indexed("lblFermer", index), QStringLiteral("X"), hint, left, top, 165, 225);
+    box->setAlignment(Qt::AlignCenter);
+    setFlatBorder(box);
+    return box;
+}
+
 } // namespace Panels

@@ -24,6 +24,8 @@ void setFlatBorder(QFrame *frame);
 void setFlatBorder(KeyLabel *key);
 KeyLabel *makeKeyLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint, double left,
                        double top, double width, double height);
+// A panel's close box, lblFermer(index): a flat "X" key of its own size.
+KeyLabel *makeCloseBox(QWidget *panel, int index, const QString &hint, double left, double top);
 // A label that shows a hint and reports the pointer, but is no key.
 HintLabel *makeHintLabel(QWidget *parent, const QString &name, const QString &caption, const QString &hint, double left,
                          double top, double width, double height);

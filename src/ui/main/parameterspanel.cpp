@@ -36,10 +36,7 @@ ParametersPanel::ParametersPanel(Calculator &calculator, QWidget *window)
     hide();
 
     m_ui.Label4 = Euro::makeLabel(this, indexed("Label4", 0), QStringLiteral("Paramètres"), 165, 210, 1005, 195);
-    m_ui.lblFermer = Panels::makeKeyLabel(this, indexed("lblFermer", 0), QStringLiteral("X"),
-                                          QStringLiteral("Fermer les paramètres"), 2475, 180, 165, 225);
-    m_ui.lblFermer->setAlignment(Qt::AlignCenter);
-    Panels::setFlatBorder(m_ui.lblFermer);
+    m_ui.lblFermer = Panels::makeCloseBox(this, 0, QStringLiteral("Fermer les paramètres"), 2475, 180);
 
     m_ui.cmdTaux =
         Euro::place(new QPushButton(QStringLiteral("Taux"), this), QStringLiteral("cmdTaux"), 135, 2520, 555, 285);

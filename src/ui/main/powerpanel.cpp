@@ -54,10 +54,7 @@ PowerPanel::PowerPanel(Calculator &calculator, QWidget *window)
     hide();
 
     m_ui.Label4 = Euro::makeLabel(this, indexed("Label4", 2), QStringLiteral("Pouvoir d'achat"), 135, 180, 1500, 195);
-    m_ui.lblFermer = Panels::makeKeyLabel(this, indexed("lblFermer", 5), QStringLiteral("X"),
-                                          QStringLiteral("Fermer le pouvoir d'achat"), 1845, 180, 165, 225);
-    m_ui.lblFermer->setAlignment(Qt::AlignCenter);
-    Panels::setFlatBorder(m_ui.lblFermer);
+    m_ui.lblFermer = Panels::makeCloseBox(this, 5, QStringLiteral("Fermer le pouvoir d'achat"), 1845, 180);
 
     // The two years side by side, each under its caption.
     m_ui.lblDe = Euro::makeLabel(this, QStringLiteral("lblDe"), QStringLiteral("Montant de"), 135, 480, 915, 195);

@@ -22,10 +22,7 @@ TapePanel::TapePanel(const Tape &tape, QWidget *window)
     Euro::place(this, QStringLiteral("fraPapier"), 2880, 0, 2130, 3345);
     Panels::etch(this);
     m_ui.Label4 = Euro::makeLabel(this, Panels::indexed("Label4", 1), QStringLiteral("Opérations"), 135, 180, 930, 195);
-    m_ui.lblFermer = Panels::makeKeyLabel(this, Panels::indexed("lblFermer", 1), QStringLiteral("X"),
-                                          QStringLiteral("Cacher les opérations"), 1845, 180, 165, 225);
-    m_ui.lblFermer->setAlignment(Qt::AlignCenter);
-    Panels::setFlatBorder(m_ui.lblFermer);
+    m_ui.lblFermer = Panels::makeCloseBox(this, 1, QStringLiteral("Cacher les opérations"), 1845, 180);
 
     connect(&tape, &Tape::cleared, this, &TapePanel::clearBox);
     connect(&tape, &Tape::appended, this, &TapePanel::appendToBox);
